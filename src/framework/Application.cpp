@@ -1,0 +1,44 @@
+#include "framework/Application.h"
+
+#include <QCoreApplication>
+#include <QTimer>
+#include <filesystem>
+
+#include "framework/Exceptions.h"
+
+namespace {
+Application* gApplication = nullptr;
+}
+
+Application::Application() { gApplication = this; }
+
+Application::~Application() {
+  if (gApplication == this) gApplication = nullptr;
+}
+
+Application* Application::Instance() { return gApplication; }
+
+int Application::Run() {
+  QCoreApplication* loop = QCoreApplication::instance();
+  if (loop == nullptr) throw NilObjectException("no event loop to run the application in");
+  QTimer::singleShot(0, loop, [this] { Event_Open(); });
+  QCoreApplication::exec();
+  Event_Close();
+  return exitCode_;
+}
+
+void Application::Quit(int exitCode) {
+  quitRequested_ = true;
+  exitCode_ = exitCode;
+  // Queued: the event that asks runs to its end before the loop stops.
+  if (QCoreApplication* loop = QCoreApplication::instance()) {
+    QTimer::singleShot(0, loop, [exitCode] { QCoreApplication::exit(exitCode); });
+  }
+}
+
+FolderItem Application::ExecutableFile() const {
+  std::error_code error;
+  std::filesystem::path path = std::filesystem::read_symlink("/proc/self/exe", error);
+  if (error) return FolderItem();
+  return FolderItem(path);
+}

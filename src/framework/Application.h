@@ -1,0 +1,37 @@
+#pragma once
+
+#include "framework/FolderItem.h"
+
+// The framework's application object. Run drives the program: the Open event on the first turn
+// of the event loop, then events until a quit, then the Close event. Quit only asks: the event
+// that asks runs to its end and the program stops once control is back in the event loop.
+class Application {
+ public:
+  Application();
+  virtual ~Application();
+  Application(const Application&) = delete;
+  Application& operator=(const Application&) = delete;
+
+  // Needs a QApplication. Returns the exit code given to Quit.
+  int Run();
+  void Quit(int exitCode = 0);
+  bool QuitRequested() const { return quitRequested_; }
+
+  // The running program file (inside the bundle: Contents/MacOS).
+  FolderItem ExecutableFile() const;
+
+  // The one application object; nullptr before it exists.
+  static Application* Instance();
+
+  // Runs the application's Open event directly, without an event loop (start-up and tests).
+  void Open() { Event_Open(); }
+  void Close() { Event_Close(); }
+
+ protected:
+  virtual void Event_Open() {}
+  virtual void Event_Close() {}
+
+ private:
+  bool quitRequested_ = false;
+  int exitCode_ = 0;
+};

@@ -1,0 +1,14 @@
+#include "framework/QtMessageSink.h"
+
+#include <QMessageBox>
+#include <QString>
+
+void QtMessageSink::ShowMessageBox(const MessageBoxRecord& message) {
+  QMessageBox box;
+  box.setIcon(message.icon == kCautionIcon ? QMessageBox::Warning : QMessageBox::NoIcon);
+  box.setWindowTitle(QString::fromStdString(message.title));
+  box.setText(QString::fromStdString(message.text));
+  box.setStandardButtons(QMessageBox::Ok);
+  box.setWindowModality(Qt::ApplicationModal);
+  box.exec();
+}

@@ -1,0 +1,7 @@
+#pragma once
+
+// What the program says about itself and its maker.
+inline constexpr const char* kAtomnoteVersion = "1.6.2";
+inline constexpr const char* kMakerName = "Hollowbrook Works";
+inline constexpr const char* kMakerWebSite = "www.hollowbrookworks.com";
+inline constexpr const char* kMakerSupportAddress = "support@hollowbrookworks.com";

@@ -1,0 +1,72 @@
+#include "support/TestSupport.h"
+
+#include <cstdlib>
+#include <fstream>
+#include <sstream>
+#include <stdexcept>
+
+TempFolder::TempFolder() {
+  std::string pattern = (std::filesystem::temp_directory_path() / "atomnote-test-XXXXXX").string();
+  if (mkdtemp(pattern.data()) == nullptr) throw std::runtime_error("cannot make a temporary folder");
+  path_ = pattern;
+}
+
+TempFolder::~TempFolder() {
+  std::error_code ignored;
+  std::filesystem::remove_all(path_, ignored);
+}
+
+ScopedRecordingSink::ScopedRecordingSink()
+    : sink_(std::make_shared<RecordingMessageSink>()), previous_(InstallMessageSink(sink_)) {}
+
+ScopedRecordingSink::~ScopedRecordingSink() { InstallMessageSink(previous_); }
+
+ScopedEnvironment::ScopedEnvironment(std::string name, std::optional<std::string> value)
+    : name_(std::move(name)) {
+  if (const char* old = std::getenv(name_.c_str())) previous_ = old;
+  if (value) {
+    setenv(name_.c_str(), value->c_str(), 1);
+  } else {
+    unsetenv(name_.c_str());
+  }
+}
+
+ScopedEnvironment::~ScopedEnvironment() {
+  if (previous_) {
+    setenv(name_.c_str(), previous_->c_str(), 1);
+  } else {
+    unsetenv(name_.c_str());
+  }
+}
+
+std::optional<std::string> MemoryResourceFork::GetResource(const std::string& type, int number) {
+  ++textReads;
+  if (type != "TEXT") return std::nullopt;
+  auto found = texts.find(number);
+  if (found == texts.end()) return std::nullopt;
+  return found->second;
+}
+
+Picture MemoryResourceFork::GetPicture(int number) {
+  ++pictureReads;
+  auto found = pictures.find(number);
+  return found == pictures.end() ? nullptr : found->second;
+}
+
+ScopedResourceFork::ScopedResourceFork(std::shared_ptr<ResourceFork> fork) {
+  SetApplicationResourceForkForTesting(std::move(fork));
+}
+
+ScopedResourceFork::~ScopedResourceFork() { RestoreApplicationResourceFork(); }
+
+std::string ReadFileBytes(const std::filesystem::path& path) {
+  std::ifstream in(path, std::ios::binary);
+  std::ostringstream bytes;
+  bytes << in.rdbuf();
+  return bytes.str();
+}
+
+void WriteFileBytes(const std::filesystem::path& path, const std::string& bytes) {
+  std::ofstream out(path, std::ios::binary | std::ios::trunc);
+  out << bytes;
+}
