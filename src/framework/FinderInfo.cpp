@@ -1,0 +1,75 @@
+#include "framework/FinderInfo.h"
+
+#include <sys/xattr.h>
+
+#include <algorithm>
+#include <cerrno>
+#include <vector>
+
+#include "framework/MacRoman.h"
+
+namespace {
+
+constexpr std::size_t kTypeOffset = 0;
+constexpr std::size_t kCreatorOffset = 4;
+constexpr std::size_t kFlagsOffset = 8;
+constexpr std::size_t kCodeLength = 4;
+
+// The attribute's value, or an empty vector when there is none or it cannot be read. A value
+// longer than a block is read whole so that its first bytes are not lost to ERANGE.
+std::vector<std::uint8_t> ReadAttribute(const std::filesystem::path& path) {
+  const ssize_t size = getxattr(path.c_str(), FinderInfo::kAttributeName, nullptr, 0);
+  if (size <= 0) return {};
+  std::vector<std::uint8_t> value(static_cast<std::size_t>(size));
+  const ssize_t read = getxattr(path.c_str(), FinderInfo::kAttributeName, value.data(), value.size());
+  if (read < 0) return {};
+  value.resize(static_cast<std::size_t>(read));
+  return value;
+}
+
+}  // namespace
+
+bool IsAttributeUnsupported(int error) { return error == ENOTSUP || error == EOPNOTSUPP; }
+
+FinderInfo FinderInfo::Read(const std::filesystem::path& path) {
+  const std::vector<std::uint8_t> value = ReadAttribute(path);
+  Bytes bytes{};
+  std::copy_n(value.begin(), std::min(value.size(), kSize), bytes.begin());
+  return FinderInfo(bytes);
+}
+
+int FinderInfo::Write(const std::filesystem::path& path) const {
+  if (setxattr(path.c_str(), kAttributeName, bytes_.data(), bytes_.size(), 0) == 0) return 0;
+  const int error = errno;
+  return IsAttributeUnsupported(error) ? 0 : error;
+}
+
+std::string FinderInfo::FileType() const { return CodeAt(kTypeOffset); }
+
+std::string FinderInfo::Creator() const { return CodeAt(kCreatorOffset); }
+
+std::uint16_t FinderInfo::Flags() const {
+  return static_cast<std::uint16_t>(bytes_[kFlagsOffset] << 8 | bytes_[kFlagsOffset + 1]);
+}
+
+void FinderInfo::SetFileType(std::string_view code) { SetCodeAt(kTypeOffset, code); }
+
+void FinderInfo::SetCreator(std::string_view code) { SetCodeAt(kCreatorOffset, code); }
+
+void FinderInfo::SetFlags(std::uint16_t flags) {
+  bytes_[kFlagsOffset] = static_cast<std::uint8_t>(flags >> 8);
+  bytes_[kFlagsOffset + 1] = static_cast<std::uint8_t>(flags & 0xFF);
+}
+
+std::string FinderInfo::CodeAt(std::size_t offset) const {
+  std::string code(reinterpret_cast<const char*>(bytes_.data() + offset), kCodeLength);
+  code.erase(code.find_last_not_of('\0') + 1);
+  return Utf8FromMacRoman(code);
+}
+
+void FinderInfo::SetCodeAt(std::size_t offset, std::string_view code) {
+  std::string stored = MacRomanFromUtf8(code);
+  if (!stored.empty()) stored.resize(kCodeLength, ' ');
+  stored.resize(kCodeLength, '\0');
+  std::copy(stored.begin(), stored.end(), bytes_.begin() + offset);
+}

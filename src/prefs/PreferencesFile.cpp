@@ -1,0 +1,229 @@
+#include "prefs/PreferencesFile.h"
+
+#include <cmath>
+#include <functional>
+#include <limits>
+#include <string>
+#include <vector>
+
+#include "framework/MessageSink.h"
+#include "framework/TextFunctions.h"
+#include "framework/TextInputStream.h"
+#include "framework/TextOutputStream.h"
+#include "framework/Yield.h"
+#include "prefs/PreferenceGlobals.h"
+#include "prefs/PreferenceMessages.h"
+#include "prefs/ProductInfo.h"
+
+namespace {
+
+const std::string kDefaultSelection = "1 1 1 1 1 1 1 1 1 1 1 1 1 1 1 1 1 1 1 1";
+constexpr int kDefaultUnits[kUnitQuantityUpperBound + 1] = {0, 0, 0, 8, 8, 3, 0, 0, 0, 0, 0, 0, 8, 0, 1, 1, 0};
+// Written beside the preferences file and renamed over it once complete.
+const std::string kSavingFileName = std::string(".") + kPreferencesFileName + ".saving";
+
+// The leading number of a text as an Integer: the fraction is dropped, and a number beyond the
+// Integer range is held at its end.
+int ToInteger(double value) {
+  if (std::isnan(value)) return 0;
+  if (value >= std::numeric_limits<int>::max()) return std::numeric_limits<int>::max();
+  if (value <= std::numeric_limits<int>::min()) return std::numeric_limits<int>::min();
+  return static_cast<int>(value);
+}
+
+std::string Trimmed(const std::string& text) {
+  const char* whiteSpace = " \t\r\n";
+  std::size_t first = text.find_first_not_of(whiteSpace);
+  if (first == std::string::npos) return {};
+  std::size_t last = text.find_last_not_of(whiteSpace);
+  return text.substr(first, last - first + 1);
+}
+
+std::string FlagText(bool value) { return value ? "1" : "0"; }
+
+std::string UnitsText() {
+  std::string text;
+  for (int j = 0; j <= kUnitQuantityUpperBound; ++j) {
+    if (j > 0) text += " ";
+    text += Str(prefUnits(j));
+  }
+  return text;
+}
+
+std::vector<std::string> PreferenceLines() {
+  return {
+      "-- Hollowbrook Works' Atomnote Preferences File --",
+      "-- File version 1.0 -- Editing is not recommended --",
+      std::string(63, '-'),
+      "---- General Settings ----",
+      "prefLanguage=" + Str(prefLanguage),
+      "prefMonopolizeiPodNotes=" + FlagText(prefMonopolizeiPodNotes),
+      "prefVisualTables=" + FlagText(prefVisualTables),
+      "prefOmitBlanks=" + FlagText(prefOmitBlanks),
+      "prefGlossary=" + FlagText(prefGlossary),
+      "prefDiskUseReminder=" + FlagText(prefDiskUseReminder),
+      std::string("prefLastUsedVersion=") + kAtomnoteVersion,
+      "---- iPod load settings ----",
+      "prefPhysical=" + prefPhysical,
+      "prefIsotope=" + prefIsotope,
+      "prefMisc=" + prefMisc,
+      "prefBonding=" + prefBonding,
+      "prefCrystal=" + prefCrystal,
+      "prefAbundances=" + prefAbundances,
+      "---- Unit Settings ----",
+      "prefUnits=" + UnitsText(),
+  };
+}
+
+void ShowError(const std::string& message) { MsgBox(message, kCautionIcon, "Error"); }
+
+// Writes the 20 lines into a new file beside the preferences file and renames it over the old
+// one, so the file is always either the earlier one or the complete new one.
+void WritePreferencesFile(const FolderItem& file) {
+  FolderItem saving = file.Parent().Child(kSavingFileName);
+  TextOutputStream stream;
+  try {
+    stream = saving.CreateTextFile();
+    saving.SetMacType("pref");
+    saving.SetMacCreator("vølk");
+    for (const std::string& line : PreferenceLines()) stream.WriteLine(line);
+    stream.Close();
+    if (!saving.MoveFileTo(file)) throw IOException("the preferences file could not be replaced");
+  } catch (...) {
+    try {
+      stream.Close();
+    } catch (...) {
+      // The write already failed; that failure is the one reported.
+    }
+    if (saving.Exists()) saving.Delete();
+    throw;
+  }
+}
+
+bool CanWritePreferencesFile(const FolderItem& file) {
+  FolderItem folder = file.Parent();
+  if (!folder.Directory() || !folder.IsWriteable()) return false;
+  return !file.Exists() || file.IsWriteable();
+}
+
+// One line of the file: "key=value", both trimmed; the value ends at a second "=".
+struct PreferenceLine {
+  std::string key;
+  std::string value;
+};
+
+PreferenceLine ParseLine(const std::string& line) {
+  return {Trimmed(NthField(line, "=", 1)), Trimmed(NthField(line, "=", 2))};
+}
+
+void ReadVersion(const std::string& value) {
+  prefLastUsedVersion = value;
+  if (Val(value) < Val(kAtomnoteVersion)) {
+    gIsNewUser = true;
+    MsgBox(UpdateMessage());
+  }
+}
+
+void ReadUnits(const std::string& value) {
+  for (int j = 0; j <= kUnitQuantityUpperBound; ++j) {
+    prefUnits(j) = ToInteger(Val(NthField(value, " ", j + 1)));
+    Yield();
+  }
+}
+
+bool FlagValue(const std::string& value) { return Val(value) == 1; }
+
+using LineReader = std::function<void(const std::string& value)>;
+
+// The keys in the order they are tested.
+const std::vector<std::pair<std::string, LineReader>>& LineReaders() {
+  static const std::vector<std::pair<std::string, LineReader>> readers = {
+      {"prefLastUsedVersion", ReadVersion},
+      {"prefUnits", ReadUnits},
+      {"prefLanguage", [](const std::string& v) { prefLanguage = ToInteger(Val(v)); }},
+      {"prefMonopolizeiPodNotes", [](const std::string& v) { prefMonopolizeiPodNotes = FlagValue(v); }},
+      {"prefVisualTables", [](const std::string& v) { prefVisualTables = FlagValue(v); }},
+      {"prefGlossary", [](const std::string& v) { prefGlossary = FlagValue(v); }},
+      {"prefDiskUseReminder", [](const std::string& v) { prefDiskUseReminder = FlagValue(v); }},
+      {"prefOmitBlanks", [](const std::string& v) { prefOmitBlanks = FlagValue(v); }},
+      {"prefPhysical", [](const std::string& v) { prefPhysical = v; }},
+      {"prefCrystal", [](const std::string& v) { prefCrystal = v; }},
+      {"prefAbundances", [](const std::string& v) { prefAbundances = v; }},
+      {"prefIsotope", [](const std::string& v) { prefIsotope = v; }},
+      {"prefBonding", [](const std::string& v) { prefBonding = v; }},
+      {"prefMisc", [](const std::string& v) { prefMisc = v; }},
+  };
+  return readers;
+}
+
+void ApplyLine(const PreferenceLine& line) {
+  for (const auto& [key, read] : LineReaders()) {
+    if (line.key == key) {
+      read(line.value);
+      return;
+    }
+  }
+}
+
+void ApplyFileContent(const std::string& content) {
+  int lineCount = CountFields(content, EndOfLine);
+  for (int n = 1; n <= lineCount; ++n) {
+    ApplyLine(ParseLine(NthField(content, EndOfLine, n)));
+    Yield();
+  }
+}
+
+}  // namespace
+
+FolderItem PreferencesFile() {
+  FolderItem folder = PreferencesFolder();
+  if (folder.IsNil()) return FolderItem();
+  return folder.Child(kPreferencesFileName);
+}
+
+void setDefaultPreferences() {
+  prefLanguage = 0;
+  prefMonopolizeiPodNotes = false;
+  prefVisualTables = true;
+  prefOmitBlanks = true;
+  prefGlossary = false;
+  prefDiskUseReminder = true;
+  prefLastUsedVersion = Str(Val(kAtomnoteVersion) - 0.1);
+  for (std::string* selection : {&prefPhysical, &prefCrystal, &prefBonding, &prefAbundances, &prefMisc, &prefIsotope}) {
+    *selection = kDefaultSelection;
+  }
+  for (int j = 0; j <= kUnitQuantityUpperBound; ++j) prefUnits(j) = kDefaultUnits[j];
+}
+
+void savePreferences() {
+  try {
+    FolderItem file = PreferencesFile();
+    if (file.IsNil() || !CanWritePreferencesFile(file)) {
+      ShowError(PreferencesNotSavedMessage());
+      return;
+    }
+    WritePreferencesFile(file);
+  } catch (const std::exception&) {
+    ShowError(PreferencesSaveErrorMessage());
+  }
+}
+
+void loadPreferences() {
+  try {
+    FolderItem file = PreferencesFile();
+    setDefaultPreferences();
+    if (!file.Exists()) {
+      gIsNewUser = true;
+      savePreferences();
+      return;
+    }
+    if (!file.IsReadable()) return;
+    TextInputStream stream = file.OpenAsTextFile();
+    std::string content = stream.ReadAll();
+    stream.Close();
+    gIsNewUser = false;
+    ApplyFileContent(content);
+  } catch (const std::exception&) {
+    ShowError(PreferencesReadErrorMessage());
+  }
+}

@@ -1,0 +1,275 @@
+#include "prefs/PreferencesFile.h"
+
+#include <gtest/gtest.h>
+#include <sys/resource.h>
+
+#include <csignal>
+#include <string>
+#include <vector>
+
+#include "framework/FolderItem.h"
+#include "prefs/PreferenceGlobals.h"
+#include "support/TestSupport.h"
+
+namespace {
+
+const std::string kDefaultFile =
+    "-- Hollowbrook Works' Atomnote Preferences File --\n"
+    "-- File version 1.0 -- Editing is not recommended --\n"
+    "---------------------------------------------------------------\n"
+    "---- General Settings ----\n"
+    "prefLanguage=0\n"
+    "prefMonopolizeiPodNotes=0\n"
+    "prefVisualTables=1\n"
+    "prefOmitBlanks=1\n"
+    "prefGlossary=0\n"
+    "prefDiskUseReminder=1\n"
+    "prefLastUsedVersion=1.6.2\n"
+    "---- iPod load settings ----\n"
+    "prefPhysical=1 1 1 1 1 1 1 1 1 1 1 1 1 1 1 1 1 1 1 1\n"
+    "prefIsotope=1 1 1 1 1 1 1 1 1 1 1 1 1 1 1 1 1 1 1 1\n"
+    "prefMisc=1 1 1 1 1 1 1 1 1 1 1 1 1 1 1 1 1 1 1 1\n"
+    "prefBonding=1 1 1 1 1 1 1 1 1 1 1 1 1 1 1 1 1 1 1 1\n"
+    "prefCrystal=1 1 1 1 1 1 1 1 1 1 1 1 1 1 1 1 1 1 1 1\n"
+    "prefAbundances=1 1 1 1 1 1 1 1 1 1 1 1 1 1 1 1 1 1 1 1\n"
+    "---- Unit Settings ----\n"
+    "prefUnits=0 0 0 8 8 3 0 0 0 0 0 0 8 0 1 1 0\n";
+
+const std::string kUpdateMessageStart = "Thank you for updating to Atomnote 1.6.2!";
+
+// A preferences folder of its own for every test, and the globals as at program start.
+class PreferencesFileTest : public ::testing::Test {
+ protected:
+  void SetUp() override { ResetPreferenceGlobals(); }
+  void TearDown() override { ResetPreferenceGlobals(); }
+
+  std::filesystem::path FilePath() const { return folder_ / "Atomnote Preferences"; }
+  void WriteFile(const std::string& content) const { WriteFileBytes(FilePath(), content); }
+  std::string FileContent() const { return ReadFileBytes(FilePath()); }
+
+  std::vector<int> Units() const {
+    std::vector<int> units;
+    for (int j = 0; j <= kUnitQuantityUpperBound; ++j) units.push_back(prefUnits(j));
+    return units;
+  }
+
+  TempFolder folder_;
+  ScopedEnvironment config_{"XDG_CONFIG_HOME", folder_.path().string()};
+  ScopedRecordingSink messages_;
+};
+
+TEST_F(PreferencesFileTest, FirstRunAppliesDefaultsAndWritesThemAtOnce) {
+  loadPreferences();
+
+  EXPECT_TRUE(gIsNewUser);
+  EXPECT_EQ(prefLastUsedVersion, "1.5");  // the written file says 1.6.2; this run keeps 1.5
+  EXPECT_TRUE(prefVisualTables);
+  EXPECT_TRUE(prefOmitBlanks);
+  EXPECT_TRUE(prefDiskUseReminder);
+  EXPECT_FALSE(prefGlossary);
+  EXPECT_EQ(Units(), (std::vector<int>{0, 0, 0, 8, 8, 3, 0, 0, 0, 0, 0, 0, 8, 0, 1, 1, 0}));
+  EXPECT_EQ(FileContent(), kDefaultFile);
+  EXPECT_TRUE(messages_.messages().empty());
+}
+
+TEST_F(PreferencesFileTest, SavedFileCarriesTypeAndCreator) {
+  savePreferences();
+  FolderItem file(FilePath());
+  if (file.MacCreator().empty()) GTEST_SKIP() << "this file system keeps no extended attributes";
+  EXPECT_EQ(file.MacType(), "pref");
+  EXPECT_EQ(file.MacCreator(), "vølk");
+}
+
+TEST_F(PreferencesFileTest, SaveThenLoadGivesBackEveryGlobal) {
+  setDefaultPreferences();
+  prefLanguage = 1;
+  prefMonopolizeiPodNotes = true;
+  prefVisualTables = false;
+  prefOmitBlanks = false;
+  prefGlossary = true;
+  prefDiskUseReminder = false;
+  prefPhysical = "1 0 1 0 1 0 1 0 ";
+  prefCrystal = "0 0 0 0 0 0 0 0 1 ";
+  prefBonding = "1 1 1 1 1 1 1 1 1 1 1 1 0 ";
+  prefAbundances = "0 1 0 1 ";
+  prefMisc = "1 0 ";
+  prefIsotope = "0 ";
+  for (int j = 0; j <= kUnitQuantityUpperBound; ++j) prefUnits(j) = j;
+  savePreferences();
+
+  ResetPreferenceGlobals();
+  gIsNewUser = true;
+  loadPreferences();
+
+  EXPECT_FALSE(gIsNewUser);
+  EXPECT_EQ(prefLanguage, 1);
+  EXPECT_TRUE(prefMonopolizeiPodNotes);
+  EXPECT_FALSE(prefVisualTables);
+  EXPECT_FALSE(prefOmitBlanks);
+  EXPECT_TRUE(prefGlossary);
+  EXPECT_FALSE(prefDiskUseReminder);
+  EXPECT_EQ(prefLastUsedVersion, "1.6.2");
+  // Values are trimmed: the trailing blank the main window writes does not come back.
+  EXPECT_EQ(prefPhysical, "1 0 1 0 1 0 1 0");
+  EXPECT_EQ(prefCrystal, "0 0 0 0 0 0 0 0 1");
+  EXPECT_EQ(prefBonding, "1 1 1 1 1 1 1 1 1 1 1 1 0");
+  EXPECT_EQ(prefAbundances, "0 1 0 1");
+  EXPECT_EQ(prefMisc, "1 0");
+  EXPECT_EQ(prefIsotope, "0");
+  EXPECT_EQ(Units(), (std::vector<int>{0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15, 16}));
+  EXPECT_TRUE(messages_.messages().empty());
+}
+
+struct VersionCase {
+  std::string lines;
+  int updateMessages;
+  bool newUser;
+};
+
+TEST_F(PreferencesFileTest, OlderVersionShowsTheUpdateMessage) {
+  const VersionCase cases[] = {
+      {"prefLastUsedVersion=1.5\n", 1, true},
+      {"prefLastUsedVersion=1.6.1\n", 0, false},
+      {"prefLastUsedVersion=1.6.2\n", 0, false},
+      {"prefLastUsedVersion=1.6.0\n", 0, false},
+      {"prefLastUsedVersion=1.4\nprefLastUsedVersion=1.5\n", 2, true},
+      {"prefLastUsedVersion=\n", 1, true},  // no number reads as 0
+  };
+  for (const VersionCase& c : cases) {
+    SCOPED_TRACE(c.lines);
+    ScopedRecordingSink messages;
+    WriteFile(c.lines);
+    gIsNewUser = false;
+    loadPreferences();
+    ASSERT_EQ(int(messages.messages().size()), c.updateMessages);
+    for (const MessageBoxRecord& message : messages.messages()) {
+      EXPECT_EQ(message.text.rfind(kUpdateMessageStart, 0), 0u);
+      EXPECT_EQ(message.title, "");
+      EXPECT_EQ(message.icon, 0);
+    }
+    EXPECT_EQ(gIsNewUser, c.newUser);
+  }
+}
+
+TEST_F(PreferencesFileTest, FlagIsSetOnlyByTheNumberOne) {
+  const std::pair<std::string, bool> cases[] = {
+      {"prefGlossary=1", true},     {"  prefGlossary  =  1  ", true}, {"prefGlossary=1.0", true},
+      {"prefGlossary=1\r", true},   {"prefGlossary=true", false},     {"prefGlossary=2", false},
+      {"prefGlossary=0", false},    {"prefGlossary=", false},         {"prefGlossary", false},
+      {"PREFGLOSSARY=1", false},  // keys are compared as written
+  };
+  for (const auto& [line, expected] : cases) {
+    SCOPED_TRACE(line);
+    WriteFile(line + "\n");
+    loadPreferences();
+    EXPECT_EQ(prefGlossary, expected);
+  }
+}
+
+TEST_F(PreferencesFileTest, NumbersAreReadAsTheirLeadingInteger) {
+  const std::pair<std::string, int> cases[] = {
+      {"1", 1}, {"1.7", 1}, {"-2", -2}, {"abc", 0}, {"", 0}, {"1e12", 2147483647},
+  };
+  for (const auto& [value, expected] : cases) {
+    SCOPED_TRACE(value);
+    WriteFile("prefLanguage=" + value + "\n");
+    loadPreferences();
+    EXPECT_EQ(prefLanguage, expected);
+  }
+}
+
+TEST_F(PreferencesFileTest, ShortUnitsLineLeavesTheRestZeroNotDefault) {
+  WriteFile("prefUnits=3 1\n");
+  loadPreferences();
+  EXPECT_EQ(Units(), (std::vector<int>{3, 1, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0}));
+}
+
+TEST_F(PreferencesFileTest, LaterLineWinsAndValueEndsAtASecondEquals) {
+  WriteFile("prefPhysical=1 1\nprefPhysical=0 1 0\nprefMisc=1 0=junk\n");
+  loadPreferences();
+  EXPECT_EQ(prefPhysical, "0 1 0");
+  EXPECT_EQ(prefMisc, "1 0");
+}
+
+TEST_F(PreferencesFileTest, UnknownLinesVanishAtTheNextSave) {
+  WriteFile("# a comment\nprefFavourite=argon\n" + kDefaultFile + "trailing words\n");
+  loadPreferences();
+  savePreferences();
+  EXPECT_EQ(FileContent(), kDefaultFile);
+}
+
+TEST_F(PreferencesFileTest, FileThatCannotBeReadShowsError89AndKeepsDefaults) {
+  std::filesystem::create_directory(FilePath());  // a folder where the file should be
+  loadPreferences();
+
+  ASSERT_EQ(messages_.messages().size(), 1u);
+  EXPECT_NE(messages_.messages()[0].text.find("(Error #89)"), std::string::npos);
+  EXPECT_EQ(messages_.messages()[0].title, "Error");
+  EXPECT_EQ(messages_.messages()[0].icon, 48);
+  EXPECT_TRUE(prefVisualTables);
+  EXPECT_EQ(prefLastUsedVersion, "1.5");
+}
+
+TEST(PreferencesFileWithoutFolderTest, SaveSaysThePreferencesCouldNotBeSaved) {
+  TempFolder folder;
+  WriteFileBytes(folder / "not-a-folder", "x");
+  ScopedEnvironment config("XDG_CONFIG_HOME", (folder / "not-a-folder").string());
+  ScopedRecordingSink messages;
+
+  savePreferences();
+
+  ASSERT_EQ(messages.messages().size(), 1u);
+  EXPECT_EQ(messages.messages()[0].text.rfind("For some reason, the preferences could not be saved.", 0), 0u);
+  EXPECT_EQ(messages.messages()[0].title, "Error");
+  EXPECT_EQ(ReadFileBytes(folder / "not-a-folder"), "x");
+}
+
+// Holds the size of any file this process writes to a few bytes while it lives.
+class ScopedFileSizeLimit {
+ public:
+  explicit ScopedFileSizeLimit(rlim_t bytes) {
+    previousHandler_ = std::signal(SIGXFSZ, SIG_IGN);
+    getrlimit(RLIMIT_FSIZE, &previous_);
+    rlimit limit = previous_;
+    limit.rlim_cur = bytes;
+    setrlimit(RLIMIT_FSIZE, &limit);
+  }
+  ~ScopedFileSizeLimit() {
+    setrlimit(RLIMIT_FSIZE, &previous_);
+    std::signal(SIGXFSZ, previousHandler_);
+  }
+
+ private:
+  rlimit previous_{};
+  void (*previousHandler_)(int) = nullptr;
+};
+
+TEST_F(PreferencesFileTest, SaveThatFailsPartWayKeepsTheEarlierFile) {
+  const std::string earlier = "prefLanguage=1\nprefGlossary=1\n";
+  WriteFile(earlier);
+  setDefaultPreferences();
+  {
+    ScopedFileSizeLimit limit(100);  // the new file is far larger
+    savePreferences();
+  }
+
+  ASSERT_EQ(messages_.messages().size(), 1u);
+  EXPECT_NE(messages_.messages()[0].text.find("(Error #7)"), std::string::npos);
+  EXPECT_EQ(messages_.messages()[0].title, "Error");
+  EXPECT_EQ(FileContent(), earlier);
+  // Nothing half-written is left beside it.
+  EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder_.path()), {}), 1);
+}
+
+TEST_F(PreferencesFileTest, SaveThatCannotReplaceTheFileKeepsWhatIsThere) {
+  std::filesystem::create_directory(FilePath());
+  WriteFileBytes(FilePath() / "inside", "kept");
+  savePreferences();
+
+  ASSERT_EQ(messages_.messages().size(), 1u);
+  EXPECT_NE(messages_.messages()[0].text.find("(Error #7)"), std::string::npos);
+  EXPECT_EQ(ReadFileBytes(FilePath() / "inside"), "kept");
+  EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder_.path()), {}), 1);
+}
+
+}  // namespace
