@@ -23,12 +23,24 @@ struct DatasetText {
 };
 
 constexpr DatasetText kDatasetTexts[] = {
-    {"Physical2Dat", physical2},   {"PhysicalDat", physical}, {"OresDat", ores},
-    {"Crystal2Dat", crystal2},     {"AbundancesDat", abundances}, {"ColorDat", colorDat},
-    {"Bonding2Dat", bonding2},     {"CASDat", casNum},        {"HistoryDat", history},
-    {"CrystalDat", crystal},       {"IsotopeDat", isotope},   {"BondingDat", bonding},
-    {"Isotope2Dat", isotope2},     {"NamesDat", names},       {"glossary", glossary},
-    {"GeneralDat", general},       {"UsesDat", uses},         {"BritishDat", british},
+    {"Physical2Dat", physical2},
+    {"PhysicalDat", physical},
+    {"OresDat", ores},
+    {"Crystal2Dat", crystal2},
+    {"AbundancesDat", abundances},
+    {"ColorDat", colorDat},
+    {"Bonding2Dat", bonding2},
+    {"CASDat", casNum},
+    {"HistoryDat", history},
+    {"CrystalDat", crystal},
+    {"IsotopeDat", isotope},
+    {"BondingDat", bonding},
+    {"Isotope2Dat", isotope2},
+    {"NamesDat", names},
+    {"glossary", glossary},
+    {"GeneralDat", general},
+    {"UsesDat", uses},
+    {"BritishDat", british},
 };
 
 // The text of a dataset, taken as UTF-8 as it is; empty for a key without a text.
@@ -73,7 +85,7 @@ enum class Layout {
 
 struct Dataset {
   std::string_view key;
-  Layout layout;
+  Layout layout = Layout::kWholeLine;
   StringArray2D* table = nullptr;  // kFields, kCountAndWholeLine
   StringArray* lines = nullptr;    // kWholeLine
   std::string_view separator;
@@ -82,15 +94,31 @@ struct Dataset {
 };
 
 Dataset Fields(std::string_view key, StringArray2D& table, std::string_view separator, int columns) {
-  return {.key = key, .layout = Layout::kFields, .table = &table, .separator = separator, .columns = columns};
+  Dataset dataset;
+  dataset.key = key;
+  dataset.layout = Layout::kFields;
+  dataset.table = &table;
+  dataset.separator = separator;
+  dataset.columns = columns;
+  return dataset;
 }
 
 Dataset CountAndWholeLine(std::string_view key, StringArray2D& table) {
-  return {.key = key, .layout = Layout::kCountAndWholeLine, .table = &table, .separator = kBlank, .columns = 2};
+  Dataset dataset;
+  dataset.key = key;
+  dataset.layout = Layout::kCountAndWholeLine;
+  dataset.table = &table;
+  dataset.separator = kBlank;
+  dataset.columns = 2;
+  return dataset;
 }
 
 Dataset WholeLines(std::string_view key, StringArray& lines) {
-  return {.key = key, .layout = Layout::kWholeLine, .lines = &lines};
+  Dataset dataset;
+  dataset.key = key;
+  dataset.layout = Layout::kWholeLine;
+  dataset.lines = &lines;
+  return dataset;
 }
 
 Dataset WithHydrogenFirst(Dataset dataset) {

@@ -27,9 +27,10 @@ std::vector<std::uint8_t> ReadAttribute(const std::filesystem::path& path) {
   return value;
 }
 
-}  // namespace
-
+// True when errno value error means the file system keeps no extended attributes.
 bool IsAttributeUnsupported(int error) { return error == ENOTSUP || error == EOPNOTSUPP; }
+
+}  // namespace
 
 FinderInfo FinderInfo::Read(const std::filesystem::path& path) {
   const std::vector<std::uint8_t> value = ReadAttribute(path);

@@ -48,6 +48,3 @@ class FinderInfo {
 
   Bytes bytes_{};
 };
-
-// True when errno value error means the file system keeps no extended attributes.
-bool IsAttributeUnsupported(int error);

@@ -1,14 +1,17 @@
 #pragma once
 
 #include <filesystem>
+#include <functional>
 #include <optional>
 #include <string>
 
 class TextOutputStream;
 class TextInputStream;
+class FinderInfo;
 
 // A file or folder by path, as the framework's file item: it may name something that does not
-// exist yet. A nil item names nothing; every operation on it raises NilObjectException.
+// exist yet. A nil item names nothing; every operation on it (and passing it as a destination)
+// raises NilObjectException. Failed operations set LastErrorCode.
 //
 // Mac type, creator and Finder flags live in the 32-byte Finder info block kept in the extended
 // attribute "user.com.apple.FinderInfo". Where the file system keeps no extended attributes,
@@ -16,24 +19,32 @@ class TextInputStream;
 class FolderItem {
  public:
   FolderItem() = default;  // nil
+  // The item at path, made absolute and lexically normal; an empty path gives a nil item.
   explicit FolderItem(std::filesystem::path path);
 
   bool IsNil() const { return !path_.has_value(); }
 
+  // The item called name inside this folder, whether or not it exists. A "/" in the name is
+  // stored as ":", as the Mac shows it in POSIX paths, so the child stays inside this folder;
+  // "", "." and ".." name no child and give a nil item.
   FolderItem Child(const std::string& name) const;
   FolderItem Parent() const;  // nil for the root
 
+  // True when something has this name, even a link whose target is missing.
   bool Exists() const;
+  // True for a folder or a link to one.
   bool Directory() const;
   bool IsReadable() const;
+  // For a missing item: whether its folder can take a new item.
   bool IsWriteable() const;
 
   // Invisible when the name starts with ".", when the Finder flags carry the invisible bit, or,
   // on FAT volumes, when the DOS hidden attribute is set.
   bool Visible() const;
-  void SetVisible(bool visible) const;  // writes the Finder invisible bit
+  // Writes the Finder invisible bit and, on FAT volumes, the DOS hidden attribute.
+  void SetVisible(bool visible) const;
 
-  std::string Name() const;
+  std::string Name() const;       // empty for the root
   std::string ShellPath() const;  // the POSIX path
   const std::filesystem::path& Path() const;
 
@@ -44,21 +55,26 @@ class FolderItem {
   // Opens the file for reading; a nil stream when it could not be opened.
   TextInputStream OpenAsTextFile() const;
 
-  // Four-character codes as UTF-8 text ("vølk"), stored in MacRoman.
+  // Four-character codes as UTF-8 text ("vølk"), stored in MacRoman; empty when the item has
+  // none. Setting one keeps the rest of the Finder info; setting a missing item fails.
   std::string MacType() const;
   std::string MacCreator() const;
   void SetMacType(const std::string& code) const;
   void SetMacCreator(const std::string& code) const;
 
   // Copies this file into the destination folder (same name), or to the destination path when
-  // it is not a folder. False when it failed.
+  // it is not a folder, replacing a file there. The copy keeps the permission bits and the
+  // Finder info. False when it failed; a failed copy leaves the destination as it was.
   bool CopyFileTo(const FolderItem& destination) const;
   // Deletes the file or the empty folder. False when it failed.
   bool Delete() const;
-  // Renames this file onto the destination, replacing it. False when it failed.
+  // Renames this file onto the destination, replacing it. False when it failed (also across
+  // volumes). This item keeps naming the old path.
   bool MoveFileTo(const FolderItem& destination) const;
 
-  // Items of a folder, 1 to Count, sorted by name; links are not resolved.
+  // Items of a folder, 1 to Count, sorted by the bytes of their names; links are not resolved.
+  // The folder is read again on every call. Count is 0 and Item nil for what is not a folder;
+  // Item outside 1 to Count is nil.
   int Count() const;
   FolderItem Item(int index) const;
 
@@ -67,11 +83,13 @@ class FolderItem {
 
  private:
   const std::filesystem::path& Required() const;
+  void ChangeFinderInfo(const std::function<void(FinderInfo&)>& change) const;
 
   std::optional<std::filesystem::path> path_;
   mutable int lastErrorCode_ = 0;
 };
 
-// The user's preferences folder: $XDG_CONFIG_HOME, else ~/.config; created when missing. Nil
-// when there is no home to put it in or it cannot be made a folder.
+// The user's preferences folder: $XDG_CONFIG_HOME, else $HOME/.config (relative or empty values
+// are ignored); created with the folders above it when missing. Nil when there is no home to
+// put it in, or it is not a folder and cannot be made one.
 FolderItem PreferencesFolder();

@@ -19,7 +19,8 @@ std::string NthField(std::string_view text, std::string_view separator, int n) {
     start = at + separator.size();
   }
   std::size_t end = text.find(separator, start);
-  return std::string(text.substr(start, end == std::string_view::npos ? std::string_view::npos : end - start));
+  return std::string(
+      text.substr(start, end == std::string_view::npos ? std::string_view::npos : end - start));
 }
 
 int CountFields(std::string_view text, std::string_view separator) {
@@ -76,8 +77,8 @@ double OutOfRangeValue(std::string_view number) {
   std::string_view mantissa = number.substr(0, e);
   std::size_t point = std::min(mantissa.find('.'), mantissa.size());
   std::size_t first = std::min(mantissa.find_first_not_of("0."), mantissa.size());
-  long long power = first < point ? static_cast<long long>(point - first) - 1
-                                  : -static_cast<long long>(first - point);
+  long long power =
+      first < point ? static_cast<long long>(point - first) - 1 : -static_cast<long long>(first - point);
   if (e != std::string_view::npos) power += ExponentValue(number.substr(e + 1));
   return power > 0 ? std::numeric_limits<double>::infinity() : 0.0;
 }
@@ -85,7 +86,7 @@ double OutOfRangeValue(std::string_view number) {
 // The value of an unsigned number that LeadingNumberLength accepted.
 double UnsignedValue(std::string_view number) {
   double value = 0.0;
-  auto [end, error] = std::from_chars(number.data(), number.data() + number.size(), value);
+  std::errc error = std::from_chars(number.data(), number.data() + number.size(), value).ec;
   if (error == std::errc::result_out_of_range) return OutOfRangeValue(number);
   return value;
 }
@@ -224,8 +225,7 @@ std::string PlainDecimal(double x, const std::string& scientific) {
 std::string Str(double x) {
   if (!std::isfinite(x)) return NonFinite(x);
   if (x == 0) return "0";
-  std::string scientific =
-      ToChars(std::fabs(x), std::chars_format::scientific, kStrSignificantDigits - 1);
+  std::string scientific = ToChars(std::fabs(x), std::chars_format::scientific, kStrSignificantDigits - 1);
   int exponent = std::stoi(scientific.substr(scientific.find('e') + 1));
   if (exponent < -5 || exponent >= 15) return Format(x, "#.######e");
   return PlainDecimal(x, scientific);
@@ -284,8 +284,7 @@ std::string ReplaceAll(std::string_view text, std::string_view oldText, std::str
   std::string result;
   result.reserve(text.size());
   std::size_t start = 0;
-  for (std::size_t at = text.find(oldText); at != std::string_view::npos;
-       at = text.find(oldText, start)) {
+  for (std::size_t at = text.find(oldText); at != std::string_view::npos; at = text.find(oldText, start)) {
     result.append(text.substr(start, at - start));
     result.append(newText);
     start = at + oldText.size();

@@ -1,12 +1,16 @@
 #pragma once
 
+#include <cstddef>
 #include <memory>
 #include <string>
 
 // A text file being read. A default-constructed stream is nil: every call on it raises
-// NilObjectException.
+// NilObjectException. A failed read, or a read after Close, raises IOException.
 class TextInputStream {
  public:
+  // The file is read in pieces of this many bytes.
+  static constexpr std::size_t kBufferSize = 64 * 1024;
+
   TextInputStream() = default;
 
   bool IsNil() const { return !file_; }
@@ -15,9 +19,13 @@ class TextInputStream {
   std::string ReadAll();
   // The next line without its line end (LF, CR or CRLF); empty at the end.
   std::string ReadLine();
+  // True when nothing is left to read, and after Close.
   bool AtEndOfFile() const;
+  // Closes the file; closing again does nothing.
   void Close();
 
+  // A stream reading the file at path; nil (with errno telling why) when it cannot be opened or
+  // is a folder.
   static TextInputStream Open(const std::string& path);
 
  private:

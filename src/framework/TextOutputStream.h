@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstddef>
 #include <memory>
 #include <string>
 #include <string_view>
@@ -11,19 +12,26 @@ inline constexpr std::string_view EndOfLineMacintosh = "\r";
 
 // A buffered text file being written. A default-constructed stream is nil: every call on it
 // raises NilObjectException. Texts are written as they are (CR characters inside them stay).
-// A failed write raises IOException.
+// A failed write raises IOException; copies of a stream share one file.
 class TextOutputStream {
  public:
+  // Texts are collected up to this many bytes before they are written out.
+  static constexpr std::size_t kBufferSize = 64 * 1024;
+
   TextOutputStream() = default;
 
   bool IsNil() const { return !file_; }
 
+  // Raise IOException when the data cannot be written, or when the stream is closed.
   void Write(std::string_view text);
   void WriteLine(std::string_view text);
-  // Flushes and closes; later calls are ignored. Raises IOException when the data could not be
-  // written out.
+  // Flushes and closes; closing again does nothing. Raises IOException when the data could not
+  // all be written out, including after an earlier failed Write. When the last copy of an open
+  // stream goes away it is closed the same way, without raising.
   void Close();
 
+  // A stream writing to a new or truncated file at path; nil (with errno telling why) when the
+  // file cannot be created.
   static TextOutputStream Create(const std::string& path);
 
  private:

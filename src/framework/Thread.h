@@ -18,5 +18,7 @@ class Thread : public std::enable_shared_from_this<Thread> {
   virtual void Event_Run() = 0;
 
  private:
+  void RunOnce();
+
   bool running_ = false;
 };

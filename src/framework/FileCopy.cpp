@@ -1,0 +1,95 @@
+#include "framework/FileCopy.h"
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <sys/xattr.h>
+#include <unistd.h>
+
+#include <array>
+#include <cerrno>
+#include <cstdio>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "framework/FileDescriptor.h"
+
+namespace {
+
+constexpr std::size_t kChunkSize = 64 * 1024;
+
+int CopyContents(int from, int to) {
+  std::array<char, kChunkSize> chunk;
+  for (;;) {
+    const ssize_t read = ReadSome(from, chunk.data(), chunk.size());
+    if (read < 0) return errno;
+    if (read == 0) return 0;
+    if (const int error = WriteAll(to, chunk.data(), static_cast<std::size_t>(read))) return error;
+  }
+}
+
+std::vector<std::string> AttributeNames(int fd) {
+  const ssize_t size = flistxattr(fd, nullptr, 0);
+  if (size <= 0) return {};
+  std::string list(static_cast<std::size_t>(size), '\0');
+  const ssize_t listed = flistxattr(fd, list.data(), list.size());
+  if (listed <= 0) return {};
+  list.resize(static_cast<std::size_t>(listed));
+  std::vector<std::string> names;
+  for (std::size_t at = 0; at < list.size();) {
+    const std::size_t end = list.find('\0', at);
+    names.push_back(list.substr(at, end - at));
+    at = end == std::string::npos ? list.size() : end + 1;
+  }
+  return names;
+}
+
+// Copies the user extended attributes; where the target keeps none, they are left behind.
+void CopyUserAttributes(int from, int to) {
+  for (const std::string& name : AttributeNames(from)) {
+    if (!std::string_view(name).starts_with("user.")) continue;
+    const ssize_t size = fgetxattr(from, name.c_str(), nullptr, 0);
+    if (size < 0) continue;
+    std::vector<char> value(static_cast<std::size_t>(size));
+    const ssize_t read = fgetxattr(from, name.c_str(), value.data(), value.size());
+    if (read < 0) continue;
+    (void)fsetxattr(to, name.c_str(), value.data(), static_cast<std::size_t>(read), 0);
+  }
+}
+
+std::filesystem::path FolderOf(const std::filesystem::path& target) {
+  const std::filesystem::path folder = target.parent_path();
+  return folder.empty() ? std::filesystem::path(".") : folder;
+}
+
+// A new empty file beside target, named so that it is hidden if it is ever left behind.
+FileDescriptor CreateTemporaryBeside(const std::filesystem::path& target, std::string& temporaryPath) {
+  temporaryPath = (FolderOf(target) / ".atomnote-copy-XXXXXX").string();
+  return FileDescriptor(mkostemp(temporaryPath.data(), O_CLOEXEC));
+}
+
+int WriteCopy(int from, const struct stat& source, FileDescriptor& copy) {
+  if (const int error = CopyContents(from, copy.get())) return error;
+  (void)fchmod(copy.get(), source.st_mode & 0777);
+  CopyUserAttributes(from, copy.get());
+  return copy.Close();
+}
+
+}  // namespace
+
+int CopyFileReplacing(const std::filesystem::path& source, const std::filesystem::path& target) {
+  FileDescriptor from(open(source.c_str(), O_RDONLY | O_CLOEXEC));
+  if (!from.IsOpen()) return errno;
+  struct stat sourceStatus {};
+  if (fstat(from.get(), &sourceStatus) != 0) return errno;
+  if (S_ISDIR(sourceStatus.st_mode)) return EISDIR;
+  if (!S_ISREG(sourceStatus.st_mode)) return EINVAL;
+
+  std::string temporaryPath;
+  FileDescriptor copy = CreateTemporaryBeside(target, temporaryPath);
+  if (!copy.IsOpen()) return errno;
+  int error = WriteCopy(from.get(), sourceStatus, copy);
+  if (error == 0 && std::rename(temporaryPath.c_str(), target.c_str()) != 0) error = errno;
+  if (error != 0) ::unlink(temporaryPath.c_str());
+  return error;
+}

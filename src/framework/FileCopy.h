@@ -1,0 +1,12 @@
+#pragma once
+
+#include <filesystem>
+
+// Copies the regular file at source to target, replacing a file already there. The copy is
+// written beside the target under a temporary name and renamed onto it only when complete, so
+// a failed copy leaves the target as it was and no partial file behind. The copy keeps the
+// source's permission bits and its user extended attributes (such as the Finder info) where
+// the target's file system keeps them.
+//
+// Returns 0 on success, else the errno of the failure.
+int CopyFileReplacing(const std::filesystem::path& source, const std::filesystem::path& target);

@@ -1,0 +1,78 @@
+#include "framework/TextOutputStream.h"
+
+#include <fcntl.h>
+
+#include <cstring>
+
+#include "framework/Exceptions.h"
+#include "framework/FileDescriptor.h"
+
+struct TextOutputStream::File {
+  File(FileDescriptor descriptor, std::string filePath)
+      : fd(std::move(descriptor)), path(std::move(filePath)) {}
+  ~File() {
+    if (closed) return;
+    if (!failed) (void)WriteBuffer();
+    (void)fd.Close();
+  }
+  File(const File&) = delete;
+  File& operator=(const File&) = delete;
+
+  // Writes the collected texts out; 0 or the errno of the failure. After a failure the stream
+  // keeps no data, as the file no longer holds what was written to it.
+  int WriteBuffer() {
+    const int error = WriteAll(fd.get(), buffer.data(), buffer.size());
+    buffer.clear();
+    if (error != 0) failed = true;
+    return error;
+  }
+
+  [[noreturn]] void Raise(int error) const {
+    throw IOException("could not write \"" + path + "\": " + std::strerror(error));
+  }
+
+  FileDescriptor fd;
+  std::string path;
+  std::string buffer;
+  bool failed = false;
+  bool closed = false;
+};
+
+TextOutputStream TextOutputStream::Create(const std::string& path) {
+  FileDescriptor fd(::open(path.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0666));
+  if (!fd.IsOpen()) return TextOutputStream();
+  TextOutputStream stream;
+  stream.file_ = std::make_shared<File>(std::move(fd), path);
+  return stream;
+}
+
+TextOutputStream::File& TextOutputStream::Open() {
+  if (!file_) throw NilObjectException("nil TextOutputStream");
+  if (file_->closed) throw IOException("could not write \"" + file_->path + "\": the stream is closed");
+  return *file_;
+}
+
+void TextOutputStream::Write(std::string_view text) {
+  File& file = Open();
+  file.buffer.append(text);
+  if (file.buffer.size() < kBufferSize) return;
+  if (const int error = file.WriteBuffer()) file.Raise(error);
+}
+
+void TextOutputStream::WriteLine(std::string_view text) {
+  Write(text);
+  Write(EndOfLine);
+}
+
+void TextOutputStream::Close() {
+  if (!file_) throw NilObjectException("nil TextOutputStream");
+  File& file = *file_;
+  if (file.closed) return;
+  file.closed = true;
+  const bool failedBefore = file.failed;
+  const int writeError = failedBefore ? 0 : file.WriteBuffer();
+  const int closeError = file.fd.Close();
+  if (writeError != 0) file.Raise(writeError);
+  if (closeError != 0) file.Raise(closeError);
+  if (failedBefore) throw IOException("could not write \"" + file.path + "\": an earlier write failed");
+}

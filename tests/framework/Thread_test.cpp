@@ -1,0 +1,97 @@
+#include "framework/Thread.h"
+
+#include <gtest/gtest.h>
+
+#include <QCoreApplication>
+#include <QEventLoop>
+#include <QTimer>
+#include <functional>
+
+#include "framework/Yield.h"
+
+namespace {
+
+class RecordingThread : public Thread {
+ public:
+  explicit RecordingThread(std::function<void()> body) : body_(std::move(body)) {}
+
+ protected:
+  void Event_Run() override { body_(); }
+
+ private:
+  std::function<void()> body_;
+};
+
+// Runs the event loop until quit() or a second has passed.
+void RunEventLoopBriefly(QEventLoop& loop) {
+  QTimer::singleShot(1000, &loop, &QEventLoop::quit);
+  loop.exec();
+}
+
+TEST(ThreadTest, RunStartsOnTheNextTurnOfTheEventLoop) {
+  QEventLoop loop;
+  bool ran = false;
+  auto thread = std::make_shared<RecordingThread>([&] {
+    ran = true;
+    loop.quit();
+  });
+
+  thread->Run();
+  EXPECT_FALSE(ran);  // not inside Run
+  EXPECT_TRUE(thread->IsRunning());
+  RunEventLoopBriefly(loop);
+
+  EXPECT_TRUE(ran);
+  EXPECT_FALSE(thread->IsRunning());
+}
+
+TEST(ThreadTest, ThreadKeepsItselfAliveUntilItsRunEnds) {
+  QEventLoop loop;
+  bool ran = false;
+  std::weak_ptr<Thread> watcher;
+  {
+    auto thread = std::make_shared<RecordingThread>([&] {
+      ran = true;
+      loop.quit();
+    });
+    watcher = thread;
+    thread->Run();
+  }
+  EXPECT_FALSE(watcher.expired());
+  RunEventLoopBriefly(loop);
+  QCoreApplication::processEvents();  // let the finished run let go
+
+  EXPECT_TRUE(ran);
+  EXPECT_TRUE(watcher.expired());
+}
+
+TEST(ThreadTest, YieldInsideARunLetsOtherEventsThrough) {
+  QEventLoop loop;
+  int timerTicks = 0;
+  int ticksSeenByTheRun = -1;
+  QTimer timer;
+  QObject::connect(&timer, &QTimer::timeout, [&] { ++timerTicks; });
+  timer.start(0);
+  auto thread = std::make_shared<RecordingThread>([&] {
+    int before = timerTicks;
+    for (int i = 0; i < 50; ++i) Yield();
+    ticksSeenByTheRun = timerTicks - before;
+    loop.quit();
+  });
+
+  thread->Run();
+  RunEventLoopBriefly(loop);
+
+  EXPECT_GT(ticksSeenByTheRun, 0);
+}
+
+TEST(YieldTest, DoesNothingWhereNoEventLoopRuns) {
+  bool delivered = false;
+  QTimer::singleShot(0, [&] { delivered = true; });
+  Yield();
+  EXPECT_FALSE(delivered);
+  QCoreApplication::processEvents();
+  EXPECT_TRUE(delivered);
+}
+
+}  // namespace
