@@ -32,12 +32,13 @@ void PrintCoreReport(std::ostream& out) {
   FolderItem file = PreferencesFile();
   out << "Atomnote Installer " << kAtomnoteVersion << " (application core; no main window yet)\n"
       << "System version: " << App().globalMacOSVersion << "\n"
-      << "Preferences file: " << (file.IsNil() ? std::string("(no preferences folder)") : file.ShellPath()) << "\n"
+      << "Preferences file: " << (file.IsNil() ? std::string("(no preferences folder)") : file.ShellPath())
+      << "\n"
       << "New user: " << YesNo(gIsNewUser) << "\n"
       << "Spelling: " << (prefLanguage == 1 ? "British" : "American") << "\n"
       << "Visual tables: " << YesNo(prefVisualTables) << ", glossary: " << YesNo(prefGlossary)
-      << ", omit blanks: " << YesNo(prefOmitBlanks) << ", monopolize Notes: " << YesNo(prefMonopolizeiPodNotes)
-      << "\n"
+      << ", omit blanks: " << YesNo(prefOmitBlanks)
+      << ", monopolize Notes: " << YesNo(prefMonopolizeiPodNotes) << "\n"
       << "Element rows with a symbol: " << RowsWithSymbols() << " of " << kElementRowCount << "\n"
       << "Glossary terms: " << GlossaryTerms() << " of " << kGlossaryTermCount << "\n";
 }

@@ -24,13 +24,13 @@ extern StringArray2D eIsotope;     // total, stable, unstable, natural radioacti
 extern StringArray2D eIsotope2;    // count of natural isotopes, the whole line
 extern StringArray eUses;
 extern StringArray eOres;
-extern StringArray2D eNames;       // unread, origin of the name
-extern StringArray eSvensk;        // never filled
-extern StringArray eFrancais;      // never filled
+extern StringArray2D eNames;   // unread, origin of the name
+extern StringArray eSvensk;    // never filled
+extern StringArray eFrancais;  // never filled
 extern StringArray eBritish;
 extern StringArray eColor;
 extern StringArray eCAS;
-extern StringArray2D eGlossary;    // rows 0 to 64: term, definition
+extern StringArray2D eGlossary;  // rows 0 to 64: term, definition
 extern StringArray eEnglish;
 extern StringArray eTempLoadFile;  // scratch: the lines of the dataset being loaded
 

@@ -38,7 +38,8 @@ template <typename T>
 class Array2D {
  public:
   Array2D(int rowUpperBound, int columnUpperBound)
-      : rows_(rowUpperBound), columns_(columnUpperBound),
+      : rows_(rowUpperBound),
+        columns_(columnUpperBound),
         cells_(Size(rowUpperBound) * Size(columnUpperBound)) {}
 
   int Ubound(int dimension) const { return dimension == 1 ? rows_ : columns_; }

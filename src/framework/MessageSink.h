@@ -11,8 +11,8 @@ inline constexpr int kCautionIcon = 48;
 
 struct MessageBoxRecord {
   std::string text;
-  int icon = 0;        // 0 plain, 48 caution
-  std::string title;   // empty for the plain box
+  int icon = 0;       // 0 plain, 48 caution
+  std::string title;  // empty for the plain box
 };
 
 class MessageSink {

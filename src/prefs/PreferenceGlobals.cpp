@@ -27,7 +27,8 @@ void ResetPreferenceGlobals() {
   prefGlossary = false;
   prefDiskUseReminder = false;
   prefLastUsedVersion.clear();
-  for (std::string* selection : {&prefPhysical, &prefCrystal, &prefBonding, &prefAbundances, &prefMisc, &prefIsotope}) {
+  for (std::string* selection :
+       {&prefPhysical, &prefCrystal, &prefBonding, &prefAbundances, &prefMisc, &prefIsotope}) {
     selection->clear();
   }
   prefUnits.Clear();

@@ -9,7 +9,8 @@ const std::string kParagraphBreak = std::string(EndOfLine) + std::string(EndOfLi
 }
 
 std::string PreferencesNotSavedMessage() {
-  return "For some reason, the preferences could not be saved.  Perhaps your startup disk is full, or is on a "
+  return "For some reason, the preferences could not be saved.  Perhaps your startup disk is full, or is on "
+         "a "
          "non-writable drive (e.g. CD or DVD).";
 }
 
@@ -23,16 +24,20 @@ std::string PreferencesSaveErrorMessage() {
 }
 
 std::string PreferencesReadErrorMessage() {
-  return std::string("Something went wrong when Atomnote tried to read its preferences file.  I don't know ") +
+  return std::string(
+             "Something went wrong when Atomnote tried to read its preferences file.  I don't know ") +
          "what the problem was (Error #89).  Default preferences will be used" +
-         " for every setting that could not be read.  To start afresh, quit Atomnote Installer and delete the "
+         " for every setting that could not be read.  To start afresh, quit Atomnote Installer and delete "
+         "the "
          "file \"" +
-         kPreferencesFileName + "\" from your preferences folder.  If the problem comes back, please report it to " +
+         kPreferencesFileName +
+         "\" from your preferences folder.  If the problem comes back, please report it to " +
          kMakerSupportAddress + ".";
 }
 
 std::string UpdateMessage() {
   return std::string("Thank you for updating to Atomnote ") + kAtomnoteVersion + "!" + kParagraphBreak +
-         "To update Atomnote on your iPod, connect your iPod and click \"Install Atomnote on iPod\". You don't "
+         "To update Atomnote on your iPod, connect your iPod and click \"Install Atomnote on iPod\". You "
+         "don't "
          "need to remove the earlier version from your iPod first.";
 }

@@ -18,7 +18,8 @@
 namespace {
 
 const std::string kDefaultSelection = "1 1 1 1 1 1 1 1 1 1 1 1 1 1 1 1 1 1 1 1";
-constexpr int kDefaultUnits[kUnitQuantityUpperBound + 1] = {0, 0, 0, 8, 8, 3, 0, 0, 0, 0, 0, 0, 8, 0, 1, 1, 0};
+constexpr int kDefaultUnits[kUnitQuantityUpperBound + 1] = {0, 0, 0, 8, 8, 3, 0, 0, 0,
+                                                            0, 0, 0, 8, 0, 1, 1, 0};
 // Written beside the preferences file and renamed over it once complete.
 const std::string kSavingFileName = std::string(".") + kPreferencesFileName + ".saving";
 
@@ -189,7 +190,8 @@ void setDefaultPreferences() {
   prefGlossary = false;
   prefDiskUseReminder = true;
   prefLastUsedVersion = Str(Val(kAtomnoteVersion) - 0.1);
-  for (std::string* selection : {&prefPhysical, &prefCrystal, &prefBonding, &prefAbundances, &prefMisc, &prefIsotope}) {
+  for (std::string* selection :
+       {&prefPhysical, &prefCrystal, &prefBonding, &prefAbundances, &prefMisc, &prefIsotope}) {
     *selection = kDefaultSelection;
   }
   for (int j = 0; j <= kUnitQuantityUpperBound; ++j) prefUnits(j) = kDefaultUnits[j];

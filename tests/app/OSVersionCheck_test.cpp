@@ -29,9 +29,9 @@ struct VersionCase {
 
 TEST(OSVersionCheckTest, ReducesTheSystemVersionAndRefusesOldSystems) {
   const VersionCase cases[] = {
-      {0x1039, 10.3, false}, {0x1030, 10.3, false}, {0x1049, 10.4, false}, {0x104B, 10.4, false},
-      {0x1050, 10.4, false}, {0x1100, 10.4, false}, {0x1028, 10.2, true},  {0x1000, 10.1, true},
-      {0x101F, 10.1, true},  {0x0922, 9.0, true},   {0x0860, 8.0, true},   {0x0700, 7.0, true},
+      {0x1039, 10.3, false}, {0x1030, 10.3, false},      {0x1049, 10.4, false}, {0x104B, 10.4, false},
+      {0x1050, 10.4, false}, {0x1100, 10.4, false},      {0x1028, 10.2, true},  {0x1000, 10.1, true},
+      {0x101F, 10.1, true},  {0x0922, 9.0, true},        {0x0860, 8.0, true},   {0x0700, 7.0, true},
       {0x0607, 6.0, true},   {std::nullopt, 10.1, true},
   };
   for (const VersionCase& c : cases) {

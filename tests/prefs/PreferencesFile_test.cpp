@@ -153,9 +153,9 @@ TEST_F(PreferencesFileTest, OlderVersionShowsTheUpdateMessage) {
 
 TEST_F(PreferencesFileTest, FlagIsSetOnlyByTheNumberOne) {
   const std::pair<std::string, bool> cases[] = {
-      {"prefGlossary=1", true},     {"  prefGlossary  =  1  ", true}, {"prefGlossary=1.0", true},
-      {"prefGlossary=1\r", true},   {"prefGlossary=true", false},     {"prefGlossary=2", false},
-      {"prefGlossary=0", false},    {"prefGlossary=", false},         {"prefGlossary", false},
+      {"prefGlossary=1", true},   {"  prefGlossary  =  1  ", true}, {"prefGlossary=1.0", true},
+      {"prefGlossary=1\r", true}, {"prefGlossary=true", false},     {"prefGlossary=2", false},
+      {"prefGlossary=0", false},  {"prefGlossary=", false},         {"prefGlossary", false},
       {"PREFGLOSSARY=1", false},  // keys are compared as written
   };
   for (const auto& [line, expected] : cases) {
