@@ -1,14 +1,13 @@
 #pragma once
 
 #include <gtest/gtest.h>
-#include <sys/resource.h>
 #include <sys/xattr.h>
 
-#include <csignal>
 #include <filesystem>
 #include <string>
 
 #include "framework/FinderInfo.h"
+#include "support/ScopedFileSizeLimit.h"
 #include "support/TestSupport.h"
 
 // True when files in folder can carry user extended attributes.
@@ -43,27 +42,4 @@ class AttributeFolderTest : public ::testing::Test {
   }
 
   TempFolder temp_;
-};
-
-// Limits the size of files this process may write while it lives, with SIGXFSZ ignored so
-// that writes past the limit fail with EFBIG instead of ending the process.
-class ScopedFileSizeLimit {
- public:
-  explicit ScopedFileSizeLimit(rlim_t bytes) {
-    previousHandler_ = std::signal(SIGXFSZ, SIG_IGN);
-    getrlimit(RLIMIT_FSIZE, &previous_);
-    rlimit limited = previous_;
-    limited.rlim_cur = bytes;
-    setrlimit(RLIMIT_FSIZE, &limited);
-  }
-  ~ScopedFileSizeLimit() {
-    setrlimit(RLIMIT_FSIZE, &previous_);
-    std::signal(SIGXFSZ, previousHandler_);
-  }
-  ScopedFileSizeLimit(const ScopedFileSizeLimit&) = delete;
-  ScopedFileSizeLimit& operator=(const ScopedFileSizeLimit&) = delete;
-
- private:
-  rlimit previous_{};
-  void (*previousHandler_)(int) = SIG_DFL;
 };

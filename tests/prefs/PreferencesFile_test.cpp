@@ -1,14 +1,13 @@
 #include "prefs/PreferencesFile.h"
 
 #include <gtest/gtest.h>
-#include <sys/resource.h>
 
-#include <csignal>
 #include <string>
 #include <vector>
 
 #include "framework/FolderItem.h"
 #include "prefs/PreferenceGlobals.h"
+#include "support/ScopedFileSizeLimit.h"
 #include "support/TestSupport.h"
 
 namespace {
@@ -223,26 +222,6 @@ TEST(PreferencesFileWithoutFolderTest, SaveSaysThePreferencesCouldNotBeSaved) {
   EXPECT_EQ(messages.messages()[0].title, "Error");
   EXPECT_EQ(ReadFileBytes(folder / "not-a-folder"), "x");
 }
-
-// Holds the size of any file this process writes to a few bytes while it lives.
-class ScopedFileSizeLimit {
- public:
-  explicit ScopedFileSizeLimit(rlim_t bytes) {
-    previousHandler_ = std::signal(SIGXFSZ, SIG_IGN);
-    getrlimit(RLIMIT_FSIZE, &previous_);
-    rlimit limit = previous_;
-    limit.rlim_cur = bytes;
-    setrlimit(RLIMIT_FSIZE, &limit);
-  }
-  ~ScopedFileSizeLimit() {
-    setrlimit(RLIMIT_FSIZE, &previous_);
-    std::signal(SIGXFSZ, previousHandler_);
-  }
-
- private:
-  rlimit previous_{};
-  void (*previousHandler_)(int) = nullptr;
-};
 
 TEST_F(PreferencesFileTest, SaveThatFailsPartWayKeepsTheEarlierFile) {
   const std::string earlier = "prefLanguage=1\nprefGlossary=1\n";
