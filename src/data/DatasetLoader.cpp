@@ -4,6 +4,7 @@
 
 #include "data/ElementTables.h"
 #include "data/ResourceCatalogue.h"
+#include "framework/FieldCursor.h"
 #include "framework/TextFunctions.h"
 #include "framework/Yield.h"
 
@@ -51,31 +52,6 @@ std::string DatasetTextFor(std::string_view key) {
   return {};
 }
 
-// Walks the fields of a text cut at every occurrence of a separator, counting as the text
-// functions do: two separators in a row give an empty field, and every field past the last one
-// is empty. Each field is found once, so reading a whole line costs one pass over it.
-class FieldCursor {
- public:
-  FieldCursor(std::string_view text, std::string_view separator) : rest_(text), separator_(separator) {}
-
-  std::string_view Next() {
-    if (exhausted_) return {};
-    std::size_t at = rest_.find(separator_);
-    if (at == std::string_view::npos) {
-      exhausted_ = true;
-      return rest_;
-    }
-    std::string_view field = rest_.substr(0, at);
-    rest_.remove_prefix(at + separator_.size());
-    return field;
-  }
-
- private:
-  std::string_view rest_;
-  std::string_view separator_;
-  bool exhausted_ = false;
-};
-
 // How a line of a dataset is spread over its table's row.
 enum class Layout {
   kFields,             // column c gets field c + 1
@@ -109,7 +85,6 @@ Dataset CountAndWholeLine(std::string_view key, StringArray2D& table) {
   dataset.layout = Layout::kCountAndWholeLine;
   dataset.table = &table;
   dataset.separator = kBlank;
-  dataset.columns = 2;
   return dataset;
 }
 

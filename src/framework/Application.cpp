@@ -1,6 +1,7 @@
 #include "framework/Application.h"
 
 #include <QCoreApplication>
+#include <QThread>
 #include <QTimer>
 #include <filesystem>
 
@@ -21,7 +22,12 @@ Application* Application::Instance() { return gApplication; }
 int Application::Run() {
   QCoreApplication* loop = QCoreApplication::instance();
   if (loop == nullptr) throw NilObjectException("no event loop to run the application in");
-  QTimer::singleShot(0, loop, [this] { Event_Open(); });
+  QTimer::singleShot(0, loop, [this] {
+    opening_ = true;
+    Event_Open();
+    opening_ = false;
+    if (quitRequested_) StopEventLoop();
+  });
   QCoreApplication::exec();
   Event_Close();
   return exitCode_;
@@ -30,9 +36,15 @@ int Application::Run() {
 void Application::Quit(int exitCode) {
   quitRequested_ = true;
   exitCode_ = exitCode;
+  // During Open the loop stops once Open has ended: stopping it now would also end the loops of
+  // the message boxes Open still shows. Outside a running loop there is nothing to stop yet.
+  if (!opening_ && QThread::currentThread()->loopLevel() > 0) StopEventLoop();
+}
+
+void Application::StopEventLoop() {
   // Queued: the event that asks runs to its end before the loop stops.
   if (QCoreApplication* loop = QCoreApplication::instance()) {
-    QTimer::singleShot(0, loop, [exitCode] { QCoreApplication::exit(exitCode); });
+    QTimer::singleShot(0, loop, [exitCode = exitCode_] { QCoreApplication::exit(exitCode); });
   }
 }
 

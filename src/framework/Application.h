@@ -23,15 +23,18 @@ class Application {
   // The one application object; nullptr before it exists.
   static Application* Instance();
 
-  // Runs the application's Open event directly, without an event loop (start-up and tests).
-  void Open() { Event_Open(); }
-  void Close() { Event_Close(); }
+  // Run the application's events directly, without an event loop (for tests).
+  void OpenForTesting() { Event_Open(); }
+  void CloseForTesting() { Event_Close(); }
 
  protected:
   virtual void Event_Open() {}
   virtual void Event_Close() {}
 
  private:
+  void StopEventLoop();
+
+  bool opening_ = false;
   bool quitRequested_ = false;
   int exitCode_ = 0;
 };

@@ -62,12 +62,6 @@ std::filesystem::path FolderOf(const std::filesystem::path& target) {
   return folder.empty() ? std::filesystem::path(".") : folder;
 }
 
-// A new empty file beside target, named so that it is hidden if it is ever left behind.
-FileDescriptor CreateTemporaryBeside(const std::filesystem::path& target, std::string& temporaryPath) {
-  temporaryPath = (FolderOf(target) / ".atomnote-copy-XXXXXX").string();
-  return FileDescriptor(mkostemp(temporaryPath.data(), O_CLOEXEC));
-}
-
 int WriteCopy(int from, const struct stat& source, FileDescriptor& copy) {
   if (const int error = CopyContents(from, copy.get())) return error;
   (void)fchmod(copy.get(), source.st_mode & 0777);
@@ -76,6 +70,11 @@ int WriteCopy(int from, const struct stat& source, FileDescriptor& copy) {
 }
 
 }  // namespace
+
+FileDescriptor CreateTemporaryBeside(const std::filesystem::path& target, std::string& temporaryPath) {
+  temporaryPath = (FolderOf(target) / ".atomnote-new-XXXXXX").string();
+  return FileDescriptor(mkostemp(temporaryPath.data(), O_CLOEXEC));
+}
 
 int CopyFileReplacing(const std::filesystem::path& source, const std::filesystem::path& target) {
   FileDescriptor from(open(source.c_str(), O_RDONLY | O_CLOEXEC));

@@ -1,6 +1,9 @@
 #pragma once
 
 #include <filesystem>
+#include <string>
+
+#include "framework/FileDescriptor.h"
 
 // Copies the regular file at source to target, replacing a file already there. The copy is
 // written beside the target under a temporary name and renamed onto it only when complete, so
@@ -10,3 +13,8 @@
 //
 // Returns 0 on success, else the errno of the failure.
 int CopyFileReplacing(const std::filesystem::path& source, const std::filesystem::path& target);
+
+// A new empty file with a unique name beside target, named so that it is hidden if it is ever
+// left behind; its path goes to temporaryPath. Not open (errno telling why) when it could not be
+// made.
+FileDescriptor CreateTemporaryBeside(const std::filesystem::path& target, std::string& temporaryPath);

@@ -196,6 +196,13 @@ bool FolderItem::MoveFileTo(const FolderItem& destination) const {
   return lastErrorCode_ == 0;
 }
 
+FolderItem FolderItem::CreateTemporarySibling() const {
+  std::string temporaryPath;
+  FileDescriptor file = CreateTemporaryBeside(Required(), temporaryPath);
+  lastErrorCode_ = file.IsOpen() ? file.Close() : errno;
+  return lastErrorCode_ == 0 ? FolderItem(temporaryPath) : FolderItem();
+}
+
 int FolderItem::Count() const { return static_cast<int>(EntryNames(Required(), lastErrorCode_).size()); }
 
 FolderItem FolderItem::Item(int index) const {

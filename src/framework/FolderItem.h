@@ -71,6 +71,9 @@ class FolderItem {
   // Renames this file onto the destination, replacing it. False when it failed (also across
   // volumes). This item keeps naming the old path.
   bool MoveFileTo(const FolderItem& destination) const;
+  // A new, empty, hidden file with a unique name beside this item, for writing a replacement
+  // that is then moved onto it. Nil when it could not be made (LastErrorCode tells why).
+  FolderItem CreateTemporarySibling() const;
 
   // Items of a folder, 1 to Count, sorted by the bytes of their names; links are not resolved.
   // The folder is read again on every call. Count is 0 and Item nil for what is not a folder;

@@ -26,10 +26,7 @@ std::optional<fs::path> ConfigurationPath() {
   return std::nullopt;
 }
 
-bool IsFolder(const fs::path& path) {
-  struct stat status {};
-  return ::stat(path.c_str(), &status) == 0 && S_ISDIR(status.st_mode);
-}
+bool IsFolder(const fs::path& path) { return FolderItem(path).Directory(); }
 
 // Makes the folder and any missing folders above it, private to the user as the convention
 // asks of folders it creates.

@@ -5,13 +5,18 @@
 #include "prefs/ProductInfo.h"
 
 namespace {
+
 const std::string kParagraphBreak = std::string(EndOfLine) + std::string(EndOfLine);
+
+std::string FolderDescription(const FolderItem& preferencesFolder) {
+  if (preferencesFolder.IsNil()) return "your preferences folder";
+  return "your preferences folder (" + preferencesFolder.ShellPath() + ")";
 }
 
+}  // namespace
+
 std::string PreferencesNotSavedMessage() {
-  return "For some reason, the preferences could not be saved.  Perhaps your startup disk is full, or is on "
-         "a "
-         "non-writable drive (e.g. CD or DVD).";
+  return "For some reason, the preferences could not be saved.  Perhaps your startup disk is full, or is on a non-writable drive (e.g. CD or DVD).";
 }
 
 std::string PreferencesSaveErrorMessage() {
@@ -23,21 +28,16 @@ std::string PreferencesSaveErrorMessage() {
          kMakerSupportAddress + ".";
 }
 
-std::string PreferencesReadErrorMessage() {
+std::string PreferencesReadErrorMessage(const FolderItem& preferencesFolder) {
   return std::string(
              "Something went wrong when Atomnote tried to read its preferences file.  I don't know ") +
          "what the problem was (Error #89).  Default preferences will be used" +
-         " for every setting that could not be read.  To start afresh, quit Atomnote Installer and delete "
-         "the "
-         "file \"" +
-         kPreferencesFileName +
-         "\" from your preferences folder.  If the problem comes back, please report it to " +
-         kMakerSupportAddress + ".";
+         " for every setting that could not be read.  To start afresh, quit Atomnote Installer and delete the file \"" +
+         kPreferencesFileName + "\" from " + FolderDescription(preferencesFolder) +
+         ".  If the problem comes back, please report it to " + kMakerSupportAddress + ".";
 }
 
 std::string UpdateMessage() {
   return std::string("Thank you for updating to Atomnote ") + kAtomnoteVersion + "!" + kParagraphBreak +
-         "To update Atomnote on your iPod, connect your iPod and click \"Install Atomnote on iPod\". You "
-         "don't "
-         "need to remove the earlier version from your iPod first.";
+         "To update Atomnote on your iPod, connect your iPod and click \"Install Atomnote on iPod\". You don't need to remove the earlier version from your iPod first.";
 }

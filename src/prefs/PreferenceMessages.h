@@ -2,8 +2,11 @@
 
 #include <string>
 
+#include "framework/FolderItem.h"
+
 // Texts of the messages the preferences file shows.
 std::string PreferencesNotSavedMessage();   // message A
 std::string PreferencesSaveErrorMessage();  // #7
-std::string PreferencesReadErrorMessage();  // #89
+// #89; names the preferences folder where it is known.
+std::string PreferencesReadErrorMessage(const FolderItem& preferencesFolder);
 std::string UpdateMessage();

@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "framework/FieldCursor.h"
 #include "framework/MessageSink.h"
 #include "framework/TextFunctions.h"
 #include "framework/TextInputStream.h"
@@ -20,8 +21,6 @@ namespace {
 const std::string kDefaultSelection = "1 1 1 1 1 1 1 1 1 1 1 1 1 1 1 1 1 1 1 1";
 constexpr int kDefaultUnits[kUnitQuantityUpperBound + 1] = {0, 0, 0, 8, 8, 3, 0, 0, 0,
                                                             0, 0, 0, 8, 0, 1, 1, 0};
-// Written beside the preferences file and renamed over it once complete.
-const std::string kSavingFileName = std::string(".") + kPreferencesFileName + ".saving";
 
 // The leading number of a text as an Integer: the fraction is dropped, and a number beyond the
 // Integer range is held at its end.
@@ -81,7 +80,8 @@ void ShowError(const std::string& message) { MsgBox(message, kCautionIcon, "Erro
 // Writes the 20 lines into a new file beside the preferences file and renames it over the old
 // one, so the file is always either the earlier one or the complete new one.
 void WritePreferencesFile(const FolderItem& file) {
-  FolderItem saving = file.Parent().Child(kSavingFileName);
+  FolderItem saving = file.CreateTemporarySibling();
+  if (saving.IsNil()) throw IOException("no room beside the preferences file for the new one");
   TextOutputStream stream;
   try {
     stream = saving.CreateTextFile();
@@ -101,10 +101,10 @@ void WritePreferencesFile(const FolderItem& file) {
   }
 }
 
+// The old file is replaced, not written to, so only its folder has to be writable.
 bool CanWritePreferencesFile(const FolderItem& file) {
   FolderItem folder = file.Parent();
-  if (!folder.Directory() || !folder.IsWriteable()) return false;
-  return !file.Exists() || file.IsWriteable();
+  return folder.Directory() && folder.IsWriteable();
 }
 
 // One line of the file: "key=value", both trimmed; the value ends at a second "=".
@@ -167,9 +167,8 @@ void ApplyLine(const PreferenceLine& line) {
 }
 
 void ApplyFileContent(const std::string& content) {
-  int lineCount = CountFields(content, EndOfLine);
-  for (int n = 1; n <= lineCount; ++n) {
-    ApplyLine(ParseLine(NthField(content, EndOfLine, n)));
+  for (FieldCursor lines(content, EndOfLine); !lines.AtEnd();) {
+    ApplyLine(ParseLine(std::string(lines.Next())));
     Yield();
   }
 }
@@ -226,6 +225,6 @@ void loadPreferences() {
     gIsNewUser = false;
     ApplyFileContent(content);
   } catch (const std::exception&) {
-    ShowError(PreferencesReadErrorMessage());
+    ShowError(PreferencesReadErrorMessage(PreferencesFolder()));
   }
 }

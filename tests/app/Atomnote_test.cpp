@@ -40,7 +40,7 @@ class AtomnoteTest : public ::testing::Test {
 TEST_F(AtomnoteTest, OpenLoadsEverythingTheWindowsNeed) {
   WriteFileBytes(config_ / "Atomnote Preferences", "prefLanguage=1\nprefLastUsedVersion=1.6.2\n");
   Atomnote application;
-  application.Open();
+  application.OpenForTesting();
 
   EXPECT_DOUBLE_EQ(App().globalMacOSVersion, 10.4);
   EXPECT_EQ(britishTranslate("color"), "colour");  // table built, British spelling loaded

@@ -61,6 +61,25 @@ TEST(OSVersionCheckTest, MessageSaysWhyAndWhereToGo) {
             "Visit www.hollowbrookworks.com for a version compatible with your edition of Mac OS X.");
 }
 
+TEST(OSVersionCheckTest, EveryStepAsksAfresh) {
+  // 10.4.9 answers every call but the last, which fails: the last step keeps 10.3.
+  int calls = 0;
+  SetGestaltForTesting([&calls](const std::string&, int32_t& response) -> OSErr {
+    if (++calls == 9) return gestaltUndefSelectorErr;
+    response = 0x1049;
+    return noErr;
+  });
+  ScopedRecordingSink messages;
+  Atomnote application;
+
+  application.checkOSversion();
+  SetGestaltForTesting(nullptr);
+
+  EXPECT_EQ(calls, 9);
+  EXPECT_DOUBLE_EQ(App().globalMacOSVersion, 10.3);
+  EXPECT_FALSE(application.QuitRequested());
+}
+
 TEST(OSVersionCheckTest, HostCountsAsTenFourOrLater) {
   ScopedRecordingSink messages;
   Atomnote application;

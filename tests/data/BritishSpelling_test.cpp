@@ -66,6 +66,26 @@ TEST_F(BritishSpellingTest, TranslatesAsStoredAndInTitleCase) {
       {"It is honored", "It is honoured"},
       {"\xC3\x85ngstr\xC3\xB6m color", "\xC3\x85ngstr\xC3\xB6m colour"},
       {"", ""},
+      // One case for each remaining pair, so a mistyped pair shows.
+      {"the center", "the centre"},
+      {"heat of vaporization", "heat of vaporisation"},
+      {"copper sulfate", "copper sulphate"},
+      {"a theater", "a theatre"},
+      {"my favorite", "my favourite"},
+      {"one kilometer", "one kilometre"},
+      {"in picometers", "in picometres"},
+      {"one milliliter", "one millilitre"},
+      {"grams per liter", "grams per litre"},
+      {"to realize", "to realise"},
+      {"nearest neighbor", "nearest neighbour"},
+      {"hard to recognize", "hard to recognise"},
+      {"to characterize", "to characterise"},
+      {"metals oxidize", "metals oxidise"},
+      {"fertilizer", "fertiliser"},
+      {"saltpeter", "saltpetre"},
+      {"to capitalize", "to capitalise"},
+      {"to emphasize", "to emphasise"},
+      {"its behavior", "its behaviour"},
   };
   prefLanguage = 1;
   for (const Case& c : kCases) EXPECT_EQ(britishTranslate(c.american), c.british) << c.american;

@@ -123,16 +123,17 @@ struct VersionCase {
   std::string lines;
   int updateMessages;
   bool newUser;
+  std::string lastUsedVersion;
 };
 
 TEST_F(PreferencesFileTest, OlderVersionShowsTheUpdateMessage) {
   const VersionCase cases[] = {
-      {"prefLastUsedVersion=1.5\n", 1, true},
-      {"prefLastUsedVersion=1.6.1\n", 0, false},
-      {"prefLastUsedVersion=1.6.2\n", 0, false},
-      {"prefLastUsedVersion=1.6.0\n", 0, false},
-      {"prefLastUsedVersion=1.4\nprefLastUsedVersion=1.5\n", 2, true},
-      {"prefLastUsedVersion=\n", 1, true},  // no number reads as 0
+      {"prefLastUsedVersion=1.5\n", 1, true, "1.5"},
+      {"prefLastUsedVersion=1.6.1\n", 0, false, "1.6.1"},
+      {"prefLastUsedVersion=1.6.2\n", 0, false, "1.6.2"},
+      {"prefLastUsedVersion=1.6.0\n", 0, false, "1.6.0"},
+      {"prefLastUsedVersion=1.4\nprefLastUsedVersion=1.5\n", 2, true, "1.5"},
+      {"prefLastUsedVersion=\n", 1, true, ""},  // no number reads as 0
   };
   for (const VersionCase& c : cases) {
     SCOPED_TRACE(c.lines);
@@ -147,6 +148,7 @@ TEST_F(PreferencesFileTest, OlderVersionShowsTheUpdateMessage) {
       EXPECT_EQ(message.icon, 0);
     }
     EXPECT_EQ(gIsNewUser, c.newUser);
+    EXPECT_EQ(prefLastUsedVersion, c.lastUsedVersion);
   }
 }
 
