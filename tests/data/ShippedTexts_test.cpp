@@ -1,0 +1,375 @@
+// The element data the program ships: the compiled-in dataset texts, loaded by loadDatasets and
+// read the way the notes read them.
+
+#include <gtest/gtest.h>
+
+#include <charconv>
+#include <cmath>
+#include <regex>
+#include <set>
+#include <string>
+#include <vector>
+
+#include "data/ElementTables.h"
+#include "data/ResourceCatalogue.h"
+#include "framework/ResourceFork.h"
+#include "framework/TextFunctions.h"
+
+namespace {
+
+constexpr int kShownRows = 111;  // the element notes show atomic numbers 1 to 111
+constexpr int kMaxNaturalIsotopes = 20;
+const std::string kNul = "nul";
+
+bool IsNul(const std::string& cell) { return cell == kNul; }
+
+// A plain decimal as the tables store numbers: no exponent, no brackets, no separators.
+bool IsPlainDecimal(const std::string& text) {
+  static const std::regex kPlainDecimal("-?[0-9]+(\\.[0-9]+)?");
+  return std::regex_match(text, kPlainDecimal);
+}
+
+double ExactValue(const std::string& text) {
+  double value = 0;
+  std::from_chars(text.data(), text.data() + text.size(), value);
+  return value;
+}
+
+// "nul", or a number that Val reads as the number written.
+::testing::AssertionResult IsNumberCell(const std::string& cell) {
+  if (IsNul(cell)) return ::testing::AssertionSuccess();
+  if (!IsPlainDecimal(cell)) return ::testing::AssertionFailure() << "not a plain decimal: '" << cell << "'";
+  if (Val(cell) != ExactValue(cell)) {
+    return ::testing::AssertionFailure() << "Val reads '" << cell << "' as " << Val(cell);
+  }
+  return ::testing::AssertionSuccess();
+}
+
+std::vector<std::string> SplitLines(const std::string& text) {
+  std::vector<std::string> lines;
+  for (int i = 1; i <= CountFields(text, "\r"); ++i) lines.push_back(NthField(text, "\r", i));
+  return lines;
+}
+
+class ShippedTextsTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    RestoreApplicationResourceFork();
+    ReleaseResourceCatalogue();
+    loadDatasets();
+  }
+  void TearDown() override { ReleaseResourceCatalogue(); }
+
+  static int RowOf(const std::string& symbol) {
+    for (int row = 0; row <= kElementRowUpperBound; ++row) {
+      if (eGeneral(row, 1) == symbol) return row;
+    }
+    ADD_FAILURE() << "no element " << symbol;
+    return 0;
+  }
+};
+
+struct DatasetText {
+  int number;
+  const char* key;
+  std::string separator;  // empty for a whole-line dataset
+  int fields;
+};
+
+const DatasetText kDatasetTexts[] = {
+    {187, "GeneralDat", " ", 5},  {180, "BondingDat", " ", 9},   {174, "Bonding2Dat", " ", 4},
+    {178, "CrystalDat", " ", 7},  {171, "Crystal2Dat", " ", 2},  {176, "HistoryDat", "\t", 3},
+    {169, "PhysicalDat", " ", 9}, {168, "Physical2Dat", " ", 2}, {172, "AbundancesDat", " ", 4},
+    {179, "IsotopeDat", " ", 4},  {185, "NamesDat", "\t", 2},    {181, "Isotope2Dat", "", 0},
+    {188, "UsesDat", "", 0},      {170, "OresDat", "", 0},       {189, "BritishDat", "", 0},
+    {173, "ColorDat", "", 0},     {175, "CASDat", "", 0},
+};
+
+TEST_F(ShippedTextsTest, EveryDatasetHas118LinesOfCompleteFields) {
+  for (const DatasetText& dataset : kDatasetTexts) {
+    SCOPED_TRACE(dataset.key);
+    auto text = ApplicationResourceFork()->GetResource("TEXT", dataset.number);
+    ASSERT_TRUE(text.has_value());
+    std::vector<std::string> lines = SplitLines(*text);
+    // The text ends with a line end, so the split leaves one empty piece after line 118.
+    ASSERT_EQ(lines.size(), 119u);
+    EXPECT_EQ(lines.back(), "");
+
+    selectDatasets(dataset.key);
+    for (int row = 0; row <= kElementRowUpperBound; ++row) {
+      const std::string& line = eTempLoadFile(row);
+      ASSERT_FALSE(line.empty()) << "row " << row + 1;
+      EXPECT_EQ(line.find('\n'), std::string::npos) << "row " << row + 1;
+      if (dataset.separator.empty()) continue;
+      // One more field would mean a separator inside a value or at the end of the line.
+      EXPECT_EQ(CountFields(line, dataset.separator), dataset.fields) << "row " << row + 1 << ": " << line;
+      for (int field = 1; field <= dataset.fields; ++field) {
+        EXPECT_FALSE(NthField(line, dataset.separator, field).empty())
+            << "row " << row + 1 << " field " << field;
+      }
+    }
+  }
+}
+
+TEST_F(ShippedTextsTest, SymbolsAndNamesAreUniqueAndSpelledAsTheNotesExpect) {
+  std::set<std::string> symbols, names;
+  static const std::regex kSymbol("[A-Z][a-z]?");
+  static const std::regex kName("[a-z]+");
+  for (int row = 0; row <= kElementRowUpperBound; ++row) {
+    EXPECT_TRUE(std::regex_match(eGeneral(row, 1), kSymbol)) << eGeneral(row, 1);
+    EXPECT_TRUE(std::regex_match(eGeneral(row, 0), kName)) << eGeneral(row, 0);
+    EXPECT_TRUE(std::regex_match(eBritish(row), kName)) << eBritish(row);
+    symbols.insert(eGeneral(row, 1));
+    names.insert(eGeneral(row, 0));
+  }
+  EXPECT_EQ(symbols.size(), 118u);
+  EXPECT_EQ(names.size(), 118u);
+
+  struct Spelling {
+    const char* symbol;
+    const char* american;
+    const char* british;
+  };
+  const Spelling kSpellings[] = {{"Al", "aluminum", "aluminium"},
+                                 {"Cs", "cesium", "caesium"},
+                                 {"S", "sulfur", "sulphur"},
+                                 {"Nh", "nihonium", "nihonium"},
+                                 {"Og", "oganesson", "oganesson"}};
+  for (const Spelling& spelling : kSpellings) {
+    int row = RowOf(spelling.symbol);
+    EXPECT_EQ(eGeneral(row, 0), spelling.american);
+    EXPECT_EQ(eBritish(row), spelling.british);
+  }
+}
+
+struct NumberColumn {
+  const char* name;
+  StringArray2D* table;
+  int column;
+};
+
+const NumberColumn kNumberColumns[] = {
+    {"atomic weight", &eGeneral, 2},
+    {"electronegativity", &eBonding, 1},
+    {"electron affinity", &eBonding, 2},
+    {"atomic radius", &eBonding, 3},
+    {"first ionization energy", &eBonding, 4},
+    {"ionic radius", &eBonding, 5},
+    {"covalent radius", &eBonding, 8},
+    {"polarizability", &eBonding2, 0},
+    {"second ionization energy", &eBonding2, 1},
+    {"third ionization energy", &eBonding2, 2},
+    {"fourth ionization energy", &eBonding2, 3},
+    {"density", &eCrystal, 0},
+    {"nearest neighbour", &eCrystal, 2},
+    {"lattice a", &eCrystal, 3},
+    {"lattice c", &eCrystal, 4},
+    {"thermal conductivity", &eCrystal, 5},
+    {"resistivity", &eCrystal, 6},
+    {"superconducting Tc", &eCrystal2, 0},
+    {"melting point", &ePhysical, 3},
+    {"boiling point", &ePhysical, 4},
+    {"heat of vaporization", &ePhysical, 5},
+    {"heat of fusion", &ePhysical, 6},
+    {"specific heat", &ePhysical, 7},
+    {"work function", &ePhysical, 8},
+    {"expansion coefficient", &ePhysical2, 0},
+    {"crustal abundance", &eAbundances, 0},
+    {"atmosphere abundance", &eAbundances, 1},
+    {"oceanic abundance", &eAbundances, 2},
+    {"solar system abundance", &eAbundances, 3},
+    {"total isotopes", &eIsotope, 0},
+    {"stable isotopes", &eIsotope, 1},
+    {"unstable isotopes", &eIsotope, 2},
+    {"natural radioactive isotopes", &eIsotope, 3},
+};
+
+TEST_F(ShippedTextsTest, NumericCellsAreNulOrPlainDecimalsThatValReads) {
+  for (const NumberColumn& number : kNumberColumns) {
+    SCOPED_TRACE(number.name);
+    for (int row = 0; row <= kElementRowUpperBound; ++row) {
+      EXPECT_TRUE(IsNumberCell((*number.table)(row, number.column))) << "row " << row + 1;
+    }
+  }
+  for (int row = 0; row <= kElementRowUpperBound; ++row) {
+    const std::string& susceptibility = ePhysical2(row, 1);
+    if (susceptibility != "FER") {
+      EXPECT_TRUE(IsNumberCell(susceptibility)) << "row " << row + 1;
+    }
+    EXPECT_FALSE(IsNul(eGeneral(row, 2))) << "every element has a weight, row " << row + 1;
+  }
+}
+
+TEST_F(ShippedTextsTest, CodesAreThoseTheReadersCompare) {
+  const std::set<std::string> kClasses = {"n", "m", "s"};
+  const std::set<std::string> kStates = {"solid", "liquid", "gas"};
+  const std::set<std::string> kClusterCodes = {"1", "2", "3", "4", "5", "6", "7", kNul};
+  const std::set<std::string> kAppearanceCodes = {
+      "colorless",   "oxygen",       "fluorine",    "chlorine",   "boron",     "carbon",
+      "gold",        "copper",       "silverwhite", "silvergray", "bluewhite", "iodine",
+      "phosphorous", "radium",       "mercury",     "sulfur",     "leadlike",  "bismuth",
+      "bromine",     "silverwhite2", "silicon",     "selenium",   "darkgray",  kNul};
+  static const std::regex kYear("[0-9]{3,4}");
+  static const std::regex kCas("[0-9]{2,7}-[0-9]{2}-[0-9]");
+  for (int row = 0; row <= kElementRowUpperBound; ++row) {
+    SCOPED_TRACE("row " + std::to_string(row + 1));
+    bool shown = row < kShownRows;
+    EXPECT_TRUE(kClasses.count(ePhysical(row, 0)) || (!shown && IsNul(ePhysical(row, 0))));
+    EXPECT_TRUE(kStates.count(ePhysical(row, 1)) || (!shown && IsNul(ePhysical(row, 1))));
+    EXPECT_TRUE(kClusterCodes.count(eCrystal2(row, 1))) << eCrystal2(row, 1);
+    EXPECT_TRUE(kAppearanceCodes.count(eColor(row))) << eColor(row);
+    EXPECT_TRUE(eHistory(row, 0) == "ancient" || std::regex_match(eHistory(row, 0), kYear))
+        << eHistory(row, 0);
+    EXPECT_TRUE(std::regex_match(eCAS(row), kCas)) << eCAS(row);
+    if (shown) {
+      EXPECT_FALSE(IsNul(eNames(row, 1)));
+      EXPECT_FALSE(eOres(row).empty());
+      EXPECT_FALSE(eUses(row).empty());
+    }
+  }
+}
+
+TEST_F(ShippedTextsTest, IsotopeCountsAndAbundancesAddUp) {
+  for (int row = 0; row <= kElementRowUpperBound; ++row) {
+    SCOPED_TRACE("row " + std::to_string(row + 1));
+    int total = static_cast<int>(Val(eIsotope(row, 0)));
+    int stable = static_cast<int>(Val(eIsotope(row, 1)));
+    int unstable = static_cast<int>(Val(eIsotope(row, 2)));
+    int naturalRadioactive = static_cast<int>(Val(eIsotope(row, 3)));
+    EXPECT_EQ(total, stable + unstable);
+    EXPECT_LE(naturalRadioactive, unstable);
+
+    // As the isotope note reads the line: the count, then "mass,abundance" pairs.
+    const std::string& line = eIsotope2(row, 1);
+    int pairs = CountFields(line, " ") - 1;
+    EXPECT_EQ(static_cast<int>(Val(eIsotope2(row, 0))), pairs);
+    EXPECT_LE(pairs, kMaxNaturalIsotopes);
+    EXPECT_EQ(pairs, stable + naturalRadioactive);
+    double sum = 0;
+    bool anyPercentage = false;
+    for (int pair = 1; pair <= pairs; ++pair) {
+      std::string item = NthField(line, " ", pair + 1);
+      EXPECT_TRUE(IsPlainDecimal(NthField(item, ",", 1))) << item;
+      std::string abundance = NthField(item, ",", 2);
+      if (abundance == "VS") continue;
+      EXPECT_TRUE(IsNumberCell(abundance)) << item;
+      sum += Val(abundance);
+      anyPercentage = true;
+    }
+    if (anyPercentage) {
+      EXPECT_NEAR(sum, 100.0, 0.1);
+    }
+  }
+}
+
+// Published values (CRC Handbook of Chemistry and Physics; IUPAC standard atomic weights; NIST
+// ionization energies). Tolerances cover the rounding of the different editions.
+struct SpotCheck {
+  const char* symbol;
+  const char* what;
+  StringArray2D* table;
+  int column;
+  double expected;
+  double tolerance;
+};
+
+const SpotCheck kSpotChecks[] = {
+    {"H", "atomic weight", &eGeneral, 2, 1.008, 0.001},
+    {"H", "boiling point K", &ePhysical, 4, 20.28, 0.1},
+    {"H", "first ionization eV", &eBonding, 4, 13.598, 0.001},
+    {"C", "atomic weight", &eGeneral, 2, 12.011, 0.001},
+    {"C", "first ionization eV", &eBonding, 4, 11.260, 0.001},
+    {"O", "atomic weight", &eGeneral, 2, 15.999, 0.001},
+    {"O", "boiling point K", &ePhysical, 4, 90.19, 0.1},
+    {"O", "gas density g/L", &eCrystal, 0, 1.429, 0.002},
+    {"O", "electronegativity", &eBonding, 1, 3.44, 0.001},
+    {"Na", "atomic weight", &eGeneral, 2, 22.98977, 0.00001},
+    {"Na", "melting point K", &ePhysical, 3, 370.9, 0.2},
+    {"Na", "density g/cm3", &eCrystal, 0, 0.97, 0.005},
+    {"Na", "first ionization eV", &eBonding, 4, 5.139, 0.001},
+    {"Cl", "atomic weight", &eGeneral, 2, 35.45, 0.01},
+    {"Cl", "boiling point K", &ePhysical, 4, 239.1, 0.2},
+    {"Cl", "first ionization eV", &eBonding, 4, 12.968, 0.001},
+    {"Fe", "atomic weight", &eGeneral, 2, 55.845, 0.001},
+    {"Fe", "melting point K", &ePhysical, 3, 1811, 2},
+    {"Fe", "boiling point K", &ePhysical, 4, 3134, 5},
+    {"Fe", "density g/cm3", &eCrystal, 0, 7.874, 0.005},
+    {"Fe", "first ionization eV", &eBonding, 4, 7.902, 0.001},
+    {"Fe", "lattice a Å", &eCrystal, 3, 2.87, 0.01},
+    {"Cu", "atomic weight", &eGeneral, 2, 63.546, 0.001},
+    {"Cu", "melting point K", &ePhysical, 3, 1357.8, 0.5},
+    {"Cu", "density g/cm3", &eCrystal, 0, 8.96, 0.01},
+    {"Cu", "thermal conductivity W/m K", &eCrystal, 5, 401, 5},
+    {"Cu", "resistivity nΩ m", &eCrystal, 6, 16.8, 0.5},
+    {"Ag", "atomic weight", &eGeneral, 2, 107.868, 0.001},
+    {"Ag", "melting point K", &ePhysical, 3, 1234.9, 0.5},
+    {"Ag", "density g/cm3", &eCrystal, 0, 10.5, 0.05},
+    {"Ag", "first ionization eV", &eBonding, 4, 7.576, 0.001},
+    {"Au", "atomic weight", &eGeneral, 2, 196.96657, 0.00001},
+    {"Au", "melting point K", &ePhysical, 3, 1337.3, 0.5},
+    {"Au", "density g/cm3", &eCrystal, 0, 19.3, 0.05},
+    {"Au", "first ionization eV", &eBonding, 4, 9.226, 0.001},
+    {"Hg", "atomic weight", &eGeneral, 2, 200.59, 0.01},
+    {"Hg", "melting point K", &ePhysical, 3, 234.32, 0.1},
+    {"Hg", "boiling point K", &ePhysical, 4, 629.9, 0.5},
+    {"Hg", "liquid density g/mL", &eCrystal, 0, 13.53, 0.02},
+    {"Hg", "superconducting Tc K", &eCrystal2, 0, 4.15, 0.25},
+    {"Pb", "atomic weight", &eGeneral, 2, 207.2, 0.01},
+    {"Pb", "melting point K", &ePhysical, 3, 600.6, 0.2},
+    {"Pb", "density g/cm3", &eCrystal, 0, 11.34, 0.02},
+    {"Pb", "superconducting Tc K", &eCrystal2, 0, 7.2, 0.05},
+    {"U", "atomic weight", &eGeneral, 2, 238.029, 0.001},
+    {"U", "melting point K", &ePhysical, 3, 1405.3, 1},
+    {"U", "density g/cm3", &eCrystal, 0, 19.05, 0.15},
+    {"U", "first ionization eV", &eBonding, 4, 6.194, 0.001},
+    {"Tc", "mass number", &eGeneral, 2, 97, 0},
+    {"Og", "mass number", &eGeneral, 2, 294, 0},
+    {"O", "crustal abundance %", &eAbundances, 0, 46.1, 0.1},
+    {"N", "atmosphere abundance %", &eAbundances, 1, 78.08, 0.01},
+    {"Cl", "oceanic abundance mg/L", &eAbundances, 2, 19400, 100},
+    {"Fe", "solar system abundance", &eAbundances, 3, 900000, 10000},
+};
+
+TEST_F(ShippedTextsTest, ValuesAgreeWithPublishedOnes) {
+  for (const SpotCheck& check : kSpotChecks) {
+    const std::string& cell = (*check.table)(RowOf(check.symbol), check.column);
+    ASSERT_FALSE(IsNul(cell)) << check.symbol << " " << check.what;
+    EXPECT_NEAR(Val(cell), check.expected, check.tolerance) << check.symbol << " " << check.what;
+  }
+}
+
+TEST_F(ShippedTextsTest, WordsAndCodesAgreeWithPublishedOnes) {
+  struct WordCheck {
+    const char* symbol;
+    const char* what;
+    std::string actual;
+    std::string expected;
+  };
+  const WordCheck kWordChecks[] = {
+      {"H", "state", ePhysical(RowOf("H"), 1), "gas"},
+      {"Br", "state", ePhysical(RowOf("Br"), 1), "liquid"},
+      {"Hg", "state", ePhysical(RowOf("Hg"), 1), "liquid"},
+      {"Ga", "state at 298 K", ePhysical(RowOf("Ga"), 1), "solid"},
+      {"Fe", "class", ePhysical(RowOf("Fe"), 0), "m"},
+      {"Si", "class", ePhysical(RowOf("Si"), 0), "s"},
+      {"S", "class", ePhysical(RowOf("S"), 0), "n"},
+      {"Fe", "magnetic susceptibility", ePhysical2(RowOf("Fe"), 1), "FER"},
+      {"Cu", "magnetic susceptibility", ePhysical2(RowOf("Cu"), 1), "-5.46"},
+      {"Fe", "crystal structure", eCrystal(RowOf("Fe"), 1), "bcc"},
+      {"Cu", "crystal structure", eCrystal(RowOf("Cu"), 1), "fcc"},
+      {"Fe", "configuration", eBonding(RowOf("Fe"), 0), "[Ar]3d\u20764s\u00B2"},
+      {"Fe", "CAS number", eCAS(RowOf("Fe")), "7439-89-6"},
+      {"O", "year of discovery", eHistory(RowOf("O"), 0), "1774"},
+      {"O", "discoverer", eHistory(RowOf("O"), 1), "Joseph Priestley"},
+      {"O", "place", eHistory(RowOf("O"), 2), "England"},
+      {"Au", "year of discovery", eHistory(RowOf("Au"), 0), "ancient"},
+      {"Cl", "natural isotopes", eIsotope2(RowOf("Cl"), 1), "3 35,75.76 36,VS 37,24.24"},
+      {"U", "natural radioactive isotopes", eIsotope(RowOf("U"), 3), "3"},
+      {"Sn", "stable isotopes", eIsotope(RowOf("Sn"), 1), "10"},
+  };
+  for (const WordCheck& check : kWordChecks) {
+    EXPECT_EQ(check.actual, check.expected) << check.symbol << " " << check.what;
+  }
+}
+
+}  // namespace
