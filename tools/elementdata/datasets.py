@@ -37,6 +37,14 @@ CLUSTER_CODES = tuple(str(code) for code in range(1, 8))
 UNCERTAIN_WORDS = ("maybe", "estimate", "under pressure", "no data", "&gt;", "high", "direction")
 # Hg(I) exists only as the Hg2(2+) pair; its common ion is Hg2+.
 PREFERRED_ION_CHARGE = {"Hg": 2}
+# Elements that do not melt at 1 atm: what their melting and boiling points stand for.
+MELTING_NOTE = ("C and As do not melt at 1 atm: their melting points are triple points under "
+                "pressure (graphite 4762 K at 10.3 MPa, CRC Handbook; gray arsenic 1090 K at "
+                "about 3.6 MPa)")
+BOILING_NOTE = ("for C and As the sublimation point at 1 atm (graphite 4098 K, CRC Handbook; "
+                "arsenic 887 K)")
+HEAT_NOTE = ("per mole of atoms: the CRC values per mole of H2, N2, O2, F2, Cl2, Br2 and I2 "
+             "are halved (curated/heats.tsv formula_atoms)")
 
 
 def _measured(text, rounded_ok=False):
@@ -60,14 +68,27 @@ class Builder:
         self.s = sources
         self.symbol = sources.symbols
         self.corrections = self._read_corrections()
+        self.applied_corrections = set()
         self.class_state = curated.read_by_z("class-state.tsv")
 
     def _read_corrections(self):
         corrections = {}
         if curated.exists("corrections.tsv"):
             for row in curated.read_rows("corrections.tsv"):
-                corrections[(row["dataset"], int(row["column"]), row["Z"])] = row["value"]
+                if row["symbol"] != self.symbol[row["Z"]]:
+                    raise DataError(f"corrections.tsv: Z {row['Z']} is {self.symbol[row['Z']]}, "
+                                    f"not {row['symbol']}")
+                key = (row["dataset"], int(row["column"]), row["Z"])
+                if key in corrections:
+                    raise DataError(f"corrections.tsv: {key} occurs twice")
+                corrections[key] = row["value"]
         return corrections
+
+    def _check_corrections_applied(self):
+        """A correction whose dataset or column does not exist would silently change nothing."""
+        unused = sorted(set(self.corrections) - self.applied_corrections)
+        if unused:
+            raise DataError(f"corrections.tsv: no such dataset column for {unused}")
 
     def _pymatgen(self, number, key):
         return self.s.pymatgen[self.symbol[number]].get(key)
@@ -76,7 +97,11 @@ class Builder:
         for number in ELEMENTS:
             value = compute(number)
             value = NUL if value is None else str(value)
-            column.values[number] = self.corrections.get((dataset, index, number), value)
+            key = (dataset, index, number)
+            if key in self.corrections:
+                value = self.corrections[key]
+                self.applied_corrections.add(key)
+            column.values[number] = value
         return column
 
     def _dataset(self, file_name, separator, specs):
@@ -141,6 +166,18 @@ class Builder:
     def physical(self):
         heats = curated.read_by_z("heats.tsv")
         work = _curated_values("work-function.tsv", "work_function_eV")
+
+        def per_atom(key):
+            # The handbook gives the heats of the diatomic elements per mole of molecules; the
+            # notes divide by the atomic weight and Avogadro's number, so store them per atom.
+            def compute(number):
+                text, atoms = heats[number][key], heats[number]["formula_atoms"]
+                if atoms not in ("1", "2"):
+                    raise DataError(f"heats.tsv: Z {number}: formula_atoms must be 1 or 2")
+                if text == NUL or atoms == "1":
+                    return text
+                return plain(Decimal(text) / Decimal(atoms))
+            return compute
         return self._dataset("169-physical", " ", [
             (Column("class", "", "curated/class-state.tsv", "n nonmetallic, m metallic, s semimetallic",
                     kind="code", codes=CLASS_CODES, required=SHOWN),
@@ -151,15 +188,15 @@ class Builder:
                     codes=("s", "p", "d", "f"), required=ELEMENTS),
              lambda n: self.s.bodr[n]["periodTableBlock"]),
             (Column("melting point", "K", "pymatgen periodic_table.json (WebElements, citing CRC)",
-                    "values the source marks as approximate are left out"), self.melting),
+                    "values the source marks as approximate are left out; " + MELTING_NOTE),
+             self.melting),
             (Column("boiling point", "K", "pymatgen periodic_table.json (WebElements, citing CRC)",
-                    "values the source marks as approximate are left out"), self.boiling),
+                    "values the source marks as approximate are left out; " + BOILING_NOTE),
+             self.boiling),
             (Column("heat of vaporization", "kJ/mol", "curated/heats.tsv (CRC Handbook)",
-                    "per mole of molecules for H2, N2, O2, F2, Cl2, Br2, I2"),
-             lambda n: heats[n]["vaporization_kJ_per_mol"]),
-            (Column("heat of fusion", "kJ/mol", "curated/heats.tsv (CRC Handbook)",
-                    "per mole of molecules for H2, N2, O2, F2, Cl2, Br2, I2"),
-             lambda n: heats[n]["fusion_kJ_per_mol"]),
+                    HEAT_NOTE), per_atom("vaporization_kJ_per_mol")),
+            (Column("heat of fusion", "kJ/mol", "curated/heats.tsv (CRC Handbook)", HEAT_NOTE),
+             per_atom("fusion_kJ_per_mol")),
             (Column("specific heat", "J/g K", "matterviz element data (specific_heat, at 25 °C)"),
              lambda n: self.s.matterviz[n].get("specific_heat")),
             (Column("photoelectric work function", "eV", "curated/work-function.tsv "
@@ -456,9 +493,12 @@ class Builder:
             kind="cas", required=ELEMENTS), lambda n: table[n]["cas"])])
 
     def all(self):
-        return [self.general(), self.british(), self.physical(), self.physical2(), self.crystal(),
-                self.crystal2(), self.bonding(), self.bonding2(), self.abundances(), self.isotope(),
-                self.isotope2(), self.history(), self.names(), self.cas()]
+        datasets = [self.general(), self.british(), self.physical(), self.physical2(),
+                    self.crystal(), self.crystal2(), self.bonding(), self.bonding2(),
+                    self.abundances(), self.isotope(), self.isotope2(), self.history(),
+                    self.names(), self.cas()]
+        self._check_corrections_applied()
+        return datasets
 
 
 PERIOD_STARTS = (1, 3, 11, 19, 37, 55, 87)

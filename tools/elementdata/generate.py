@@ -15,6 +15,7 @@ sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
 
 from checks import Checker  # noqa: E402
 from crosscheck import cross_check  # noqa: E402
+import curated  # noqa: E402
 from datasets import Builder  # noqa: E402
 from errors import DataError  # noqa: E402
 import prose  # noqa: E402
@@ -66,7 +67,9 @@ def main():
         write_lines("186-glossary", glossary)
     for file_name, text in abouts.items():
         write_text(file_name, text)
-    write_text("SOURCES", sources_markdown(datasets, glossary is not None, sorted(abouts)), ".md")
+    corrections = curated.read_rows("corrections.tsv") if curated.exists("corrections.tsv") else []
+    write_text("SOURCES", sources_markdown(datasets, glossary is not None, sorted(abouts),
+                                           corrections), ".md")
 
     for line in cross_check(sources, by_name):
         print(line)

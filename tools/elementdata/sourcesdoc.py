@@ -40,7 +40,26 @@ def _nul_count(column, rows):
     return sum(1 for number in rows if column.values[number] == NUL)
 
 
-def sources_markdown(datasets, has_glossary, about_files):
+CORRECTIONS_HEADER = """
+## Values replaced by curated/corrections.tsv
+
+| dataset | column | element | value | reason |
+|---|---|---|---|---|
+"""
+
+
+def _corrections_section(datasets, corrections):
+    by_name = {dataset.file_name: dataset for dataset in datasets}
+    lines = [CORRECTIONS_HEADER]
+    for row in sorted(corrections, key=lambda r: (r["dataset"], int(r["column"]), r["Z"])):
+        column = by_name[row["dataset"]].columns[int(row["column"])]
+        cells = [row["dataset"], f"{row['column']}: {column.name}", row["symbol"], row["value"],
+                 row["reference"]]
+        lines.append("| " + " | ".join(_escape(cell) for cell in cells) + " |\n")
+    return "".join(lines)
+
+
+def sources_markdown(datasets, has_glossary, about_files, corrections=()):
     lines = [HEADER]
     for dataset in sorted(datasets, key=lambda d: d.file_name):
         for index, column in enumerate(dataset.columns):
@@ -52,4 +71,6 @@ def sources_markdown(datasets, has_glossary, about_files):
     extra = (["186-glossary"] if has_glossary else []) + list(about_files)
     for name in extra:
         lines.append("| " + " | ".join(_escape(cell) for cell in PROSE_ROWS[name]) + " | | |\n")
+    if corrections:
+        lines.append(_corrections_section(datasets, corrections))
     return "".join(lines)
