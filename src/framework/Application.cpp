@@ -9,7 +9,8 @@
 
 namespace {
 Application* gApplication = nullptr;
-}
+std::filesystem::path gExecutableFileForTesting;
+}  // namespace
 
 Application::Application() { gApplication = this; }
 
@@ -48,7 +49,14 @@ void Application::StopEventLoop() {
   }
 }
 
-FolderItem Application::ExecutableFile() const {
+void Application::SetExecutableFileForTesting(const std::filesystem::path& path) {
+  gExecutableFileForTesting = path;
+}
+
+FolderItem Application::ExecutableFile() const { return RunningExecutable(); }
+
+FolderItem Application::RunningExecutable() {
+  if (!gExecutableFileForTesting.empty()) return FolderItem(gExecutableFileForTesting);
   std::error_code error;
   std::filesystem::path path = std::filesystem::read_symlink("/proc/self/exe", error);
   if (error) return FolderItem();

@@ -19,6 +19,10 @@ class Application {
 
   // The running program file (inside the bundle: Contents/MacOS).
   FolderItem ExecutableFile() const;
+  // Test seam: the program file ExecutableFile gives; an empty path restores the real one.
+  static void SetExecutableFileForTesting(const std::filesystem::path& path);
+  // The running program file, whether or not an application object exists.
+  static FolderItem RunningExecutable();
 
   // The one application object; nullptr before it exists.
   static Application* Instance();

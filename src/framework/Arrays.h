@@ -1,6 +1,7 @@
 #pragma once
 
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "framework/Exceptions.h"
@@ -19,6 +20,17 @@ class Array1D {
 
   // Every cell back to its initial value.
   void Clear() { cells_.assign(cells_.size(), T{}); }
+
+  // Grows the array by one cell holding value.
+  void Append(T value) {
+    cells_.push_back(std::move(value));
+    ++upperBound_;
+  }
+  // New upper bound; -1 empties the array. New cells hold the initial value.
+  void ResizeTo(int upperBound) {
+    upperBound_ = upperBound < -1 ? -1 : upperBound;
+    cells_.resize(Size(upperBound_));
+  }
 
  private:
   static std::size_t Size(int upperBound) { return upperBound < 0 ? 0 : std::size_t(upperBound) + 1; }

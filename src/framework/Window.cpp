@@ -1,0 +1,96 @@
+#include "framework/Window.h"
+
+#include <QApplication>
+#include <QEvent>
+#include <QGuiApplication>
+#include <QPointer>
+#include <QString>
+#include <algorithm>
+#include <vector>
+
+namespace {
+
+// The program's windows from back to front, the front one last. A window moves to the front when
+// Show brings it there and when the windowing system reports it active. The windowing system
+// reports the active window only after it has handled the request, so a window just shown is in
+// front here before the windowing system says so.
+std::vector<QPointer<QWidget>>& WindowStack() {
+  static std::vector<QPointer<QWidget>> order;
+  return order;
+}
+
+void BringToFront(QWidget* window) {
+  auto& order = WindowStack();
+  std::erase_if(order,
+                [window](const QPointer<QWidget>& shown) { return shown.isNull() || shown == window; });
+  order.emplace_back(window);
+}
+
+QWidget* FrontVisibleWindow() {
+  const auto& order = WindowStack();
+  for (auto shown = order.rbegin(); shown != order.rend(); ++shown) {
+    if (!shown->isNull() && (*shown)->isVisible()) return shown->data();
+  }
+  return nullptr;
+}
+
+QWidget* AnyVisibleTopLevelWindow() {
+  for (QWidget* widget : QApplication::topLevelWidgets()) {
+    if (widget->isWindow() && widget->isVisible()) return widget;
+  }
+  return nullptr;
+}
+
+}  // namespace
+
+Window::Window(QWidget* parent) : QWidget(parent, Qt::Window) {}
+
+QWidget* Window::Control(const std::string& name) const {
+  return findChild<QWidget*>(QString::fromStdString(name));
+}
+
+std::string Window::Title() const { return windowTitle().toStdString(); }
+
+void Window::SetTitle(const std::string& title) { setWindowTitle(QString::fromStdString(title)); }
+
+namespace {
+
+// Headless platforms have no window stacking to change (and say so on every raise).
+bool CanRaiseWindows() {
+  const QString platform = QGuiApplication::platformName();
+  return platform != QLatin1String("offscreen") && platform != QLatin1String("minimal");
+}
+
+}  // namespace
+
+void Window::Show() {
+  // A window that comes up is put in front by the windowing system; one already up is raised.
+  const bool alreadyShown = isVisible();
+  show();
+  if (alreadyShown && CanRaiseWindows()) raise();
+  activateWindow();
+  BringToFront(this);
+}
+
+void Window::changeEvent(QEvent* event) {
+  if (event->type() == QEvent::ActivationChange && isActiveWindow()) BringToFront(this);
+  QWidget::changeEvent(event);
+}
+
+void Window::Refresh(bool immediately) {
+  if (immediately) {
+    repaint();
+  } else {
+    update();
+  }
+}
+
+QWidget* FrontmostWindow() {
+  // Programs without windows (no QApplication) have no frontmost window.
+  if (qobject_cast<QApplication*>(QCoreApplication::instance()) == nullptr) return nullptr;
+  // A modal window is in front of every other window of the program as soon as it is shown.
+  if (QWidget* modal = QApplication::activeModalWidget()) return modal;
+  if (QWidget* shown = FrontVisibleWindow()) return shown;
+  if (QWidget* active = QApplication::activeWindow()) return active;
+  return AnyVisibleTopLevelWindow();
+}

@@ -1,0 +1,98 @@
+#include <array>
+
+#include "data/BritishSpelling.h"
+#include "data/ElementTables.h"
+#include "data/ResourceCatalogue.h"
+#include "framework/Application.h"
+#include "framework/Yield.h"
+#include "install/InstallSteps.h"
+#include "install/NoteOutput.h"
+#include "prefs/PreferenceGlobals.h"
+
+namespace {
+
+struct VisualTable {
+  const char* source;  // in the bundle's Contents/Resources
+  const char* target;  // in t/
+  const char* label;   // in table.linx, led by a blank
+};
+
+constexpr std::array<VisualTable, 4> kVisualTables = {{
+    {"periodic-320-vpod.jpg", "basic.jpg", " Basic Table"},
+    {"en-320-vpod.jpg", "en.jpg", " Electronegativity"},
+    {"solid-liquid-gas-320-vpod.jpg", "state.jpg", " State@298K"},
+    {"atwt-320-vpod.jpg", "weights.jpg", " Atomic Weights"},
+}};
+
+// The bundle's Contents/Resources, found from the running program in Contents/MacOS.
+FolderItem BundleResources() { return Application::RunningExecutable().Parent().Parent().Child("Resources"); }
+
+void WriteTableMenu(const FolderItem& root) {
+  TextOutputStream note = CreateNote(root, "table.linx");
+  uniWriteLn("<TITLE>Visual Tables</TITLE>", note);
+  for (const VisualTable& table : kVisualTables) {
+    uniWriteLn(std::string("<A HREF=\"t/") + table.target + "\">" + table.label + "</a>", note);
+  }
+  note.Close();
+}
+
+// Copies made unchanged and given no creator code. A missing source leaves its picture out
+// without a message.
+void CopyVisualTables(const FolderItem& tables) {
+  for (const VisualTable& table : kVisualTables) {
+    const FolderItem target = tables.Child(table.target);
+    BundleResources().Child(table.source).CopyFileTo(target);
+  }
+}
+
+void WriteTextNote(const FolderItem& folder, const std::string& name, const std::string& text) {
+  TextOutputStream note = CreateNote(folder, name);
+  uniWrite(text, note);
+  note.Close();
+}
+
+void WriteGlossaryTerm(const FolderItem& help, const std::string& term, const std::string& definition) {
+  TextOutputStream note = CreateNote(help, term);
+  uniWriteLn(kXmlLine, note);
+  uniWriteLn(britishTranslate(definition), note);
+  note.Close();
+}
+
+}  // namespace
+
+void WriteVisualTables(InstallRun& run) {
+  const FolderItem tables = run.root.Child("t");
+  tables.CreateAsFolder();
+  WriteTableMenu(run.root);
+  CopyVisualTables(tables);
+}
+
+void WriteAboutNotes(InstallRun& run) {
+  const FolderItem help = run.root.Child("h");
+  help.CreateAsFolder();
+
+  TextOutputStream menu = CreateNote(run.root, "about.linx");
+  uniWriteLn(kXmlLine, menu);
+  uniWriteLn("<TITLE>About</TITLE>", menu);
+  uniWriteLn("<A HREF=\"h/about-table\">Periodic Table History</A>", menu);
+  if (prefGlossary) uniWriteLn("<A HREF=\"h/glossary.linx\">Glossary</A>", menu);
+  uniWriteLn("<A HREF=\"h/about-Atomnote\">About Atomnote</A>", menu);
+  menu.Close();
+
+  WriteTextNote(help, "about-Atomnote", AboutAtomnote());
+  WriteTextNote(help, "about-table", britishTranslate(Abouttheperiodictable()));
+}
+
+void WriteGlossary(InstallRun& run) {
+  const FolderItem help = run.root.Child("h");
+  TextOutputStream menu = CreateNote(help, "glossary.linx");
+  uniWriteLn(kXmlLine, menu);
+  uniWriteLn("<TITLE>Glossary</TITLE>", menu);
+  for (int i = 0; i < kGlossaryTermCount; ++i) {
+    const std::string& term = eGlossary(i, 0);
+    uniWriteLn("<A HREF=\"" + term + "\">" + term + "</A>", menu);
+    WriteGlossaryTerm(help, term, eGlossary(i, 1));
+    Yield();
+  }
+  menu.Close();
+}

@@ -1,0 +1,98 @@
+#include "install/DeleteAnything.h"
+
+#include <cstdint>
+#include <cstring>
+#include <filesystem>
+#include <system_error>
+
+#include "framework/Exceptions.h"
+#include "framework/Gestalt.h"
+#include "framework/MessageSink.h"
+#include "framework/Yield.h"
+
+namespace {
+
+constexpr int32_t kFirstSystemWithOneStepDelete = 0x1040;
+
+DeleteObserver& Observer() {
+  static DeleteObserver observer;
+  return observer;
+}
+
+void AboutToDelete(const FolderItem& item) {
+  if (Observer()) Observer()(item);
+}
+
+// From Mac OS X 10.4 on a folder is removed in one operation.
+bool DeletesFolderInOneStep() {
+  int32_t version = 0;
+  return Gestalt("sysv", version) == noErr && version >= kFirstSystemWithOneStepDelete;
+}
+
+// A folder to empty and delete. A link, even to a folder, is deleted itself: what it points to
+// is never touched.
+bool IsRealFolder(const FolderItem& item) {
+  std::error_code ignored;
+  return item.Directory() && !std::filesystem::is_symlink(item.Path(), ignored);
+}
+
+std::string FailureText(const FolderItem& item, int error) {
+  return "could not delete " + item.ShellPath() + ": " + std::strerror(error);
+}
+
+// A file, a link or an empty folder. A delete that does not happen is a failure.
+void DeleteItself(const FolderItem& item) {
+  AboutToDelete(item);
+  if (!item.Delete()) throw IOException(FailureText(item, item.LastErrorCode()));
+}
+
+// The folder and everything in it in one operation; links inside are removed, not followed.
+void DeleteFolderInOneStep(const FolderItem& folder) {
+  if (folder.ShellPath().empty()) return;
+  AboutToDelete(folder);
+  std::error_code error;
+  std::filesystem::remove_all(folder.Path(), error);
+  if (error) throw IOException(FailureText(folder, error.value()));
+}
+
+bool DeleteReporting(const FolderItem& item);
+
+// Items from the last to the first, each with its own failure report, then the folder. When an
+// item could not be deleted the folder cannot be empty; that was reported with the item, so the
+// folder's own failure is not reported again.
+bool DeleteFolderItemByItem(const FolderItem& folder) {
+  bool everyItemGone = true;
+  for (int i = folder.Count(); i >= 1; --i) {
+    everyItemGone = DeleteReporting(folder.Item(i)) && everyItemGone;
+    Yield();
+  }
+  AboutToDelete(folder);
+  if (folder.Delete()) return true;
+  if (!everyItemGone) return false;
+  throw IOException(FailureText(folder, folder.LastErrorCode()));
+}
+
+// Deletes item; false when a failure was reported here or further down.
+bool DeleteReporting(const FolderItem& item) {
+  try {
+    const bool oneStep = DeletesFolderInOneStep();
+    if (!IsRealFolder(item)) {
+      DeleteItself(item);
+      return true;
+    }
+    if (oneStep) {
+      DeleteFolderInOneStep(item);
+      return true;
+    }
+    return DeleteFolderItemByItem(item);
+  } catch (...) {
+    MsgBox("Atomnote Install cleanup error #928.");
+    return false;
+  }
+}
+
+}  // namespace
+
+void deleteAnything(const FolderItem& item) { DeleteReporting(item); }
+
+void SetDeleteObserverForTesting(DeleteObserver observer) { Observer() = std::move(observer); }

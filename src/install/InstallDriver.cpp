@@ -1,0 +1,51 @@
+#include "install/InstallSteps.h"
+#include "install/InstallerWindow.h"
+#include "install/iPodScanClass.h"
+#include "prefs/PreferenceGlobals.h"
+
+// One install, on the user-interface thread, from the scan's Notes folder to the menu notes. Every
+// error no called routine handles itself ends here in the catch-all; what was written stays.
+void InstallerWindow::createFolders() {
+  try {
+    const std::string productFolder = "Atomnote";
+    InstallRun run(*this);
+
+    if (iPodScanClass::iPodFolderItemList(0).IsNil()) {
+      ShowNothingInstalled();
+      return;
+    }
+    OpenInstallProgress();
+
+    const FolderItem notes = iPodScanClass::iPodFolderItemList(0);
+    if (!EnsureNotesFolder(notes)) {
+      CloseInstallProgress();
+      return;
+    }
+    RemoveEarlierInstall(*this, notes, productFolder);
+
+    run.root = WriteEntryNote(notes, productFolder);
+    if (!run.root.Exists()) {
+      CloseInstallProgress();
+      return;
+    }
+    WriteLicenseNote(run);
+    WriteAlphaNote(run);
+    WriteSymbolNote(run);
+    WriteAtnumNote(run);
+
+    if (prefVisualTables) WriteVisualTables(run);
+    WriteAboutNotes(run);
+    SetInstallProgressMaximum(100);
+    SetInstallProgress(10);
+    if (prefGlossary) WriteGlossary(run);
+
+    WriteGroupNotes(run);
+    WritePeriodNotes(run);
+    SetInstallProgress(20);
+
+    // hand-off to the worker comes here: the folder "e" in run.root, then the worker started
+    // with it; the progress window stays open for the worker to close.
+  } catch (...) {
+    ReportSetupError();
+  }
+}

@@ -1,0 +1,53 @@
+#include <QProgressBar>
+
+#include "framework/MessageSink.h"
+#include "framework/TextOutputStream.h"
+#include "install/DeleteAnything.h"
+#include "install/InstallSteps.h"
+#include "install/InstallerWindow.h"
+#include "install/ProgressWindow.h"
+
+void ShowNothingInstalled() {
+  const std::string lineEnd(EndOfLine);
+  MsgBox("Nothing was installed." + lineEnd + lineEnd +
+             "Make sure your iPod is connected and you are selecting your iPod when you try again. Also "
+             "remember that disk mode must be enabled on your iPod for it to appear in the selection dialog.",
+         kCautionIcon, "Problem finding iPod.");
+}
+
+void OpenInstallProgress() {
+  progressWindow().displayTexts("Installing…", "Installing Atomnote on iPod... allow up to 4 minutes.");
+  progressWindow().Show();
+  progressWindow().Refresh(true);
+}
+
+bool EnsureNotesFolder(const FolderItem& notes) {
+  if (!notes.Exists()) notes.CreateAsFolder();
+  return notes.Exists();
+}
+
+void RemoveEarlierInstall(InstallerWindow& installer, const FolderItem& notes,
+                          const std::string& productFolder) {
+  const FolderItem older = notes.Child("helixaNotes");
+  if (older.Exists()) deleteAnything(older);
+  const FolderItem product = notes.Child(productFolder);
+  if (product.Exists()) deleteAnything(product);
+  installer.deleteOldFiles(notes);
+}
+
+void SetInstallProgressMaximum(int maximum) {
+  progressWindow().ControlAs<QProgressBar>("ProgressBar1").setMaximum(maximum);
+}
+
+void SetInstallProgress(int value) {
+  progressWindow().ControlAs<QProgressBar>("ProgressBar1").setValue(value);
+}
+
+void CloseInstallProgress() { progressWindow().Close(); }
+
+void ReportSetupError() {
+  MsgBox("Error #703: Generic setup error.", kCautionIcon, "Error");
+  // Only an open progress window in front is closed; asking for progressWindow() otherwise would
+  // make a new one.
+  if (auto* front = dynamic_cast<class progressWindow*>(FrontmostWindow())) front->Close();
+}

@@ -1,0 +1,113 @@
+#include "install/ProgressWindow.h"
+
+#include <QCloseEvent>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QPalette>
+#include <QPointer>
+#include <QProgressBar>
+#include <QScreen>
+#include <QString>
+
+namespace {
+
+// The instance in use; null before the first use and after a Close.
+QPointer<class progressWindow>& Instance() {
+  static QPointer<class progressWindow> instance;
+  return instance;
+}
+
+QProgressBar* MakeProgressBar(QWidget* window) {
+  auto* bar = new QProgressBar(window);
+  bar->setObjectName("ProgressBar1");
+  bar->setGeometry(20, 46, 309, 20);
+  bar->setTextVisible(false);
+  // Maximum 0: indeterminate until a caller sets a maximum. The bar starts reset (value -1).
+  bar->setRange(0, 0);
+  bar->reset();
+  return bar;
+}
+
+QLabel* MakeStaticText(QWidget* window) {
+  auto* label = new QLabel(QString("Installing Atomnote on iPod... allow up to 2 minutes."), window);
+  label->setObjectName("StaticText1");
+  label->setGeometry(20, 14, 309, 20);
+  label->setTextFormat(Qt::PlainText);
+  label->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+  label->setWordWrap(false);
+  // The small system font: the desktop's size scaled as the Mac's small size (11 against 13).
+  QFont font = label->font();
+  font.setPointSizeF(font.pointSizeF() * 11.0 / 13.0);
+  label->setFont(font);
+  QPalette palette = label->palette();
+  palette.setColor(QPalette::WindowText, Qt::black);
+  label->setPalette(palette);
+  return label;
+}
+
+// Centres the window on the screen of the window in front of it (the main window), else on the
+// primary screen.
+void CentreOnScreen(QWidget* window) {
+  QWidget* front = FrontmostWindow();
+  QScreen* screen = front != nullptr ? front->screen() : QGuiApplication::primaryScreen();
+  if (screen == nullptr) return;
+  QRect frame = window->frameGeometry();
+  frame.moveCenter(screen->availableGeometry().center());
+  window->move(frame.topLeft());
+}
+
+}  // namespace
+
+progressWindow::progressWindow() {
+  SetTitle("Installing...");
+  // Movable modal: a titled window that can be dragged and keeps the rest of the program from
+  // taking clicks while it is shown. It has a minimize button but no close or maximize button.
+  setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowMinimizeButtonHint);
+  setWindowModality(Qt::ApplicationModal);
+  // Not resizable: the size is fixed, so the design's minimum and maximum never come into play.
+  setFixedSize(348, 88);
+  MakeProgressBar(this);
+  MakeStaticText(this);
+  CentreOnScreen(this);
+}
+
+void progressWindow::displayTexts(const std::string& title, const std::string& text) {
+  SetTitle(title);
+  ControlAs<QLabel>("StaticText1").setText(QString::fromStdString(text));
+}
+
+void progressWindow::Close() {
+  hide();
+  EndInstance();
+}
+
+void progressWindow::EndInstance() {
+  // The next use builds a fresh window at once. This one is deleted once control is back in the
+  // event loop, as its caller may still hold the reference until its own code ends.
+  if (Instance() == this) Instance() = nullptr;
+  deleteLater();
+}
+
+void progressWindow::closeEvent(QCloseEvent* event) {
+  // The person cannot close it (it has no close button): while it is shown it keeps a second
+  // install or a removal from being started.
+  if (event->spontaneous()) {
+    event->ignore();
+    return;
+  }
+  // Closed by the program's own code: the same as Close.
+  event->accept();
+  EndInstance();
+}
+
+class progressWindow& progressWindow() {
+  QPointer<class progressWindow>& instance = Instance();
+  if (instance.isNull()) {
+    instance = new class progressWindow();
+    // The window is visible as soon as it is created.
+    instance->Show();
+  }
+  return *instance;
+}
+
+bool progressWindowExists() { return !Instance().isNull(); }

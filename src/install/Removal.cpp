@@ -1,0 +1,77 @@
+#include <array>
+#include <string>
+
+#include "framework/MessageSink.h"
+#include "framework/TextOutputStream.h"
+#include "install/DeleteAnything.h"
+#include "install/InstallerWindow.h"
+#include "install/ProgressWindow.h"
+#include "install/iPodScanClass.h"
+
+namespace {
+
+// The menu notes and folders an install may put directly into the Notes folder, in the order
+// they are deleted. index.linx is not among them: it is only ever written inside the product
+// folder, so one directly in Notes is the user's own.
+constexpr std::array<const char*, 14> kInstalledNames = {
+    "License Note.txt", "main.linx",  "alpha.linx", "atnum.linx", "symbol.linx", "period.linx", "group.linx",
+    "about.linx",       "table.linx", "e",          "h",          "g",           "p",           "t"};
+
+void DeleteIfExists(const FolderItem& item) {
+  if (item.Exists()) deleteAnything(item);
+}
+
+void ShowNothingRemoved() {
+  const std::string lineEnd(EndOfLine);
+  MsgBox("Nothing was removed." + lineEnd + lineEnd +
+             "Make sure your iPod is connected and it really has Atomnote installed!",
+         kCautionIcon, "Problem finding iPod.");
+}
+
+void ShowRemoved() {
+  const std::string lineEnd(EndOfLine);
+  MsgBox("Atomnote has been successfully removed from your iPod." + lineEnd + lineEnd +
+         "Thank you for trying Atomnote!");
+}
+
+void ShowRemovalProgress() {
+  progressWindow().displayTexts("Removing…", "Removing Atomnote from iPod...");
+  progressWindow().Show();
+  progressWindow().Refresh(true);
+}
+
+void CloseProgressWhenInFront() {
+  if (progressWindowExists() && FrontmostWindow() == &progressWindow()) progressWindow().Close();
+}
+
+}  // namespace
+
+void InstallerWindow::removeAtomnote() {
+  try {
+    const FolderItem notes = iPodScanClass::iPodFolderItemList(0);
+    if (notes.IsNil()) {
+      ShowNothingRemoved();
+      return;
+    }
+    ShowRemovalProgress();
+    // The iPod may have been disconnected since the last scan: then nothing can have been
+    // removed, and saying so is truer than a success message.
+    if (!notes.Directory()) {
+      progressWindow().Close();
+      ShowNothingRemoved();
+      return;
+    }
+    DeleteIfExists(notes.Child("Atomnote"));
+    deleteOldFiles(notes);
+    DeleteIfExists(notes.Child("helixaNotes"));
+    progressWindow().Close();
+    ShowRemoved();
+  } catch (...) {
+    CloseProgressWhenInFront();
+    MsgBox("Error #705: Generic Atomnote uninstall error.", kCautionIcon, "Error");
+  }
+}
+
+void InstallerWindow::deleteOldFiles(const FolderItem& root) {
+  for (const char* name : kInstalledNames) DeleteIfExists(root.Child(name));
+}

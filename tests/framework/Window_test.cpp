@@ -1,0 +1,110 @@
+#include "framework/Window.h"
+
+#include <gtest/gtest.h>
+
+#include <QCoreApplication>
+#include <QLabel>
+#include <QProgressBar>
+#include <QPushButton>
+#include <memory>
+
+#include "framework/Exceptions.h"
+
+namespace {
+
+// A window with a label directly in it and a button inside a panel, as a designed window holds
+// its controls.
+class NamedControlsWindow : public Window {
+ public:
+  NamedControlsWindow() {
+    auto* label = new QLabel("status", this);
+    label->setObjectName("ErrorStatic");
+    auto* panel = new QWidget(this);
+    auto* button = new QPushButton("Install", panel);
+    button->setObjectName("PushButton1");
+  }
+};
+
+TEST(WindowControls, FoundByNameAtAnyDepth) {
+  NamedControlsWindow window;
+  ASSERT_NE(window.Control("ErrorStatic"), nullptr);
+  EXPECT_EQ(window.Control("ErrorStatic")->objectName(), "ErrorStatic");
+  ASSERT_NE(window.Control("PushButton1"), nullptr);
+  EXPECT_EQ(window.ControlAs<QPushButton>("PushButton1").text(), "Install");
+  EXPECT_EQ(window.ControlAs<QLabel>("ErrorStatic").text(), "status");
+}
+
+TEST(WindowControls, MissingOrOtherKindRaisesNilObject) {
+  NamedControlsWindow window;
+  EXPECT_EQ(window.Control("PushButton2"), nullptr);
+  EXPECT_THROW(window.ControlAs<QPushButton>("PushButton2"), NilObjectException);
+  EXPECT_THROW(window.ControlAs<QProgressBar>("PushButton1"), NilObjectException);
+  EXPECT_THROW(window.ControlAs<QPushButton>(""), NilObjectException);
+}
+
+TEST(WindowTitle, KeepsUtf8Text) {
+  Window window;
+  window.SetTitle("Installing\xE2\x80\xA6");
+  EXPECT_EQ(window.Title(), "Installing\xE2\x80\xA6");
+  EXPECT_EQ(window.windowTitle(), QString::fromUtf8("Installing\xE2\x80\xA6"));
+}
+
+TEST(WindowShow, ReturnsAtOnceWithTheWindowShown) {
+  Window window;
+  window.Show();
+  EXPECT_TRUE(window.isVisible());
+  EXPECT_FALSE(window.isMinimized());
+}
+
+// ---- the frontmost window ----
+
+TEST(FrontmostWindow, NoneWhileNothingIsShown) {
+  Window hidden;
+  EXPECT_EQ(FrontmostWindow(), nullptr);
+}
+
+TEST(FrontmostWindow, TheWindowShownLastBeforeTheSystemReportsIt) {
+  Window back;
+  Window front;
+  back.Show();
+  front.Show();
+  EXPECT_EQ(FrontmostWindow(), &front);
+  front.hide();
+  EXPECT_EQ(FrontmostWindow(), &back);
+  back.hide();
+  EXPECT_EQ(FrontmostWindow(), nullptr);
+}
+
+TEST(FrontmostWindow, TheWindowTheSystemActivatesComesToTheFront) {
+  Window first;
+  Window second;
+  first.Show();
+  second.Show();
+  QCoreApplication::processEvents();
+  first.activateWindow();
+  QCoreApplication::processEvents();
+  if (!first.isActiveWindow()) GTEST_SKIP() << "this platform plug-in does not activate windows";
+  EXPECT_EQ(FrontmostWindow(), &first);
+}
+
+TEST(FrontmostWindow, AModalWindowStaysInFrontOfWindowsShownAfterIt) {
+  Window modal;
+  modal.setWindowModality(Qt::ApplicationModal);
+  Window other;
+  modal.Show();
+  other.Show();
+  EXPECT_EQ(FrontmostWindow(), &modal);
+  modal.hide();
+  EXPECT_EQ(FrontmostWindow(), &other);
+}
+
+TEST(FrontmostWindow, ADeletedWindowIsForgotten) {
+  Window back;
+  back.Show();
+  auto front = std::make_unique<Window>();
+  front->Show();
+  front.reset();
+  EXPECT_EQ(FrontmostWindow(), &back);
+}
+
+}  // namespace

@@ -1,0 +1,198 @@
+#include <fcntl.h>
+#include <gtest/gtest.h>
+#include <sys/resource.h>
+#include <unistd.h>
+
+#include <QWidget>
+#include <filesystem>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "framework/MessageSink.h"
+#include "install/InstallTestSupport.h"
+#include "install/ProgressWindow.h"
+#include "support/ScopedFileSizeLimit.h"
+
+namespace fs = std::filesystem;
+
+namespace {
+
+const MessageBoxRecord kSetupError{"Error #703: Generic setup error.", kCautionIcon, "Error"};
+
+void ExpectMessages(const std::vector<MessageBoxRecord>& messages,
+                    const std::vector<MessageBoxRecord>& expected) {
+  ASSERT_EQ(messages.size(), expected.size());
+  for (std::size_t i = 0; i < expected.size(); ++i) {
+    EXPECT_EQ(messages[i].text, expected[i].text);
+    EXPECT_EQ(messages[i].icon, expected[i].icon);
+    EXPECT_EQ(messages[i].title, expected[i].title);
+  }
+}
+
+// An earlier install, in this mode, and a note of the person's own.
+void PlaceEarlierInstall(const fs::path& notes) {
+  WriteFileBytes(notes / "main.linx", "old");
+  fs::create_directory(notes / "helixaNotes");
+  WriteFileBytes(notes / "helixaNotes" / "old", "old");
+  WriteFileBytes(notes / "Shopping", "milk");
+}
+
+using InstallFailureTest = InstallTest;
+
+// No Notes folder in the first entry: the message, before any window opens, and nothing touched.
+TEST_F(InstallFailureTest, NoNotesFolderInTheScanList) {
+  PlaceEarlierInstall(Notes());
+  const std::vector<std::string> before = TreeListing(volume_.root());
+  SetScanList({FolderItem()});
+  ApplyInstallChoices({.monopolize = true});
+  RunInstall();
+
+  ExpectMessages(
+      messages_.messages(),
+      {{"Nothing was installed.\n\nMake sure your iPod is connected and you are selecting your iPod when "
+        "you try again. Also remember that disk mode must be enabled on your iPod for it to appear in "
+        "the selection dialog.",
+        kCautionIcon, "Problem finding iPod."}});
+  EXPECT_FALSE(progressWindowExists());
+  EXPECT_EQ(TreeListing(volume_.root()), before);
+}
+
+// An empty scan list ends in the catch-all, with no progress window to close.
+TEST_F(InstallFailureTest, EmptyScanList) {
+  const std::vector<std::string> before = TreeListing(volume_.root());
+  RunInstall();
+  ExpectMessages(messages_.messages(), {kSetupError});
+  EXPECT_FALSE(progressWindowExists());
+  EXPECT_EQ(TreeListing(volume_.root()), before);
+}
+
+// The Notes folder cannot be made: its volume's root is a plain file (a volume that went away
+// and left a file in its place), so creating the folder fails with ENOTDIR. The install ends
+// silently and closes the progress window.
+TEST_F(InstallFailureTest, NotesFolderCannotBeCreated) {
+  const fs::path gone = temp_ / "GONE";
+  WriteFileBytes(gone, "not a volume");
+  SetScanList({FolderItem(gone / "Notes")});
+  ApplyInstallChoices({.monopolize = true});
+  RunInstall();
+
+  EXPECT_TRUE(messages_.messages().empty());
+  EXPECT_FALSE(progressWindowExists());
+  EXPECT_EQ(ReadFileBytes(gone), "not a volume");
+}
+
+// Limits the number of files this process may have open, so that the next file opened while
+// one note is open fails with EMFILE: a note that cannot be created.
+class ScopedOneMoreOpenFile {
+ public:
+  ScopedOneMoreOpenFile() {
+    getrlimit(RLIMIT_NOFILE, &previous_);
+    const int lowestFree = ::open("/dev/null", O_RDONLY | O_CLOEXEC);
+    ::close(lowestFree);
+    rlimit limited = previous_;
+    limited.rlim_cur = rlim_t(lowestFree) + 1;
+    setrlimit(RLIMIT_NOFILE, &limited);
+  }
+  ~ScopedOneMoreOpenFile() { setrlimit(RLIMIT_NOFILE, &previous_); }
+  ScopedOneMoreOpenFile(const ScopedOneMoreOpenFile&) = delete;
+  ScopedOneMoreOpenFile& operator=(const ScopedOneMoreOpenFile&) = delete;
+
+ private:
+  rlimit previous_{};
+};
+
+enum class Fault { kFullVolume, kNoteNotCreated };
+
+struct FaultCase {
+  const char* name;
+  Fault fault;
+  bool glossary;
+  // The tree the failed install leaves in Notes; the earlier install is gone.
+  std::vector<std::string> partialTree;
+};
+
+const FaultCase kFaultCases[] = {
+    // The volume fills up: no file may grow past 1 KB, so alpha.linx fails while it is written
+    // out and keeps its first kilobyte.
+    {"FullVolume", Fault::kFullVolume, false, {"License Note.txt", "Shopping", "alpha.linx", "main.linx"}},
+    // The glossary menu stays open while each term note is made; with one file more allowed,
+    // the first term note cannot be created and the glossary menu keeps its first link.
+    {"NoteNotCreated",
+     Fault::kNoteNotCreated,
+     true,
+     {"License Note.txt", "Shopping", "about.linx", "alpha.linx", "atnum.linx", "h/", "h/about-Atomnote",
+      "h/about-table", "h/glossary.linx", "main.linx", "symbol.linx"}},
+};
+
+class NoteFaultTest : public InstallTest, public ::testing::WithParamInterface<FaultCase> {
+ protected:
+  void InstallWithFault() {
+    // The progress window is built once beforehand, so that its fonts are loaded before the
+    // limits apply.
+    progressWindow().Refresh(true);
+    CloseProgressWindowIfOpen();
+    SetScanList({FolderItem(Notes())});
+    if (GetParam().fault == Fault::kFullVolume) {
+      ScopedFileSizeLimit limit(1024);
+      RunInstall();
+    } else {
+      ScopedOneMoreOpenFile limit;
+      RunInstall();
+    }
+  }
+};
+
+// The error ends the install in the #703 box; the progress window, in front, is closed, and
+// the notes written so far stay.
+TEST_P(NoteFaultTest, EndsInTheSetupErrorAndKeepsThePartialTree) {
+  PlaceEarlierInstall(Notes());
+  ApplyInstallChoices({.monopolize = true, .glossary = GetParam().glossary});
+  InstallWithFault();
+
+  ExpectMessages(messages_.messages(), {kSetupError});
+  EXPECT_FALSE(progressWindowExists());
+  EXPECT_EQ(TreeListing(Notes()), GetParam().partialTree);
+  EXPECT_EQ(ReadFileBytes(Notes() / "Shopping"), "milk");
+  if (GetParam().fault == Fault::kFullVolume) {
+    EXPECT_EQ(fs::file_size(Notes() / "alpha.linx"), 1024u);
+  } else {
+    EXPECT_EQ(FileLines(Notes() / "h" / "glossary.linx"),
+              (std::vector<std::string>{"<?xml encoding=\"UTF-8\"?>", "<TITLE>Glossary</TITLE>",
+                                        "<A HREF=\"actinides\">actinides</A>", ""}));
+  }
+}
+
+INSTANTIATE_TEST_SUITE_P(Faults, NoteFaultTest, ::testing::ValuesIn(kFaultCases),
+                         [](const ::testing::TestParamInfo<FaultCase>& info) { return info.param.name; });
+
+// A message sink that, while the #703 box is up, brings another modal window in front of the
+// progress window.
+class WindowInFrontSink : public RecordingMessageSink {
+ public:
+  void ShowMessageBox(const MessageBoxRecord& message) override {
+    RecordingMessageSink::ShowMessageBox(message);
+    front.setWindowModality(Qt::ApplicationModal);
+    front.show();
+  }
+  QWidget front;
+};
+
+// When the progress window is not in front after the box, it is left open.
+TEST_F(InstallFailureTest, LeavesTheProgressWindowOpenWhenAnotherWindowIsInFront) {
+  auto sink = std::make_shared<WindowInFrontSink>();
+  const std::shared_ptr<MessageSink> previous = InstallMessageSink(sink);
+  SetScanList({FolderItem(Notes())});
+  ApplyInstallChoices({.monopolize = true});
+  {
+    ScopedFileSizeLimit limit(1024);
+    RunInstall();
+  }
+  InstallMessageSink(previous);
+
+  ExpectMessages(sink->messages, {kSetupError});
+  EXPECT_TRUE(progressWindowExists());
+  sink->front.hide();
+}
+
+}  // namespace

@@ -1,0 +1,127 @@
+#include "install/ProgressWindow.h"
+
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QCoreApplication>
+#include <QEvent>
+#include <QLabel>
+#include <QPointer>
+#include <QProgressBar>
+
+namespace {
+
+QProgressBar& Bar(class progressWindow& window) { return window.ControlAs<QProgressBar>("ProgressBar1"); }
+QLabel& Label(class progressWindow& window) { return window.ControlAs<QLabel>("StaticText1"); }
+
+// Deletes the windows whose Close has run, as the event loop would.
+void DeleteClosedWindows() { QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete); }
+
+class ProgressWindowTest : public ::testing::Test {
+ protected:
+  void SetUp() override { EndInstance(); }
+  void TearDown() override { EndInstance(); }
+
+  static void EndInstance() {
+    if (progressWindowExists()) progressWindow().Close();
+    DeleteClosedWindows();
+  }
+};
+
+TEST_F(ProgressWindowTest, FirstUseBuildsTheDesignState) {
+  class progressWindow& window = progressWindow();
+  EXPECT_EQ(window.Title(), "Installing...");
+  EXPECT_EQ(window.size(), QSize(348, 88));
+  EXPECT_EQ(window.minimumSize(), window.maximumSize()) << "not resizable";
+  const Qt::WindowFlags flags = window.windowFlags();
+  EXPECT_FALSE(flags & Qt::WindowCloseButtonHint);
+  EXPECT_FALSE(flags & Qt::WindowMaximizeButtonHint);
+  EXPECT_TRUE(flags & Qt::WindowMinimizeButtonHint);
+  EXPECT_TRUE(flags & Qt::WindowTitleHint);
+
+  QProgressBar& bar = Bar(window);
+  EXPECT_EQ(bar.geometry(), QRect(20, 46, 309, 20));
+  EXPECT_EQ(bar.value(), -1);
+  EXPECT_EQ(bar.maximum(), 0);
+  EXPECT_EQ(bar.minimum(), 0) << "indeterminate";
+  EXPECT_TRUE(bar.isEnabled());
+
+  QLabel& label = Label(window);
+  EXPECT_EQ(label.geometry(), QRect(20, 14, 309, 20));
+  EXPECT_EQ(label.text(), "Installing Atomnote on iPod... allow up to 2 minutes.");
+  EXPECT_EQ(label.textFormat(), Qt::PlainText);
+  EXPECT_FALSE(label.wordWrap());
+}
+
+TEST_F(ProgressWindowTest, ShownApplicationModalWithoutWaiting) {
+  // progressWindow() returns while the window is up: nothing waits for it to close.
+  class progressWindow& window = progressWindow();
+  EXPECT_TRUE(window.isVisible());
+  EXPECT_EQ(window.windowModality(), Qt::ApplicationModal);
+  EXPECT_EQ(QApplication::activeModalWidget(), &window);
+  EXPECT_EQ(FrontmostWindow(), &window);
+  window.Close();
+  EXPECT_NE(FrontmostWindow(), &window);
+  EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
+}
+
+TEST_F(ProgressWindowTest, TheInstallersOwnTitleAndTextAndBar) {
+  class progressWindow& window = progressWindow();
+  window.displayTexts("Installing\xE2\x80\xA6", "Installing Atomnote on iPod... allow up to 4 minutes.");
+  window.Show();
+  window.Refresh(true);
+  Bar(window).setMaximum(100);
+  Bar(window).setValue(10);
+  EXPECT_EQ(window.Title(), "Installing\xE2\x80\xA6");
+  EXPECT_EQ(Label(window).text(), "Installing Atomnote on iPod... allow up to 4 minutes.");
+  EXPECT_EQ(Bar(window).value(), 10);
+  // The last element row moves the bar to its end.
+  Bar(window).setValue(static_cast<int>(25 + 75 * 110 / 110.0));
+  EXPECT_EQ(Bar(window).value(), 100);
+}
+
+TEST_F(ProgressWindowTest, DisplayTextsWithAnEmptyTextLeavesTheBar) {
+  class progressWindow& window = progressWindow();
+  Bar(window).setMaximum(100);
+  Bar(window).setValue(20);
+  window.displayTexts("Removing\xE2\x80\xA6", "");
+  EXPECT_EQ(window.Title(), "Removing\xE2\x80\xA6");
+  EXPECT_EQ(Label(window).text(), "");
+  EXPECT_EQ(Bar(window).maximum(), 100);
+  EXPECT_EQ(Bar(window).value(), 20);
+}
+
+TEST_F(ProgressWindowTest, ARemovalAfterAnInstallStartsFromTheDesignState) {
+  class progressWindow& install = progressWindow();
+  install.displayTexts("Installing\xE2\x80\xA6", "Installing Atomnote on iPod... allow up to 4 minutes.");
+  Bar(install).setMaximum(100);
+  Bar(install).setValue(100);
+  const QPointer<class progressWindow> installWindow(&install);
+  install.Close();
+  EXPECT_FALSE(progressWindowExists());
+  EXPECT_FALSE(install.isVisible());
+  // The caller's reference still holds until control is back in the event loop.
+  EXPECT_EQ(install.Title(), "Installing\xE2\x80\xA6");
+
+  class progressWindow& removal = progressWindow();
+  EXPECT_NE(&removal, &install);
+  removal.displayTexts("Removing\xE2\x80\xA6", "Removing Atomnote from iPod...");
+  EXPECT_TRUE(removal.isVisible());
+  EXPECT_EQ(Label(removal).text(), "Removing Atomnote from iPod...");
+  EXPECT_EQ(Bar(removal).value(), -1);
+  EXPECT_EQ(Bar(removal).maximum(), 0);
+
+  DeleteClosedWindows();
+  EXPECT_TRUE(installWindow.isNull());
+  EXPECT_TRUE(progressWindowExists());
+  EXPECT_EQ(&progressWindow(), &removal);
+}
+
+TEST_F(ProgressWindowTest, ClosingFromCodeEndsTheInstanceLikeClose) {
+  class progressWindow& window = progressWindow();
+  window.close();
+  EXPECT_FALSE(window.isVisible());
+  EXPECT_FALSE(progressWindowExists());
+}
+
+}  // namespace

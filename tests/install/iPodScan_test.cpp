@@ -1,0 +1,297 @@
+#include <fcntl.h>
+#include <gtest/gtest.h>
+#include <linux/msdos_fs.h>
+#include <spawn.h>
+#include <sys/ioctl.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <QCoreApplication>
+#include <QEventLoop>
+#include <QLabel>
+#include <QPushButton>
+#include <QTimer>
+#include <filesystem>
+#include <string>
+#include <vector>
+
+#include "framework/Volumes.h"
+#include "install/InstallerWindow.h"
+#include "install/iPodScanClass.h"
+#include "support/FixtureVolume.h"
+#include "support/TestSupport.h"
+
+extern char** environ;
+
+namespace fs = std::filesystem;
+
+namespace {
+
+const std::string kNoiPodText =
+    "Your iPod must be connected with disk mode enabled before you can install or remove Atomnote.";
+const std::string kManyiPodsText =
+    "Please connect only one iPod at a time when attempting to install or remove Atomnote.";
+
+std::string ReadyText(const std::string& volumeName) {
+  return "Ready to install Atomnote on the attached iPod named \"" + volumeName + "\".";
+}
+
+// A window with the three controls the scan sets, under the main window's names.
+class StatusWindow : public InstallerWindow {
+ public:
+  StatusWindow() {
+    auto* status = new QLabel(QString::fromStdString(kNoiPodText), this);
+    status->setObjectName("ErrorStatic");
+    status->setTextFormat(Qt::PlainText);
+    for (const char* name : {"PushButton1", "PushButton2"}) {
+      auto* button = new QPushButton(name, this);
+      button->setObjectName(name);
+      button->setEnabled(false);
+    }
+  }
+
+  std::string StatusLine() const { return ControlAs<QLabel>("ErrorStatic").text().toStdString(); }
+  bool InstallEnabled() const { return ControlAs<QPushButton>("PushButton1").isEnabled(); }
+  bool RemoveEnabled() const { return ControlAs<QPushButton>("PushButton2").isEnabled(); }
+};
+
+class iPodScanTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    const FixtureVolume probe(temp_ / "probe", "Probe");
+    if (FolderItem(probe.root() / "iPod_Control").Visible()) {
+      GTEST_SKIP() << "the temporary folder keeps no extended attributes, so no folder can be made invisible";
+    }
+  }
+  void TearDown() override { SetVolumesForTesting(nullptr); }
+
+  // Every tick leaves the window as the scan found the volumes; the lists stay parallel.
+  void ExpectWindowShows(const std::string& status, bool enabled) {
+    EXPECT_EQ(window_.StatusLine(), status);
+    EXPECT_EQ(window_.InstallEnabled(), enabled);
+    EXPECT_EQ(window_.RemoveEnabled(), enabled);
+  }
+
+  TempFolder temp_;
+  StatusWindow window_;
+};
+
+void ExpectScanListsHold(const std::vector<fs::path>& notesFolders) {
+  const int last = static_cast<int>(notesFolders.size()) - 1;
+  ASSERT_EQ(iPodScanClass::iPodList.Ubound(), last);
+  ASSERT_EQ(iPodScanClass::iPodType.Ubound(), last);
+  ASSERT_EQ(iPodScanClass::iPodFolderItemList.Ubound(), last);
+  for (int k = 0; k <= last; ++k) {
+    EXPECT_EQ(iPodScanClass::iPodType(k), "iPod");
+    EXPECT_EQ(iPodScanClass::iPodList(k), notesFolders[std::size_t(k)].string());
+    EXPECT_EQ(iPodScanClass::iPodFolderItemList(k).Path(), notesFolders[std::size_t(k)]);
+  }
+}
+
+// ---- the scan table ----
+
+struct MountedVolume {
+  std::string name;
+  FixtureVolumeLayout layout;
+};
+
+constexpr FixtureVolumeLayout kiPod{};
+constexpr FixtureVolumeLayout kPlainDisk{.iPodControl = false, .notes = false};
+constexpr FixtureVolumeLayout kVisibleControl{.iPodControlInvisible = false};
+constexpr FixtureVolumeLayout kNoMusic{.music = false};
+constexpr FixtureVolumeLayout kNoNotes{.notes = false};
+
+struct ScanCase {
+  std::string what;
+  std::vector<MountedVolume> volumes;
+  std::vector<std::string> iPodsFound;  // volume names, in the volume order
+  std::string status;
+};
+
+const std::vector<ScanCase> kScanCases = {
+    {"no volumes at all", {}, {}, kNoiPodText},
+    {"only the startup disk", {{"Startup", kPlainDisk}}, {}, kNoiPodText},
+    {"one iPod", {{"Startup", kPlainDisk}, {"Pod", kiPod}}, {"Pod"}, ReadyText("Pod")},
+    {"two iPods",
+     {{"First", kiPod}, {"Startup", kPlainDisk}, {"Second", kiPod}},
+     {"First", "Second"},
+     kManyiPodsText},
+    {"visible iPod_Control", {{"Pod", kVisibleControl}}, {}, kNoiPodText},
+    {"no Music in iPod_Control", {{"Pod", kNoMusic}}, {}, kNoiPodText},
+    {"no Notes at the top", {{"Pod", kNoNotes}}, {}, kNoiPodText},
+    {"one iPod beside volumes that are not",
+     {{"Visible", kVisibleControl}, {"Pod", kiPod}, {"NoMusic", kNoMusic}},
+     {"Pod"},
+     ReadyText("Pod")},
+    {"a volume name with double quotes",
+     {{"Sam's \"Blue\" iPod", kiPod}},
+     {"Sam's \"Blue\" iPod"},
+     ReadyText("Sam's \"Blue\" iPod")},
+    {"a volume name that looks like markup",
+     {{"<b>Pod<i> &amp;", kiPod}},
+     {"<b>Pod<i> &amp;"},
+     ReadyText("<b>Pod<i> &amp;")},
+};
+
+TEST_F(iPodScanTest, ScanTable) {
+  for (const ScanCase& scan : kScanCases) {
+    SCOPED_TRACE(scan.what);
+    const TempFolder mounts;
+    std::vector<fs::path> roots;
+    for (const MountedVolume& volume : scan.volumes) {
+      roots.push_back(FixtureVolume(mounts.path(), volume.name, volume.layout).root());
+    }
+    std::vector<fs::path> notesFolders;
+    for (const std::string& name : scan.iPodsFound) notesFolders.push_back(mounts / name / "Notes");
+    const ScopedVolumes mounted(roots);
+
+    window_.scanTimerAction();
+
+    ExpectScanListsHold(notesFolders);
+    ExpectWindowShows(scan.status, scan.iPodsFound.size() == 1);
+  }
+}
+
+// ---- scans over time ----
+
+TEST_F(iPodScanTest, AfterOneOfTwoiPodsIsUnmountedTheNextTickIsReady) {
+  std::vector<fs::path> mounted = {FixtureVolume(temp_.path(), "First").root(),
+                                   FixtureVolume(temp_.path(), "Second").root()};
+  SetVolumesForTesting([&mounted] { return mounted; });
+  window_.scanTimerAction();
+  ExpectWindowShows(kManyiPodsText, false);
+
+  mounted.erase(mounted.begin());
+  window_.scanTimerAction();
+  ExpectWindowShows(ReadyText("Second"), true);
+  ExpectScanListsHold({temp_ / "Second" / "Notes"});
+}
+
+TEST_F(iPodScanTest, AVolumeUnmountedDuringTheScanEmptiesTheListsUntilTheNextTick) {
+  std::vector<fs::path> mounted = {FixtureVolume(temp_.path(), "Pod").root(),
+                                   FixtureVolume(temp_.path(), "Leaving").root()};
+  // The list is read once for the count, then once per volume: the second volume is unmounted
+  // after the first has been looked at, so its index has no volume any more.
+  int reads = 0;
+  SetVolumesForTesting([&] {
+    if (++reads == 3) mounted.pop_back();
+    return mounted;
+  });
+  {
+    const ScopedRecordingSink messages;
+    window_.scanTimerAction();
+    EXPECT_TRUE(messages.messages().empty());
+  }
+  ExpectScanListsHold({});
+  ExpectWindowShows(kNoiPodText, false);
+
+  window_.scanTimerAction();
+  ExpectWindowShows(ReadyText("Pod"), true);
+  ExpectScanListsHold({temp_ / "Pod" / "Notes"});
+}
+
+TEST_F(iPodScanTest, EveryTickSetsTheStatusLineAndButtonsAgain) {
+  const ScopedVolumes mounted({FixtureVolume(temp_.path(), "Pod").root()});
+  window_.scanTimerAction();
+  // Something else changed them since: the next tick puts them back although the volumes did not change.
+  window_.ControlAs<QLabel>("ErrorStatic").setText("Installing");
+  window_.ControlAs<QPushButton>("PushButton1").setEnabled(false);
+  window_.ControlAs<QPushButton>("PushButton2").setEnabled(false);
+  window_.scanTimerAction();
+  ExpectWindowShows(ReadyText("Pod"), true);
+}
+
+TEST_F(iPodScanTest, TheScanLetsOtherWorkRunBetweenVolumes) {
+  std::vector<fs::path> roots;
+  for (const char* name : {"A", "B", "C"}) roots.push_back(FixtureVolume(temp_.path(), name).root());
+  int reads = 0;
+  SetVolumesForTesting([&] {
+    ++reads;
+    return roots;
+  });
+  int readsWhenOtherWorkRan = -1;
+  QEventLoop loop;
+  QTimer::singleShot(0, &loop, [&] {
+    QTimer::singleShot(0, &loop, [&] { readsWhenOtherWorkRan = reads; });
+    window_.scanTimerAction();
+    loop.quit();
+  });
+  loop.exec();
+  // The count and three volumes make four reads; the other work ran before the last of them.
+  EXPECT_EQ(reads, 4);
+  EXPECT_GT(readsWhenOtherWorkRan, 0);
+  EXPECT_LT(readsWhenOtherWorkRan, 4);
+  ExpectWindowShows(kManyiPodsText, false);
+}
+
+// ---- an iPod formatted on Windows: FAT, iPod_Control hidden by its DOS attribute ----
+
+// Runs a program without a shell, its output discarded; its exit status, or -1.
+int RunProgram(const std::vector<std::string>& arguments) {
+  std::vector<char*> argv;
+  for (const std::string& argument : arguments) argv.push_back(const_cast<char*>(argument.c_str()));
+  argv.push_back(nullptr);
+  posix_spawn_file_actions_t actions;
+  posix_spawn_file_actions_init(&actions);
+  posix_spawn_file_actions_addopen(&actions, STDOUT_FILENO, "/dev/null", O_WRONLY, 0);
+  posix_spawn_file_actions_addopen(&actions, STDERR_FILENO, "/dev/null", O_WRONLY, 0);
+  pid_t child = 0;
+  const int spawned = posix_spawnp(&child, argv[0], &actions, nullptr, argv.data(), environ);
+  posix_spawn_file_actions_destroy(&actions);
+  if (spawned != 0) return -1;
+  int status = 0;
+  if (waitpid(child, &status, 0) != child) return -1;
+  return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+}
+
+bool DosHiddenAttributeSet(const fs::path& path) {
+  std::uint32_t attributes = 0;
+  const int fd = open(path.c_str(), O_RDONLY);
+  const bool read = ioctl(fd, FAT_IOCTL_GET_ATTRIBUTES, &attributes) == 0;
+  close(fd);
+  return read && (attributes & ATTR_HIDDEN) != 0;
+}
+
+class FatiPodTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    if (geteuid() != 0) GTEST_SKIP() << "mounting a FAT image needs root";
+    const fs::path image = temp_ / "ipod.img";
+    WriteFileBytes(image, "");
+    fs::resize_file(image, 2 * 1024 * 1024);
+    if (RunProgram({"mkfs.vfat", "-n", "IPOD", image.string()}) != 0) {
+      GTEST_SKIP() << "cannot make a FAT image: mkfs.vfat (dosfstools) is missing";
+    }
+    fs::create_directory(volume_);
+    if (RunProgram({"mount", "-o", "loop", image.string(), volume_.string()}) != 0) {
+      GTEST_SKIP()
+          << "cannot loop-mount a FAT image here (no vfat support in the kernel, or no loop devices)";
+    }
+    mounted_ = true;
+  }
+  void TearDown() override {
+    SetVolumesForTesting(nullptr);
+    if (mounted_) RunProgram({"umount", volume_.string()});
+  }
+
+  TempFolder temp_;
+  fs::path volume_ = temp_ / "WINPOD";
+  bool mounted_ = false;
+  StatusWindow window_;
+};
+
+TEST_F(FatiPodTest, AniPodFormattedOnWindowsIsFound) {
+  // As the Windows tools leave it: no Finder info, iPod_Control hidden by its DOS attribute.
+  const FixtureVolume pod(temp_.path(), "WINPOD");
+  ASSERT_TRUE(DosHiddenAttributeSet(volume_ / "iPod_Control"));
+  const ScopedVolumes mounted({volume_});
+  window_.scanTimerAction();
+  EXPECT_EQ(window_.StatusLine(), ReadyText("WINPOD"));
+  ExpectScanListsHold({volume_ / "Notes"});
+
+  FolderItem(volume_ / "iPod_Control").SetVisible(true);
+  window_.scanTimerAction();
+  EXPECT_EQ(window_.StatusLine(), kNoiPodText);
+}
+
+}  // namespace

@@ -1,0 +1,35 @@
+#include "support/FixtureVolume.h"
+
+#include <algorithm>
+
+#include "framework/FolderItem.h"
+#include "framework/Volumes.h"
+
+FixtureVolume::FixtureVolume(const std::filesystem::path& parent, const std::string& name,
+                             FixtureVolumeLayout layout)
+    : root_(parent / name) {
+  std::filesystem::create_directories(root_);
+  if (layout.iPodControl) {
+    std::filesystem::create_directory(root_ / "iPod_Control");
+    if (layout.iPodControlInvisible) FolderItem(root_ / "iPod_Control").SetVisible(false);
+    if (layout.music) std::filesystem::create_directory(root_ / "iPod_Control" / "Music");
+  }
+  if (layout.notes) std::filesystem::create_directory(root_ / "Notes");
+}
+
+ScopedVolumes::ScopedVolumes(std::vector<std::filesystem::path> roots) {
+  SetVolumesForTesting([roots] { return roots; });
+}
+
+ScopedVolumes::~ScopedVolumes() { SetVolumesForTesting(nullptr); }
+
+std::vector<std::string> TreeListing(const std::filesystem::path& root) {
+  std::vector<std::string> entries;
+  for (const auto& entry : std::filesystem::recursive_directory_iterator(root)) {
+    std::string relative = std::filesystem::relative(entry.path(), root).string();
+    if (entry.is_directory()) relative += "/";
+    entries.push_back(relative);
+  }
+  std::sort(entries.begin(), entries.end());
+  return entries;
+}

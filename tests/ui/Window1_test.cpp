@@ -1,0 +1,66 @@
+#include "ui/Window1.h"
+
+#include <gtest/gtest.h>
+
+#include <QCoreApplication>
+#include <QLabel>
+#include <QPushButton>
+#include <chrono>
+#include <thread>
+
+#include "support/FixtureVolume.h"
+#include "support/TestSupport.h"
+
+namespace {
+
+const char kDesignStatusText[] =
+    "Your iPod must be connected with disk mode enabled before you can install or remove Atomnote.";
+
+TEST(Window1, OneInstance) { EXPECT_EQ(&Window1(), &Window1()); }
+
+TEST(Window1, ControlsFoundByNameInTheirDesignState) {
+  const class Window1 window;
+  EXPECT_EQ(window.Title(), "Atomnote Installer");
+
+  struct ButtonCase {
+    const char* name;
+    const char* caption;
+  };
+  for (const ButtonCase& button : {ButtonCase{"PushButton1", "Install Atomnote on iPod"},
+                                   ButtonCase{"PushButton2", "Remove Atomnote from iPod"}}) {
+    SCOPED_TRACE(button.name);
+    const QPushButton& control = window.ControlAs<QPushButton>(button.name);
+    EXPECT_EQ(control.text(), button.caption);
+    EXPECT_FALSE(control.isEnabled());
+  }
+
+  const QLabel& status = window.ControlAs<QLabel>("ErrorStatic");
+  EXPECT_EQ(status.text(), kDesignStatusText);
+  // A volume name in the status line is shown as it is, never read as markup.
+  EXPECT_EQ(status.textFormat(), Qt::PlainText);
+
+  EXPECT_FALSE(window.scanTimer.isActive()) << "started by the window's Open";
+}
+
+TEST(Window1, EachTickOfTheScanTimerScans) {
+  TempFolder temp;
+  const FixtureVolume pod(temp.path(), "Pod");
+  if (FolderItem(pod.root() / "iPod_Control").Visible()) {
+    GTEST_SKIP() << "the temporary folder keeps no extended attributes, so no folder can be made invisible";
+  }
+  const ScopedVolumes mounted({pod.root()});
+  class Window1 window;
+  const QLabel& status = window.ControlAs<QLabel>("ErrorStatic");
+  window.scanTimer.start(0);
+  const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(5);
+  while (status.text() == kDesignStatusText && std::chrono::steady_clock::now() < deadline) {
+    QCoreApplication::processEvents();
+    std::this_thread::sleep_for(std::chrono::milliseconds(1));
+  }
+  window.scanTimer.stop();
+  EXPECT_EQ(status.text(), "Ready to install Atomnote on the attached iPod named \"Pod\".");
+  EXPECT_TRUE(window.ControlAs<QPushButton>("PushButton1").isEnabled());
+  EXPECT_TRUE(window.ControlAs<QPushButton>("PushButton2").isEnabled());
+}
+
+}  // namespace
