@@ -11,6 +11,11 @@ class StandardErrorSink : public MessageSink {
     if (!message.title.empty()) std::cerr << message.title << ": ";
     std::cerr << message.text << '\n';
   }
+  MessageDialogAnswer ShowMessageDialog(const MessageDialogRecord& dialog) override {
+    std::cerr << dialog.message << '\n';
+    if (!dialog.explanation.empty()) std::cerr << dialog.explanation << '\n';
+    return UnattendedAnswer(dialog);
+  }
 };
 
 std::shared_ptr<MessageSink>& SinkSlot() {
@@ -19,6 +24,13 @@ std::shared_ptr<MessageSink>& SinkSlot() {
 }
 
 }  // namespace
+
+MessageDialogAnswer UnattendedAnswer(const MessageDialogRecord& dialog) {
+  if (dialog.cancelButton.visible) return MessageDialogAnswer::Cancel;
+  if (dialog.alternateActionButton.visible) return MessageDialogAnswer::AlternateAction;
+  if (dialog.actionButton.visible) return MessageDialogAnswer::Action;
+  return MessageDialogAnswer::None;
+}
 
 MessageSink& CurrentMessageSink() { return *SinkSlot(); }
 

@@ -43,8 +43,12 @@ void InstallerWindow::createFolders() {
     WritePeriodNotes(run);
     SetInstallProgress(20);
 
-    // hand-off to the worker comes here: the folder "e" in run.root, then the worker started
-    // with it; the progress window stays open for the worker to close.
+    // The element notes go into the folder "e" of the notes root, written by a worker that runs
+    // after this returns to the event loop. Nothing is tested: a folder that could not be made
+    // is reported by the worker. The progress window stays open for the worker to close.
+    const FolderItem elementFolder = run.root.Child("e");
+    elementFolder.CreateAsFolder();
+    StartElementNotes(elementFolder);
   } catch (...) {
     ReportSetupError();
   }

@@ -19,6 +19,12 @@ class InstallerWindow : public Window {
   // The install driver: writes the notes tree into the Notes folder of the iPod found by the
   // last scan. Failures are handled inside.
   virtual void createFolders();
+  // The last step of createFolders: starts the worker that writes the element notes into
+  // elementFolder (the folder "e" of the notes root, whether or not it could be made) and
+  // returns at once, keeping no reference to it. The element notes belong to a higher layer,
+  // so this window starts nothing: the main window does, and without it an install ends with
+  // the menu notes and the progress window open.
+  virtual void StartElementNotes(const FolderItem& /*elementFolder*/) {}
   // Removes everything the installer wrote from that Notes folder; ends with a message.
   virtual void removeAtomnote();
   // Deletes the installer's fixed names found directly in root.

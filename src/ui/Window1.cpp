@@ -4,6 +4,12 @@
 #include <QPointer>
 #include <QPushButton>
 #include <QString>
+#include <memory>
+#include <string>
+
+#include "framework/Application.h"
+#include "notes/threadClass.h"
+#include "prefs/PreferenceGlobals.h"
 
 namespace {
 
@@ -36,8 +42,50 @@ Window1::Window1() {
   MakeButton(this, "PushButton1", "Install Atomnote on iPod", QRect(360, 280, 220, 32));
   MakeButton(this, "PushButton2", "Remove Atomnote from iPod", QRect(20, 280, 220, 32));
   MakeErrorStatic(this);
+  datasetChecks.fill(true);
+  QObject::connect(&ControlAs<QPushButton>("PushButton1"), &QPushButton::clicked, this,
+                   [this] { PushButton1_Action(); });
   scanTimer.setSingleShot(false);
   QObject::connect(&scanTimer, &QTimer::timeout, this, [this] { scanTimerAction(); });
+}
+
+void Window1::PushButton1_Action() {
+  quitASAP = false;
+  storeDatasetPreferences();
+  createFolders();
+  if (!quitASAP) return;
+  if (Application* application = Application::Instance()) application->Quit();
+}
+
+namespace {
+
+// The selection string each dataset row adds its token to.
+std::string& SelectionStringOfRow(int row) {
+  if (row <= 7) return prefPhysical;
+  if (row <= 16) return prefCrystal;
+  if (row <= 29) return prefBonding;
+  if (row <= 33) return prefAbundances;
+  if (row <= 35) return prefMisc;
+  return prefIsotope;
+}
+
+}  // namespace
+
+void Window1::storeDatasetPreferences() {
+  for (std::string* selection :
+       {&prefPhysical, &prefCrystal, &prefBonding, &prefAbundances, &prefMisc, &prefIsotope}) {
+    selection->clear();
+  }
+  for (int row = 0; row < kDatasetRows; ++row) {
+    SelectionStringOfRow(row) += datasetChecks[static_cast<std::size_t>(row)] ? "1 " : "0 ";
+  }
+}
+
+void Window1::StartElementNotes(const FolderItem& elementFolder) {
+  // The queued run holds the worker, so it needs no owner here.
+  const auto worker = std::make_shared<threadClass>();
+  worker->startItem = elementFolder;
+  worker->Run();
 }
 
 class Window1& Window1() {

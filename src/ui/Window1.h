@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QTimer>
+#include <array>
 
 #include "install/InstallerWindow.h"
 
@@ -17,6 +18,27 @@ class Window1 : public InstallerWindow {
   // Scans for iPods on every tick (scanTimerAction). Created switched off; the window's Open
   // starts it.
   QTimer scanTimer;
+
+  // The Install button's action: stores the dataset selection, runs the install driver, and
+  // quits only when quitASAP was set meanwhile (nothing sets it), so it returns to the event
+  // loop with the worker about to write the element notes.
+  void PushButton1_Action();
+  // Cleared before each install and tested after createFolders returns.
+  bool quitASAP = false;
+
+  // The six selection strings from the dataset checkmarks: "1 " or "0 " per row, rows 0-7
+  // prefPhysical, 8-16 prefCrystal, 17-29 prefBonding, 30-33 prefAbundances, 34-35 prefMisc,
+  // 36 prefIsotope; every string ends with a blank.
+  void storeDatasetPreferences();
+
+  // The checkmarks of the 37 dataset rows, all set at design. They stand in for the dataset
+  // list's checkboxes until the list itself is on the window, which then takes their place.
+  static constexpr int kDatasetRows = 37;
+  std::array<bool, kDatasetRows> datasetChecks{};
+
+  // Starts the worker that writes the element notes into the e folder; it keeps itself alive
+  // until its run ends.
+  void StartElementNotes(const FolderItem& elementFolder) override;
 };
 
 // The main window's one instance, created with all its controls on the first call.

@@ -1,13 +1,7 @@
 #include "framework/FolderItem.h"
 
-#include <fcntl.h>
 #include <gtest/gtest.h>
 #include <linux/msdos_fs.h>
-#include <spawn.h>
-#include <sys/ioctl.h>
-#include <sys/stat.h>
-#include <sys/wait.h>
-#include <unistd.h>
 
 #include <cerrno>
 #include <functional>
@@ -18,9 +12,8 @@
 #include "framework/Exceptions.h"
 #include "framework/TextInputStream.h"
 #include "framework/TextOutputStream.h"
+#include "support/FatImage.h"
 #include "support/TestSupport.h"
-
-extern char** environ;
 
 namespace fs = std::filesystem;
 
@@ -468,75 +461,27 @@ TEST(PreferencesFolder, KeepsAnExistingFolderAndFollowsALinkToOne) {
 
 // ---- FAT volumes ----
 
-// Runs a program without a shell, its output discarded; its exit status, or -1.
-int RunProgram(const std::vector<std::string>& arguments) {
-  std::vector<char*> argv;
-  for (const std::string& argument : arguments) argv.push_back(const_cast<char*>(argument.c_str()));
-  argv.push_back(nullptr);
-  posix_spawn_file_actions_t actions;
-  posix_spawn_file_actions_init(&actions);
-  posix_spawn_file_actions_addopen(&actions, STDOUT_FILENO, "/dev/null", O_WRONLY, 0);
-  posix_spawn_file_actions_addopen(&actions, STDERR_FILENO, "/dev/null", O_WRONLY, 0);
-  pid_t child = 0;
-  const int spawned = posix_spawnp(&child, argv[0], &actions, nullptr, argv.data(), environ);
-  posix_spawn_file_actions_destroy(&actions);
-  if (spawned != 0) return -1;
-  int status = 0;
-  if (waitpid(child, &status, 0) != child) return -1;
-  return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-}
-
-std::uint32_t DosAttributesOf(const fs::path& path) {
-  std::uint32_t attributes = 0;
-  const int fd = open(path.c_str(), O_RDONLY);
-  ioctl(fd, FAT_IOCTL_GET_ATTRIBUTES, &attributes);
-  close(fd);
-  return attributes;
-}
-
-void SetDosAttributesOf(const fs::path& path, std::uint32_t attributes) {
-  const int fd = open(path.c_str(), O_RDONLY);
-  ASSERT_EQ(ioctl(fd, FAT_IOCTL_SET_ATTRIBUTES, &attributes), 0);
-  close(fd);
-}
-
 // A small FAT volume, made from an image file and loop-mounted for the test.
 class FatVolumeTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    if (geteuid() != 0) GTEST_SKIP() << "mounting a FAT image needs root";
-    const fs::path image = temp_ / "fat.img";
-    WriteFileBytes(image, "");
-    fs::resize_file(image, 2 * 1024 * 1024);
-    if (RunProgram({"mkfs.vfat", image.string()}) != 0) {
-      GTEST_SKIP() << "cannot make a FAT image: mkfs.vfat (dosfstools) is missing";
-    }
-    fs::create_directory(volume_);
-    if (RunProgram({"mount", "-o", "loop", image.string(), volume_.string()}) != 0) {
-      GTEST_SKIP()
-          << "cannot loop-mount a FAT image here (no vfat support in the kernel, or no loop devices)";
-    }
-    mounted_ = true;
-    WriteFileBytes(volume_ / "NOTE.TXT", "note");
-  }
-  void TearDown() override {
-    if (mounted_) RunProgram({"umount", volume_.string()});
+    if (!volume_.mounted()) GTEST_SKIP() << volume_.skipReason();
+    WriteFileBytes(volume_.root() / "NOTE.TXT", "note");
   }
 
   TempFolder temp_;
-  fs::path volume_ = temp_ / "volume";
-  bool mounted_ = false;
+  FatImage volume_{temp_ / "volume"};
 };
 
 TEST_F(FatVolumeTest, DosHiddenAttributeMakesAnItemInvisible) {
-  const FolderItem note(volume_ / "NOTE.TXT");
+  const FolderItem note(volume_.root() / "NOTE.TXT");
   EXPECT_TRUE(note.Visible());
   SetDosAttributesOf(note.Path(), DosAttributesOf(note.Path()) | ATTR_HIDDEN);
   EXPECT_FALSE(note.Visible());
 }
 
 TEST_F(FatVolumeTest, SetVisibleWritesTheDosHiddenAttribute) {
-  const FolderItem note(volume_ / "NOTE.TXT");
+  const FolderItem note(volume_.root() / "NOTE.TXT");
   note.SetVisible(false);
   EXPECT_NE(DosAttributesOf(note.Path()) & ATTR_HIDDEN, 0u);
   EXPECT_FALSE(note.Visible());
@@ -546,7 +491,7 @@ TEST_F(FatVolumeTest, SetVisibleWritesTheDosHiddenAttribute) {
 }
 
 TEST_F(FatVolumeTest, FinderInfoIsSkippedSilently) {
-  const FolderItem note(volume_ / "NOTE.TXT");
+  const FolderItem note(volume_.root() / "NOTE.TXT");
   note.SetMacType("TEXT");
   EXPECT_EQ(note.LastErrorCode(), 0);
   note.SetMacCreator("v\xC3\xB8lk");

@@ -1,10 +1,5 @@
-#include <fcntl.h>
 #include <gtest/gtest.h>
 #include <linux/msdos_fs.h>
-#include <spawn.h>
-#include <sys/ioctl.h>
-#include <sys/wait.h>
-#include <unistd.h>
 
 #include <QCoreApplication>
 #include <QEventLoop>
@@ -18,10 +13,9 @@
 #include "framework/Volumes.h"
 #include "install/InstallerWindow.h"
 #include "install/iPodScanClass.h"
+#include "support/FatImage.h"
 #include "support/FixtureVolume.h"
 #include "support/TestSupport.h"
-
-extern char** environ;
 
 namespace fs = std::filesystem;
 
@@ -226,70 +220,28 @@ TEST_F(iPodScanTest, TheScanLetsOtherWorkRunBetweenVolumes) {
 
 // ---- an iPod formatted on Windows: FAT, iPod_Control hidden by its DOS attribute ----
 
-// Runs a program without a shell, its output discarded; its exit status, or -1.
-int RunProgram(const std::vector<std::string>& arguments) {
-  std::vector<char*> argv;
-  for (const std::string& argument : arguments) argv.push_back(const_cast<char*>(argument.c_str()));
-  argv.push_back(nullptr);
-  posix_spawn_file_actions_t actions;
-  posix_spawn_file_actions_init(&actions);
-  posix_spawn_file_actions_addopen(&actions, STDOUT_FILENO, "/dev/null", O_WRONLY, 0);
-  posix_spawn_file_actions_addopen(&actions, STDERR_FILENO, "/dev/null", O_WRONLY, 0);
-  pid_t child = 0;
-  const int spawned = posix_spawnp(&child, argv[0], &actions, nullptr, argv.data(), environ);
-  posix_spawn_file_actions_destroy(&actions);
-  if (spawned != 0) return -1;
-  int status = 0;
-  if (waitpid(child, &status, 0) != child) return -1;
-  return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-}
-
-bool DosHiddenAttributeSet(const fs::path& path) {
-  std::uint32_t attributes = 0;
-  const int fd = open(path.c_str(), O_RDONLY);
-  const bool read = ioctl(fd, FAT_IOCTL_GET_ATTRIBUTES, &attributes) == 0;
-  close(fd);
-  return read && (attributes & ATTR_HIDDEN) != 0;
-}
-
 class FatiPodTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    if (geteuid() != 0) GTEST_SKIP() << "mounting a FAT image needs root";
-    const fs::path image = temp_ / "ipod.img";
-    WriteFileBytes(image, "");
-    fs::resize_file(image, 2 * 1024 * 1024);
-    if (RunProgram({"mkfs.vfat", "-n", "IPOD", image.string()}) != 0) {
-      GTEST_SKIP() << "cannot make a FAT image: mkfs.vfat (dosfstools) is missing";
-    }
-    fs::create_directory(volume_);
-    if (RunProgram({"mount", "-o", "loop", image.string(), volume_.string()}) != 0) {
-      GTEST_SKIP()
-          << "cannot loop-mount a FAT image here (no vfat support in the kernel, or no loop devices)";
-    }
-    mounted_ = true;
+    if (!volume_.mounted()) GTEST_SKIP() << volume_.skipReason();
   }
-  void TearDown() override {
-    SetVolumesForTesting(nullptr);
-    if (mounted_) RunProgram({"umount", volume_.string()});
-  }
+  void TearDown() override { SetVolumesForTesting(nullptr); }
 
   TempFolder temp_;
-  fs::path volume_ = temp_ / "WINPOD";
-  bool mounted_ = false;
+  FatImage volume_{temp_ / "WINPOD", "IPOD"};
   StatusWindow window_;
 };
 
 TEST_F(FatiPodTest, AniPodFormattedOnWindowsIsFound) {
   // As the Windows tools leave it: no Finder info, iPod_Control hidden by its DOS attribute.
   const FixtureVolume pod(temp_.path(), "WINPOD");
-  ASSERT_TRUE(DosHiddenAttributeSet(volume_ / "iPod_Control"));
-  const ScopedVolumes mounted({volume_});
+  ASSERT_NE(DosAttributesOf(volume_.root() / "iPod_Control") & ATTR_HIDDEN, 0u);
+  const ScopedVolumes mounted({volume_.root()});
   window_.scanTimerAction();
   EXPECT_EQ(window_.StatusLine(), ReadyText("WINPOD"));
-  ExpectScanListsHold({volume_ / "Notes"});
+  ExpectScanListsHold({volume_.root() / "Notes"});
 
-  FolderItem(volume_ / "iPod_Control").SetVisible(true);
+  FolderItem(volume_.root() / "iPod_Control").SetVisible(true);
   window_.scanTimerAction();
   EXPECT_EQ(window_.StatusLine(), kNoiPodText);
 }

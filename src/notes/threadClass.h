@@ -1,0 +1,40 @@
+#pragma once
+
+#include <string>
+
+#include "framework/FolderItem.h"
+#include "framework/TextOutputStream.h"
+#include "framework/Thread.h"
+
+// The worker thread of an install: writes one note per element (atomic numbers 1 to 111) into
+// the e folder it is handed, with the misc and isotope companion notes, removes "._*" files,
+// closes the progress window and shows the completion dialog. Started with Run (it keeps itself
+// alive until its run ends).
+class threadClass : public Thread {
+ public:
+  // The e folder of the new notes tree; its parent is the notes root.
+  FolderItem startItem;
+  // True once a "._*" clean-up found no such file; later clean-ups of the run are skipped.
+  bool stopFuturermCMDs = false;
+
+  // Writes the element notes into folder; failures are reported (#712) and end the loop.
+  virtual void createElements(const FolderItem& folder);
+
+  void uniWriteLn(const std::string& text, TextOutputStream& stream) const;
+  void uniWrite(const std::string& text, TextOutputStream& stream) const;
+  // The appearance phrase of the element's colour code; empty for "nul" and unknown codes.
+  std::string interpretAppearance(int atomicNumber) const;
+  // The whole text of the element's misc note.
+  std::string createMisc(int atomicNumber) const;
+  // The whole text of the element's isotope note; empty after a failure inside.
+  std::string createIsotopes(int atomicNumber) const;
+  // The completion dialog; true when its action button was pressed.
+  bool successInstall() const;
+  // Removes the "._*" files directly in folder, unless an earlier clean-up found none.
+  void blastDotUnderscoreFiles(const FolderItem& folder);
+  // The folder's POSIX path with shell escapes; "" on failure.
+  std::string unusedFolderPath(const FolderItem& folder) const;
+
+ protected:
+  void Event_Run() override;
+};

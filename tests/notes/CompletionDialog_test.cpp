@@ -1,0 +1,111 @@
+#include <gtest/gtest.h>
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QMessageBox>
+#include <QTimer>
+#include <memory>
+#include <string>
+
+#include "app/AtomnoteState.h"
+#include "framework/MessageSink.h"
+#include "framework/QtMessageSink.h"
+#include "notes/threadClass.h"
+
+namespace {
+
+const std::string kMessage = "Atomnote has been installed with your selected options on your iPod.";
+const std::string kEjectExplanation =
+    "If you choose \"Eject iPod and Quit\" your iPod should be ejected so that it can be safely disconnected.  "
+    "When your iPod is disconnected, you may access Atomnote under the \"Extras > Notes\" menu on your iPod.";
+const std::string kQuitExplanation =
+    "You may now eject your iPod (use iTunes or the Finder to eject your iPod).  "
+    "When your iPod is disconnected, you may access Atomnote under the \"Extras > Notes\" menu on your iPod.";
+
+class CompletionDialogTest : public ::testing::Test {
+ protected:
+  CompletionDialogTest() : previous_(InstallMessageSink(sink_)) {}
+  ~CompletionDialogTest() override {
+    InstallMessageSink(previous_);
+    App().globalMacOSVersion = savedVersion_;
+  }
+
+  std::shared_ptr<RecordingMessageSink> sink_ = std::make_shared<RecordingMessageSink>();
+  const threadClass worker_;
+
+ private:
+  std::shared_ptr<MessageSink> previous_;
+  double savedVersion_ = App().globalMacOSVersion;
+};
+
+struct VersionCase {
+  double version;
+  std::string actionCaption;
+  const std::string* explanation;
+};
+
+class CompletionDialogVersionTest : public CompletionDialogTest,
+                                    public ::testing::WithParamInterface<VersionCase> {};
+
+TEST_P(CompletionDialogVersionTest, ShowsTheTextsOfTheSystem) {
+  App().globalMacOSVersion = GetParam().version;
+  worker_.successInstall();
+  ASSERT_EQ(sink_->dialogs.size(), 1u);
+  const MessageDialogRecord& dialog = sink_->dialogs[0];
+  EXPECT_EQ(dialog.icon, 0);
+  EXPECT_EQ(dialog.message, kMessage);
+  EXPECT_EQ(dialog.explanation, *GetParam().explanation);
+  EXPECT_EQ(dialog.actionButton.caption, GetParam().actionCaption);
+  EXPECT_TRUE(dialog.actionButton.visible);
+  EXPECT_EQ(dialog.alternateActionButton.caption, "Continue Using Installer");
+  EXPECT_TRUE(dialog.alternateActionButton.visible);
+  EXPECT_FALSE(dialog.cancelButton.visible);
+}
+
+INSTANTIATE_TEST_SUITE_P(Versions, CompletionDialogVersionTest,
+                         ::testing::Values(VersionCase{10.4, "Eject iPod and Quit", &kEjectExplanation},
+                                           VersionCase{10.5, "Eject iPod and Quit", &kEjectExplanation},
+                                           VersionCase{10.3, "Quit", &kQuitExplanation},
+                                           VersionCase{10.39, "Quit", &kQuitExplanation}));
+
+// Only the action button answers true, "Quit" before 10.4 included.
+TEST_F(CompletionDialogTest, TrueOnlyForTheActionButton) {
+  struct Case {
+    double version;
+    MessageDialogAnswer answer;
+    bool result;
+  };
+  for (const Case& c :
+       {Case{10.4, MessageDialogAnswer::Action, true}, Case{10.3, MessageDialogAnswer::Action, true},
+        Case{10.4, MessageDialogAnswer::AlternateAction, false},
+        Case{10.3, MessageDialogAnswer::AlternateAction, false},
+        Case{10.4, MessageDialogAnswer::Cancel, false}, Case{10.4, MessageDialogAnswer::None, false}}) {
+    App().globalMacOSVersion = c.version;
+    sink_->dialogAnswer = c.answer;
+    EXPECT_EQ(worker_.successInstall(), c.result) << c.version << " " << static_cast<int>(c.answer);
+  }
+}
+
+// On screen: a real modal dialog, answered here by pressing its buttons.
+TEST_F(CompletionDialogTest, TheRealDialogAnswersWithTheButtonPressed) {
+  InstallMessageSink(std::make_shared<QtMessageSink>());
+  App().globalMacOSVersion = 10.4;
+  for (const auto& [caption, result] :
+       {std::pair<QString, bool>{"Eject iPod and Quit", true}, {"Continue Using Installer", false}}) {
+    QString shownExplanation;
+    QTimer::singleShot(0, [caption, &shownExplanation] {
+      auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+      ASSERT_NE(box, nullptr);
+      shownExplanation = box->informativeText();
+      for (QAbstractButton* button : box->buttons()) {
+        if (button->text() == caption) return button->click();
+      }
+      box->buttons().first()->click();
+      ADD_FAILURE() << "no button " << caption.toStdString();
+    });
+    EXPECT_EQ(worker_.successInstall(), result) << caption.toStdString();
+    EXPECT_EQ(shownExplanation.toStdString(), kEjectExplanation);
+  }
+}
+
+}  // namespace

@@ -1,0 +1,240 @@
+#include <gtest/gtest.h>
+
+#include <QCoreApplication>
+#include <algorithm>
+#include <chrono>
+#include <filesystem>
+#include <memory>
+#include <string>
+#include <thread>
+#include <vector>
+
+#include "app/AtomnoteState.h"
+#include "framework/Application.h"
+#include "framework/FolderItem.h"
+#include "framework/MessageSink.h"
+#include "install/InstallSteps.h"
+#include "install/InstallTestSupport.h"
+#include "install/ProgressWindow.h"
+#include "notes/threadClass.h"
+#include "prefs/PreferenceGlobals.h"
+#include "support/TestSupport.h"
+
+namespace fs = std::filesystem;
+
+namespace {
+
+const char kCannotEject[] = "Could not eject the iPod. Use iTunes to eject the iPod before disconnecting it.";
+const char kError712[] = "Error #712: Generic error in createElements";
+
+// Keeps every message box and dialog in the order shown, with whether the progress window was
+// open when the dialog came, and answers dialogs with the chosen button.
+class RunSink : public RecordingMessageSink {
+ public:
+  void ShowMessageBox(const MessageBoxRecord& message) override {
+    shown.push_back(message.text);
+    RecordingMessageSink::ShowMessageBox(message);
+  }
+  MessageDialogAnswer ShowMessageDialog(const MessageDialogRecord& dialog) override {
+    shown.push_back("completion dialog");
+    progressOpenAtDialog = progressWindowExists();
+    return RecordingMessageSink::ShowMessageDialog(dialog);
+  }
+
+  std::vector<std::string> shown;
+  bool progressOpenAtDialog = false;
+};
+
+int LinesIn(const fs::path& path) {
+  const std::string text = ReadFileBytes(path);
+  return static_cast<int>(std::count(text.begin(), text.end(), '\n'));
+}
+
+// Waits at most ten seconds for the file to hold a line.
+bool WaitForLine(const fs::path& path) {
+  const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(10);
+  while (LinesIn(path) == 0) {
+    if (std::chrono::steady_clock::now() > deadline) return false;
+    std::this_thread::sleep_for(std::chrono::milliseconds(10));
+  }
+  return true;
+}
+
+// A notes root with its e, h, p, g and t folders, the real tables, nothing selected (so the
+// element notes are quick to write), an open progress window at 20 as the install leaves it, an
+// installer bundle whose eject helper is a stub that records each run, and an application
+// object that records a quit.
+class WorkerRunTest : public ::testing::Test {
+ protected:
+  static void SetUpTestSuite() { LoadShippedDataOnce(); }
+
+  void SetUp() override {
+    CloseProgressWindowIfOpen();
+    ResetPreferenceGlobals();
+    previous_ = InstallMessageSink(sink_);
+    for (const char* folder : {"e", "h", "p", "g", "t"}) fs::create_directories(root_ / folder);
+    fs::create_directories(bundle_ / "Contents" / "MacOS");
+    fs::create_directories(helper_.parent_path());
+    Application::SetExecutableFileForTesting(bundle_ / "Contents" / "MacOS" / "AtomnoteInstaller");
+    SetInstallProgressMaximum(100);
+    SetInstallProgress(20);
+  }
+
+  void TearDown() override {
+    CloseProgressWindowIfOpen();
+    InstallMessageSink(previous_);
+    Application::SetExecutableFileForTesting({});
+    App().globalMacOSVersion = 0.0;
+    ResetPreferenceGlobals();
+  }
+
+  void PutStubHelper(fs::perms permissions = fs::perms::owner_all) {
+    WriteFileBytes(helper_, "#!/bin/sh\necho ran >> '" + ejects_.string() + "'\n");
+    fs::permissions(helper_, permissions);
+  }
+
+  // Starts a worker on startItem as the install does, keeping no reference, and lets the event
+  // loop run until the worker is gone: it must keep itself alive until its run has ended.
+  void RunWorker(const FolderItem& startItem, bool stopFlagBefore = false) {
+    auto worker = std::make_shared<threadClass>();
+    worker->startItem = startItem;
+    worker->stopFuturermCMDs = stopFlagBefore;
+    const std::weak_ptr<threadClass> watch = worker;
+    worker->Run();
+    worker.reset();
+    ASSERT_FALSE(watch.expired()) << "the worker did not keep itself alive";
+    const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(30);
+    while (!watch.expired() && std::chrono::steady_clock::now() < deadline) QCoreApplication::processEvents();
+    ASSERT_TRUE(watch.expired()) << "the worker's run did not end";
+  }
+
+  void RunWorker() { RunWorker(FolderItem(root_ / "e")); }
+
+  TempFolder temp_;
+  fs::path root_ = temp_ / "Notes" / "Atomnote";
+  fs::path bundle_ = temp_ / "Atomnote 1.6.2 Installer.app";
+  fs::path helper_ = bundle_ / "Contents" / "Resources" / "EjectIpod.app";
+  fs::path ejects_ = temp_ / "ejects";
+  std::shared_ptr<RunSink> sink_ = std::make_shared<RunSink>();
+  std::shared_ptr<MessageSink> previous_;
+  Application application_;
+};
+
+// The "._" clean-ups come in the order e, root, h, p, g (never t) and stop for good after the
+// first folder that held none. A failure in the element notes skips the clean-up of e only. The
+// flag starts cleared at every run.
+TEST_F(WorkerRunTest, DotUnderscoreCleanUpsComeInOrderAndStopAtTheFirstEmptyFolder) {
+  struct Case {
+    const char* name;
+    bool elementNotesFail;
+    std::vector<std::string> dotFiles;
+    std::vector<std::string> remaining;
+  };
+  const Case cases[] = {
+      {"e holds none",
+       false,
+       {"._root", "h/._h", "p/._p", "g/._g", "t/._t"},
+       {"._root", "h/._h", "p/._p", "g/._g", "t/._t"}},
+      {"every folder holds one", false, {"e/._e", "._root", "h/._h", "p/._p", "g/._g", "t/._t"}, {"t/._t"}},
+      {"h holds none", false, {"e/._e", "._root", "p/._p", "g/._g"}, {"p/._p", "g/._g"}},
+      {"element notes fail", true, {"e/._e", "._root", "h/._h", "p/._p", "g/._g"}, {"e/._e"}},
+  };
+  for (const Case& test : cases) {
+    SCOPED_TRACE(test.name);
+    fs::remove_all(root_ / "e");
+    fs::create_directories(root_ / "e");
+    if (test.elementNotesFail) fs::create_directories(root_ / "e" / "H");
+    for (const std::string& file : test.dotFiles) WriteFileBytes(root_ / file, "fork");
+
+    RunWorker(FolderItem(root_ / "e"), true);
+
+    std::vector<std::string> remaining;
+    for (const std::string& file : test.dotFiles) {
+      if (fs::exists(root_ / file)) remaining.push_back(file);
+    }
+    EXPECT_EQ(remaining, test.remaining);
+    for (const std::string& file : remaining) fs::remove(root_ / file);
+  }
+}
+
+TEST_F(WorkerRunTest, ContinueUsingInstallerEndsTheRunWithTheInstallerOpen) {
+  PutStubHelper();
+  App().globalMacOSVersion = 10.4;
+  sink_->dialogAnswer = MessageDialogAnswer::AlternateAction;
+
+  RunWorker();
+
+  EXPECT_EQ(sink_->shown, std::vector<std::string>{"completion dialog"});
+  EXPECT_FALSE(sink_->progressOpenAtDialog) << "the progress window is closed before the dialog";
+  EXPECT_FALSE(progressWindowExists());
+  EXPECT_FALSE(application_.QuitRequested());
+  std::this_thread::sleep_for(std::chrono::milliseconds(200));
+  EXPECT_FALSE(fs::exists(ejects_)) << "the iPod was ejected";
+}
+
+// The action button ejects (from 10.4 on; before, it reads "Quit" and ejecting does nothing)
+// and quits.
+TEST_F(WorkerRunTest, TheActionButtonEjectsAndQuits) {
+  struct Case {
+    double version;
+    bool ejects;
+  };
+  for (const Case& test : {Case{10.4, true}, Case{10.3, false}}) {
+    SCOPED_TRACE(test.version);
+    PutStubHelper();
+    fs::remove(ejects_);
+    App().globalMacOSVersion = test.version;
+    sink_->dialogAnswer = MessageDialogAnswer::Action;
+    Application application;
+
+    RunWorker();
+
+    EXPECT_EQ(sink_->shown.back(), "completion dialog");
+    EXPECT_TRUE(application.QuitRequested());
+    if (test.ejects) {
+      EXPECT_TRUE(WaitForLine(ejects_)) << "the eject helper did not run";
+    } else {
+      std::this_thread::sleep_for(std::chrono::milliseconds(200));
+      EXPECT_FALSE(fs::exists(ejects_)) << "the eject helper ran";
+    }
+    EXPECT_EQ(sink_->messages.size(), 0u);
+  }
+}
+
+TEST_F(WorkerRunTest, AfterAnErrorInTheElementNotesTheCompletionDialogStillComes) {
+  fs::create_directories(root_ / "e" / "Li");
+  sink_->dialogAnswer = MessageDialogAnswer::AlternateAction;
+
+  RunWorker();
+
+  EXPECT_EQ(sink_->shown, (std::vector<std::string>{kError712, "completion dialog"}));
+  EXPECT_FALSE(sink_->progressOpenAtDialog);
+  EXPECT_TRUE(fs::is_regular_file(root_ / "e" / "He"));
+  EXPECT_FALSE(fs::exists(root_ / "e" / "Be"));
+}
+
+// Any other failure ends the run at once with the one plain message, and the installer does not
+// quit: an eject helper that cannot be started (after the dialog), or no e folder item at all (a
+// #712 first, then the run ends before the progress window is closed and the dialog shown).
+TEST_F(WorkerRunTest, AnyOtherFailureEndsTheRunWithTheEjectMessageAndNoQuit) {
+  PutStubHelper(fs::perms::owner_read | fs::perms::owner_write);
+  App().globalMacOSVersion = 10.4;
+  sink_->dialogAnswer = MessageDialogAnswer::Action;
+
+  RunWorker();
+
+  EXPECT_EQ(sink_->shown, (std::vector<std::string>{"completion dialog", kCannotEject}));
+  ASSERT_EQ(sink_->messages.size(), 1u);
+  EXPECT_EQ(sink_->messages[0].icon, 0);
+  EXPECT_EQ(sink_->messages[0].title, "");
+  EXPECT_FALSE(application_.QuitRequested());
+
+  sink_->shown.clear();
+  SetInstallProgressMaximum(100);
+  RunWorker(FolderItem());
+  EXPECT_EQ(sink_->shown, (std::vector<std::string>{kError712, kCannotEject}));
+  EXPECT_TRUE(progressWindowExists()) << "the steps after the failure are skipped";
+  EXPECT_FALSE(application_.QuitRequested());
+}
+
+}  // namespace

@@ -1,0 +1,302 @@
+#include <gtest/gtest.h>
+
+#include <QCoreApplication>
+#include <QEvent>
+#include <QEventLoop>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QTimer>
+#include <algorithm>
+#include <cstdlib>
+#include <filesystem>
+#include <iostream>
+#include <memory>
+#include <regex>
+#include <set>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "app/AtomnoteState.h"
+#include "data/ElementTables.h"
+#include "framework/Application.h"
+#include "framework/MessageSink.h"
+#include "install/InstallTestSupport.h"
+#include "install/ProgressWindow.h"
+#include "install/iPodScanClass.h"
+#include "prefs/PreferenceGlobals.h"
+#include "prefs/PreferencesFile.h"
+#include "support/FixtureVolume.h"
+#include "support/ScopedImmutableFile.h"
+#include "support/TestSupport.h"
+#include "ui/Window1.h"
+
+namespace fs = std::filesystem;
+
+namespace {
+
+// The iPod shows at most this many bytes of a note.
+constexpr std::uintmax_t kNoteSizeLimit = 4096;
+
+// Keeps every message box and dialog in the order shown; dialogs are answered "Continue Using
+// Installer" (the alternate action button).
+class RoadSink : public RecordingMessageSink {
+ public:
+  void ShowMessageBox(const MessageBoxRecord& message) override {
+    shown.push_back(message.text);
+    RecordingMessageSink::ShowMessageBox(message);
+  }
+  MessageDialogAnswer ShowMessageDialog(const MessageDialogRecord& dialog) override {
+    shown.push_back("completion dialog");
+    return RecordingMessageSink::ShowMessageDialog(dialog);
+  }
+  std::vector<std::string> shown;
+};
+
+// Runs the event loop until the completion dialog has been answered, at most two minutes.
+void RunUntilTheCompletionDialog(const RoadSink& sink) {
+  QEventLoop loop;
+  QTimer poll;
+  QObject::connect(&poll, &QTimer::timeout, [&] {
+    if (!sink.dialogs.empty()) loop.quit();
+  });
+  poll.start(5);
+  QTimer::singleShot(120000, &loop, &QEventLoop::quit);
+  loop.exec();
+}
+
+bool IsPicture(const fs::path& file) { return file.extension() == ".jpg"; }
+
+struct NoteLink {
+  fs::path note;
+  std::string target;
+};
+
+// Every <A HREF="..."> of the note; each must be closed by </A> in any case.
+std::vector<std::string> LinkTargets(const std::string& text) {
+  static const std::regex link(R"re(<a\s+href="([^"]*)">[^<]*</a>)re", std::regex::icase);
+  static const std::regex opening(R"(<a\s)", std::regex::icase);
+  std::vector<std::string> targets;
+  for (auto it = std::sregex_iterator(text.begin(), text.end(), link); it != std::sregex_iterator(); ++it) {
+    targets.push_back((*it)[1]);
+  }
+  const auto openings =
+      std::distance(std::sregex_iterator(text.begin(), text.end(), opening), std::sregex_iterator());
+  EXPECT_EQ(static_cast<std::size_t>(openings), targets.size())
+      << "a link that is not of the form <A HREF=\"...\">...</A>";
+  return targets;
+}
+
+// Relative links from the note's folder, absolute ones from the Notes folder; the target must be
+// a file of the tree.
+bool Resolves(const fs::path& notes, const NoteLink& link) {
+  const fs::path target =
+      link.target.starts_with("/") ? notes / link.target.substr(1) : link.note.parent_path() / link.target;
+  const fs::path normal = target.lexically_normal();
+  const std::string inside = fs::relative(normal, notes).string();
+  return !inside.starts_with("..") && fs::is_regular_file(normal);
+}
+
+// The Notes folder as the install left it, kept for a look by hand when ATOMNOTE_TEST_KEEP
+// names a folder.
+void KeepNotesFolder(const fs::path& notes) {
+  const char* keep = std::getenv("ATOMNOTE_TEST_KEEP");
+  if (keep == nullptr || !fs::is_directory(keep)) return;
+  const fs::path copy = fs::path(keep) / "Notes";
+  fs::remove_all(copy);
+  fs::copy(notes, copy, fs::copy_options::recursive);
+}
+
+// A fixture iPod that the scan finds, the real data, the fixture bundle, the preferences at
+// their defaults with the glossary and visual tables on, and the host answering as 10.4.
+class InstallRoadTest : public ::testing::Test {
+ protected:
+  static void SetUpTestSuite() { LoadShippedDataOnce(); }
+
+  void SetUp() override {
+    CloseProgressWindowIfOpen();
+    previous_ = InstallMessageSink(sink_);
+    setDefaultPreferences();
+    prefVisualTables = true;
+    prefGlossary = true;
+    App().globalMacOSVersion = 10.4;
+    iPodScanClass::GetiPodList();
+    ASSERT_EQ(iPodScanClass::iPodFolderItemList.Ubound(), 0) << "the fixture volume is not found as an iPod";
+  }
+
+  void TearDown() override {
+    CloseProgressWindowIfOpen();
+    SetScanList({});
+    InstallMessageSink(previous_);
+    ResetPreferenceGlobals();
+    App().globalMacOSVersion = 0.0;
+  }
+
+  TempFolder temp_;
+  FixtureVolume volume_{temp_.path(), "IPOD"};
+  ScopedVolumes volumes_{{volume_.root()}};
+  ScopedBundle bundle_{FixtureBundle()};
+  std::shared_ptr<RoadSink> sink_ = std::make_shared<RoadSink>();
+  std::shared_ptr<MessageSink> previous_;
+  Application application_;
+};
+
+// The Install button's action on a fresh iPod with every dataset selected: it returns with the
+// progress window at 20 and no element note yet; the worker then writes the element notes and
+// their companions, the completion dialog comes, and "Continue Using Installer" leaves the
+// installer running. Every link of every note leads to a note of the tree, and every note fits
+// the iPod's limit.
+TEST_F(InstallRoadTest, TheInstallButtonWritesACompleteTreeWhoseLinksAllResolve) {
+  const fs::path notes = volume_.notes();
+  const fs::path root = notes / "Atomnote";
+  class Window1 window;
+
+  window.PushButton1_Action();
+
+  EXPECT_EQ(prefPhysical, "1 1 1 1 1 1 1 1 ");
+  EXPECT_EQ(prefIsotope, "1 ");
+  ASSERT_TRUE(progressWindowExists());
+  EXPECT_EQ(progressWindow().ControlAs<QProgressBar>("ProgressBar1").value(), 20);
+  EXPECT_TRUE(fs::is_directory(root / "e"));
+  EXPECT_TRUE(fs::is_empty(root / "e")) << "the element notes come after the action has returned";
+  EXPECT_TRUE(sink_->shown.empty());
+
+  RunUntilTheCompletionDialog(*sink_);
+
+  ASSERT_EQ(sink_->shown, std::vector<std::string>{"completion dialog"});
+  EXPECT_FALSE(progressWindowExists());
+  EXPECT_FALSE(application_.QuitRequested());
+  KeepNotesFolder(notes);
+
+  // The menu notes, as the menu-note tests expect them for these choices, and the visual tables.
+  const std::vector<std::string> listing = TreeListing(notes);
+  const std::set<std::string> written(listing.begin(), listing.end());
+  for (std::string entry :
+       FileLines(fs::path(ATOMNOTE_FIXTURES_DIR) / "notes" / "product-american-glossary.tree")) {
+    if (!entry.empty()) {
+      EXPECT_TRUE(written.contains(entry)) << entry;
+    }
+  }
+  for (const char* table : {"Atomnote/t/basic.jpg", "Atomnote/t/en.jpg", "Atomnote/t/weights.jpg"}) {
+    EXPECT_TRUE(written.contains(table)) << table;
+  }
+
+  std::vector<std::string> elementNotes;
+  for (int row = 0; row <= 110; ++row) {
+    for (const std::string suffix : {"", "-i", "-n"}) elementNotes.push_back(eGeneral(row, 1) + suffix);
+  }
+  std::sort(elementNotes.begin(), elementNotes.end());
+  EXPECT_EQ(TreeListing(root / "e"), elementNotes);
+
+  std::vector<NoteLink> links;
+  std::vector<std::pair<std::uintmax_t, std::string>> sizes;
+  for (const auto& entry : fs::recursive_directory_iterator(notes)) {
+    if (!entry.is_regular_file() || IsPicture(entry.path())) continue;
+    sizes.emplace_back(entry.file_size(), fs::relative(entry.path(), notes).string());
+    for (const std::string& target : LinkTargets(ReadFileBytes(entry.path())))
+      links.push_back({entry.path(), target});
+  }
+  int unresolved = 0;
+  for (const NoteLink& link : links) {
+    if (Resolves(notes, link)) continue;
+    if (++unresolved <= 20)
+      ADD_FAILURE() << fs::relative(link.note, notes) << " links to missing \"" << link.target << '"';
+  }
+  EXPECT_EQ(unresolved, 0) << "of " << links.size() << " links";
+  // At least the two companion links of every element note and one link per element in each of
+  // the three index notes.
+  EXPECT_GE(links.size(), 111u * 2 + 111u * 3);
+
+  std::sort(sizes.rbegin(), sizes.rend());
+  std::cout << "Largest notes of " << sizes.size() << ":\n";
+  for (std::size_t i = 0; i < sizes.size() && i < 8; ++i) {
+    std::cout << "  " << sizes[i].first << " bytes  " << sizes[i].second << '\n';
+  }
+  for (const auto& [size, name] : sizes) EXPECT_LE(size, kNoteSizeLimit) << name;
+}
+
+// The notes root is the Notes folder itself, where a file "e" that nobody can delete is in the
+// way: its removal reports its own error, the folder "e" cannot be made, and the worker still
+// starts; its element notes report #712, and the completion dialog follows.
+TEST_F(InstallRoadTest, AnElementFolderThatCannotBeMadeStillStartsTheWorker) {
+  prefMonopolizeiPodNotes = true;
+  WriteFileBytes(volume_.notes() / "e", "in the way");
+  const ScopedImmutableFile immutable(volume_.notes() / "e");
+  if (!immutable.applied()) GTEST_SKIP() << "the file system keeps no immutable flag here";
+  class Window1 window;
+
+  window.PushButton1_Action();
+  RunUntilTheCompletionDialog(*sink_);
+
+  EXPECT_EQ(sink_->shown,
+            (std::vector<std::string>{"Atomnote Install cleanup error #928.",
+                                      "Error #712: Generic error in createElements", "completion dialog"}));
+  EXPECT_TRUE(fs::is_regular_file(volume_.notes() / "e"));
+  EXPECT_TRUE(fs::is_regular_file(volume_.notes() / "main.linx"));
+  EXPECT_FALSE(progressWindowExists());
+}
+
+// The selection strings take one token and a blank per dataset row, from the row's checkmark;
+// whatever they held before is replaced.
+TEST(StoreDatasetPreferences, FoldsTheThirtySevenRowsIntoTheSixSelectionStrings) {
+  struct Case {
+    const char* name;
+    std::set<int> checked;
+    std::vector<std::string> strings;  // physical, crystal, bonding, abundances, misc, isotope
+  };
+  std::set<int> every;
+  for (int row = 0; row < 37; ++row) every.insert(row);
+  const Case cases[] = {
+      {"every row",
+       every,
+       {"1 1 1 1 1 1 1 1 ", "1 1 1 1 1 1 1 1 1 ", "1 1 1 1 1 1 1 1 1 1 1 1 1 ", "1 1 1 1 ", "1 1 ", "1 "}},
+      {"no row",
+       {},
+       {"0 0 0 0 0 0 0 0 ", "0 0 0 0 0 0 0 0 0 ", "0 0 0 0 0 0 0 0 0 0 0 0 0 ", "0 0 0 0 ", "0 0 ", "0 "}},
+      {"the first and last row of each group",
+       {0, 7, 8, 16, 17, 29, 30, 33, 34, 35, 36},
+       {"1 0 0 0 0 0 0 1 ", "1 0 0 0 0 0 0 0 1 ", "1 0 0 0 0 0 0 0 0 0 0 0 1 ", "1 0 0 1 ", "1 1 ", "1 "}},
+      {"the rows next to the group ends",
+       {1, 6, 9, 15, 18, 28, 31, 32},
+       {"0 1 0 0 0 0 1 0 ", "0 1 0 0 0 0 0 1 0 ", "0 1 0 0 0 0 0 0 0 0 0 1 0 ", "0 1 1 0 ", "0 0 ", "0 "}},
+  };
+  class Window1 window;
+  for (bool checked : window.datasetChecks) EXPECT_TRUE(checked) << "every row is checked at design";
+  for (const Case& test : cases) {
+    SCOPED_TRACE(test.name);
+    for (int row = 0; row < 37; ++row)
+      window.datasetChecks[static_cast<std::size_t>(row)] = test.checked.contains(row);
+    for (std::string* selection :
+         {&prefPhysical, &prefCrystal, &prefBonding, &prefAbundances, &prefMisc, &prefIsotope}) {
+      *selection = "1 1 junk ";
+    }
+
+    window.storeDatasetPreferences();
+
+    EXPECT_EQ((std::vector<std::string>{prefPhysical, prefCrystal, prefBonding, prefAbundances, prefMisc,
+                                        prefIsotope}),
+              test.strings);
+  }
+  ResetPreferenceGlobals();
+}
+
+// A click on the Install button runs its action: the selection is stored, then the install
+// driver runs (here without an iPod in the scan's list, so it ends in its own error).
+TEST(InstallButton, AClickRunsTheAction) {
+  ScopedRecordingSink messages;
+  SetScanList({});
+  ResetPreferenceGlobals();
+  class Window1 window;
+  QPushButton& button = window.ControlAs<QPushButton>("PushButton1");
+  button.setEnabled(true);
+
+  button.click();
+
+  EXPECT_EQ(prefPhysical, "1 1 1 1 1 1 1 1 ");
+  ASSERT_EQ(messages.messages().size(), 1u);
+  EXPECT_EQ(messages.messages()[0].text, "Error #703: Generic setup error.");
+  EXPECT_FALSE(window.quitASAP);
+  ResetPreferenceGlobals();
+}
+
+}  // namespace
