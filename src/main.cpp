@@ -1,33 +1,19 @@
 #include <QApplication>
-#include <iostream>
 
 #include "app/Atomnote.h"
-#include "app/CoreReport.h"
 #include "data/ResourceCatalogue.h"
 #include "framework/MessageSink.h"
 #include "framework/QtMessageSink.h"
-
-namespace {
-
-// Until the installer has its main window, the program brings the application core up, says
-// what it loaded and quits, saving the preferences on the way out.
-class CoreOnlyAtomnote : public Atomnote {
- protected:
-  void Event_Open() override {
-    Atomnote::Event_Open();
-    if (QuitRequested()) return;
-    PrintCoreReport(std::cout);
-    Quit(0);
-  }
-};
-
-}  // namespace
+#include "ui/Window1.h"
 
 int main(int argc, char** argv) {
   QApplication qt(argc, argv);
   InstallMessageSink(std::make_shared<QtMessageSink>());
-  CoreOnlyAtomnote application;
-  int exitCode = application.Run();
+  Atomnote application;
+  // The main window is built before the event loop runs; its Open event waits until the
+  // application's Open has loaded the preferences and the element tables.
+  class Window1& mainWindow = Window1();
+  const int exitCode = application.Run(&mainWindow);
   ReleaseResourceCatalogue();
   return exitCode;
 }

@@ -6,6 +6,7 @@
 #include <filesystem>
 
 #include "framework/Exceptions.h"
+#include "framework/Window.h"
 
 namespace {
 Application* gApplication = nullptr;
@@ -20,14 +21,18 @@ Application::~Application() {
 
 Application* Application::Instance() { return gApplication; }
 
-int Application::Run() {
+int Application::Run(Window* mainWindow) {
   QCoreApplication* loop = QCoreApplication::instance();
   if (loop == nullptr) throw NilObjectException("no event loop to run the application in");
-  QTimer::singleShot(0, loop, [this] {
+  QTimer::singleShot(0, loop, [this, mainWindow] {
     opening_ = true;
     Event_Open();
     opening_ = false;
-    if (quitRequested_) StopEventLoop();
+    if (quitRequested_) {
+      StopEventLoop();
+    } else if (mainWindow != nullptr) {
+      mainWindow->Show();
+    }
   });
   QCoreApplication::exec();
   Event_Close();

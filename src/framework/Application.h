@@ -2,6 +2,8 @@
 
 #include "framework/FolderItem.h"
 
+class Window;
+
 // The framework's application object. Run drives the program: the Open event on the first turn
 // of the event loop, then events until a quit, then the Close event. Quit only asks: the event
 // that asks runs to its end and the program stops once control is back in the event loop.
@@ -12,8 +14,9 @@ class Application {
   Application(const Application&) = delete;
   Application& operator=(const Application&) = delete;
 
-  // Needs a QApplication. Returns the exit code given to Quit.
-  int Run();
+  // Needs a QApplication. After the application's Open event, unless it asked to quit, shows the
+  // main window (which then runs its own Open event). Returns the exit code given to Quit.
+  int Run(Window* mainWindow = nullptr);
   void Quit(int exitCode = 0);
   bool QuitRequested() const { return quitRequested_; }
 

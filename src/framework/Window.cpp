@@ -1,6 +1,7 @@
 #include "framework/Window.h"
 
 #include <QApplication>
+#include <QCloseEvent>
 #include <QEvent>
 #include <QGuiApplication>
 #include <QPointer>
@@ -70,6 +71,14 @@ void Window::Show() {
   if (alreadyShown && CanRaiseWindows()) raise();
   activateWindow();
   BringToFront(this);
+  if (opened_) return;
+  opened_ = true;
+  Event_Open();
+}
+
+void Window::closeEvent(QCloseEvent* event) {
+  Event_Close();
+  QWidget::closeEvent(event);
 }
 
 void Window::changeEvent(QEvent* event) {

@@ -25,14 +25,24 @@ class Window : public QWidget {
   std::string Title() const;
   void SetTitle(const std::string& title);
 
-  // Shows the window (without waiting) and brings it to the front.
+  // Shows the window (without waiting) and brings it to the front. The first Show runs the
+  // window's Open event.
   void Show();
   // Redraws the window; at once when immediately is true.
   void Refresh(bool immediately);
 
  protected:
+  // Runs once, right after the window is first shown.
+  virtual void Event_Open() {}
+  // Runs when the window is closed (by the person or by close()).
+  virtual void Event_Close() {}
+
   // Keeps the program's front-to-back order of windows when the windowing system activates one.
   void changeEvent(QEvent* event) override;
+  void closeEvent(QCloseEvent* event) override;
+
+ private:
+  bool opened_ = false;
 };
 
 // The program's frontmost window (the active window, else the topmost visible one); nullptr when

@@ -45,8 +45,21 @@ Window1::Window1() {
   datasetChecks.fill(true);
   QObject::connect(&ControlAs<QPushButton>("PushButton1"), &QPushButton::clicked, this,
                    [this] { PushButton1_Action(); });
+  QObject::connect(&ControlAs<QPushButton>("PushButton2"), &QPushButton::clicked, this,
+                   [this] { removeAtomnote(); });
   scanTimer.setSingleShot(false);
   QObject::connect(&scanTimer, &QTimer::timeout, this, [this] { scanTimerAction(); });
+}
+
+void Window1::Event_Open() {
+  scanTimer.stop();
+  scanTimerAction();
+  scanTimer.start(kScanPeriodMs);
+}
+
+void Window1::Event_Close() {
+  storeDatasetPreferences();
+  if (Application* application = Application::Instance()) application->Quit();
 }
 
 void Window1::PushButton1_Action() {

@@ -9,15 +9,16 @@ class QLabel;
 class QPushButton;
 
 // The installer's main window. It holds the installation methods (from InstallerWindow) and,
-// for now, the controls they touch: the Install and Remove buttons and the status line. Its
-// Open event (which starts the scan timer) and its full layout are added later.
+// for now, the controls they touch: the Install and Remove buttons and the status line. Its full
+// layout (dataset list, options, units) is added later.
 class Window1 : public InstallerWindow {
  public:
   Window1();
 
   // Scans for iPods on every tick (scanTimerAction). Created switched off; the window's Open
-  // starts it.
+  // starts it, every 2200 ms.
   QTimer scanTimer;
+  static constexpr int kScanPeriodMs = 2200;
 
   // The Install button's action: stores the dataset selection, runs the install driver, and
   // quits only when quitASAP was set meanwhile (nothing sets it), so it returns to the event
@@ -39,6 +40,12 @@ class Window1 : public InstallerWindow {
   // Starts the worker that writes the element notes into the e folder; it keeps itself alive
   // until its run ends.
   void StartElementNotes(const FolderItem& elementFolder) override;
+
+ protected:
+  // One scan at once, then one every 2200 ms.
+  void Event_Open() override;
+  // Stores the dataset selection and asks the application to quit (which saves the preferences).
+  void Event_Close() override;
 };
 
 // The main window's one instance, created with all its controls on the first call.

@@ -8,6 +8,9 @@
 #include <chrono>
 #include <thread>
 
+#include "framework/Application.h"
+#include "install/iPodScanClass.h"
+#include "prefs/PreferenceGlobals.h"
 #include "support/FixtureVolume.h"
 #include "support/TestSupport.h"
 
@@ -15,6 +18,9 @@ namespace {
 
 const char kDesignStatusText[] =
     "Your iPod must be connected with disk mode enabled before you can install or remove Atomnote.";
+
+// An application object that only records a quit request.
+class QuitRecorder : public Application {};
 
 TEST(Window1, OneInstance) { EXPECT_EQ(&Window1(), &Window1()); }
 
@@ -61,6 +67,56 @@ TEST(Window1, EachTickOfTheScanTimerScans) {
   EXPECT_EQ(status.text(), "Ready to install Atomnote on the attached iPod named \"Pod\".");
   EXPECT_TRUE(window.ControlAs<QPushButton>("PushButton1").isEnabled());
   EXPECT_TRUE(window.ControlAs<QPushButton>("PushButton2").isEnabled());
+}
+
+TEST(Window1, OpeningScansAtOnceAndStartsTheScanTimer) {
+  TempFolder temp;
+  const FixtureVolume pod(temp.path(), "Pod");
+  if (FolderItem(pod.root() / "iPod_Control").Visible()) {
+    GTEST_SKIP() << "the temporary folder keeps no extended attributes, so no folder can be made invisible";
+  }
+  const ScopedVolumes mounted({pod.root()});
+  class Window1 window;
+
+  window.Show();
+
+  EXPECT_EQ(window.ControlAs<QLabel>("ErrorStatic").text(),
+            "Ready to install Atomnote on the attached iPod named \"Pod\".");
+  EXPECT_TRUE(window.scanTimer.isActive());
+  EXPECT_EQ(window.scanTimer.interval(), 2200);
+  EXPECT_FALSE(window.scanTimer.isSingleShot());
+}
+
+TEST(Window1, ClosingStoresTheSelectionAndAsksToQuit) {
+  ResetPreferenceGlobals();
+  QuitRecorder application;
+  class Window1 window;
+  window.datasetChecks.fill(false);
+  window.datasetChecks[0] = true;
+
+  window.Show();
+  window.close();
+
+  EXPECT_EQ(prefPhysical, "1 0 0 0 0 0 0 0 ");
+  EXPECT_EQ(prefIsotope, "0 ");
+  EXPECT_TRUE(application.QuitRequested());
+  ResetPreferenceGlobals();
+}
+
+TEST(Window1, RemoveButtonRunsTheRemoval) {
+  ScopedRecordingSink messages;
+  iPodScanClass::iPodFolderItemList.ResizeTo(-1);
+  iPodScanClass::iPodList.ResizeTo(-1);
+  iPodScanClass::iPodType.ResizeTo(-1);
+  class Window1 window;
+  QPushButton& remove = window.ControlAs<QPushButton>("PushButton2");
+  remove.setEnabled(true);
+
+  remove.click();
+
+  // With no iPod in the scan list the removal ends in its catch-all.
+  ASSERT_EQ(messages.messages().size(), 1u);
+  EXPECT_EQ(messages.messages()[0].text, "Error #705: Generic Atomnote uninstall error.");
 }
 
 }  // namespace
