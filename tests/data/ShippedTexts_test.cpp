@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 #include <regex>
@@ -381,6 +382,39 @@ TEST_F(ShippedTextsTest, WordsAndCodesAgreeWithPublishedOnes) {
   };
   for (const WordCheck& check : kWordChecks) {
     EXPECT_EQ(check.actual, check.expected) << check.symbol << " " << check.what;
+  }
+}
+
+}  // namespace
+
+namespace {
+
+bool IsAscii(const std::string& text) {
+  return std::all_of(text.begin(), text.end(), [](char c) { return static_cast<unsigned char>(c) < 0x80; });
+}
+
+// A glossary term is also a note's file name and its link target on the iPod.
+TEST_F(ShippedTextsTest, GlossaryTermsAreUsableFileNamesWithDefinitions) {
+  EXPECT_EQ(CountFields(glossary(), "\r") - 1, kGlossaryTermCount) << "one line per term";
+  std::set<std::string> seen;
+  for (int term = 0; term < kGlossaryTermCount; ++term) {
+    const std::string& name = eGlossary(term, 0);
+    SCOPED_TRACE(name);
+    EXPECT_FALSE(name.empty());
+    EXPECT_LE(Len(name), 31);
+    EXPECT_EQ(name.find('/'), std::string::npos);
+    EXPECT_NE(name.front(), '.');
+    EXPECT_TRUE(seen.insert(name).second) << "duplicate term";
+    EXPECT_FALSE(eGlossary(term, 1).empty());
+    EXPECT_EQ(eGlossary(term, 1).find("\xE2\x88\x91"), std::string::npos) << "a stray paragraph mark";
+  }
+}
+
+// The about texts are written as notes without the xml line that would declare UTF-8.
+TEST_F(ShippedTextsTest, AboutTextsArePlainAscii) {
+  for (const std::string& text : {AboutAtomnote(), Abouttheperiodictable()}) {
+    EXPECT_GT(text.size(), 200u);
+    EXPECT_TRUE(IsAscii(text));
   }
 }
 
