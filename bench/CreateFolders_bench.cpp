@@ -7,6 +7,7 @@
 #include <fstream>
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "app/AtomnoteState.h"
 #include "data/BritishSpelling.h"
@@ -14,6 +15,7 @@
 #include "framework/Application.h"
 #include "framework/FolderItem.h"
 #include "framework/MessageSink.h"
+#include "framework/Volumes.h"
 #include "install/InstallerWindow.h"
 #include "install/ProgressWindow.h"
 #include "install/iPodScanClass.h"
@@ -23,8 +25,8 @@ namespace {
 
 namespace fs = std::filesystem;
 
-// A temporary folder holding an iPod-like volume (iPod_Control invisible, Music, Notes) and an
-// installer bundle whose four pictures are 40 KB each, about the size of the real ones.
+// A temporary folder holding a volume laid out as an iPod (iPod_Control invisible, Music, Notes)
+// and an installer bundle whose four pictures are 40 KB each, about the size of the real ones.
 class InstallFixture {
  public:
   InstallFixture() {
@@ -32,8 +34,8 @@ class InstallFixture {
     if (mkdtemp(pattern.data()) == nullptr) std::abort();
     folder_ = pattern;
     fs::create_directories(Notes());
-    fs::create_directories(folder_ / "IPOD" / "iPod_Control" / "Music");
-    FolderItem(folder_ / "IPOD" / "iPod_Control").SetVisible(false);
+    fs::create_directories(Volume() / "iPod_Control" / "Music");
+    FolderItem(Volume() / "iPod_Control").SetVisible(false);
 
     const fs::path resources = folder_ / "Atomnote 1.6.2 Installer.app" / "Contents" / "Resources";
     fs::create_directories(resources);
@@ -52,7 +54,8 @@ class InstallFixture {
   InstallFixture(const InstallFixture&) = delete;
   InstallFixture& operator=(const InstallFixture&) = delete;
 
-  fs::path Notes() const { return folder_ / "IPOD" / "Notes"; }
+  fs::path Volume() const { return folder_ / "IPOD"; }
+  fs::path Notes() const { return Volume() / "Notes"; }
 
  private:
   fs::path folder_;
@@ -85,6 +88,14 @@ void LoadDataOnce() {
   (void)loaded;
 }
 
+// The installer's own scan over these mount folders in place of the machine's: it fills the
+// three scan lists as it does for a real iPod.
+void ScanVolumes(const std::vector<fs::path>& roots) {
+  SetVolumesForTesting([roots] { return roots; });
+  iPodScanClass::GetiPodList();
+  SetVolumesForTesting(nullptr);
+}
+
 // One whole install of the menu notes (index notes with their sorted look-ups, visual tables,
 // about notes, glossary, group and period notes) into a Notes folder that holds the previous
 // round's install, which the clean-up removes first. No event loop runs, so the yields cost
@@ -101,8 +112,8 @@ void BM_CreateFolders(benchmark::State& state) {
   InstallFixture fixture;
   auto sink = std::make_shared<CountingSink>();
   const std::shared_ptr<MessageSink> previous = InstallMessageSink(sink);
-  iPodScanClass::iPodFolderItemList.ResizeTo(-1);
-  iPodScanClass::iPodFolderItemList.Append(FolderItem(fixture.Notes()));
+  ScanVolumes({fixture.Volume()});
+  if (iPodScanClass::iPodFolderItemList.Ubound() != 0) state.SkipWithError("the fixture volume is no iPod");
   InstallerWindow window;
 
   for (auto _ : state) {
@@ -115,7 +126,7 @@ void BM_CreateFolders(benchmark::State& state) {
   if (sink->count != 0) state.SkipWithError("the install showed a message");
 
   InstallMessageSink(previous);
-  iPodScanClass::iPodFolderItemList.ResizeTo(-1);
+  ScanVolumes({});
   ResetPreferenceGlobals();
   App().globalMacOSVersion = 0.0;
 }

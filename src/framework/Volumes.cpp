@@ -1,24 +1,70 @@
 #include "framework/Volumes.h"
 
-#include <QFile>
-#include <QStorageInfo>
+#include <algorithm>
+#include <fstream>
+#include <iterator>
+#include <span>
+#include <sstream>
+#include <string_view>
 #include <utility>
 
 namespace {
+
+// The kernel's views of itself, and automount points (looking into one mounts it).
+constexpr std::string_view kPseudoFileSystems[] = {
+    "proc",    "sysfs",  "devtmpfs",    "devpts",     "cgroup", "cgroup2",   "securityfs",
+    "pstore",  "bpf",    "debugfs",     "tracefs",    "mqueue", "hugetlbfs", "configfs",
+    "fusectl", "autofs", "binfmt_misc", "rpc_pipefs", "nsfs",   "efivarfs",  "selinuxfs"};
+// Network shares: one that stops answering would hold up every look at it.
+constexpr std::string_view kNetworkFileSystems[] = {"nfs",   "nfs4", "cifs", "smb3",      "smbfs",
+                                                    "ncpfs", "afs",  "ceph", "fuse.sshfs"};
+
+bool IsOneOf(const std::string& type, std::span<const std::string_view> types) {
+  return std::find(types.begin(), types.end(), type) != types.end();
+}
+
+bool IsVolumeFileSystem(const std::string& type) {
+  return !IsOneOf(type, kPseudoFileSystems) && !IsOneOf(type, kNetworkFileSystems);
+}
 
 VolumeListFunction& VolumesForTesting() {
   static VolumeListFunction volumes;
   return volumes;
 }
 
-// The mount folders of the machine, in the order of the system's mount table (Qt's storage info
-// reads it and leaves out the kernel's pseudo file systems). A mount that cannot be read now
-// (gone, or not ready) is no volume.
+MountTableTextFunction& MountTableForTesting() {
+  static MountTableTextFunction text;
+  return text;
+}
+
+bool IsOctalDigit(char c) { return c >= '0' && c <= '7'; }
+
+// A field of the table with its "\ooo" escapes turned back into the bytes they stand for.
+std::string Unescaped(const std::string& field) {
+  std::string text;
+  for (std::size_t i = 0; i < field.size(); ++i) {
+    if (field[i] == '\\' && i + 3 < field.size() && IsOctalDigit(field[i + 1]) &&
+        IsOctalDigit(field[i + 2]) && IsOctalDigit(field[i + 3])) {
+      text += static_cast<char>((field[i + 1] - '0') * 64 + (field[i + 2] - '0') * 8 + (field[i + 3] - '0'));
+      i += 3;
+    } else {
+      text += field[i];
+    }
+  }
+  return text;
+}
+
+std::string MountTableText() {
+  const MountTableTextFunction& text = MountTableForTesting();
+  if (text) return text();
+  std::ifstream table("/proc/self/mounts", std::ios::binary);
+  return std::string(std::istreambuf_iterator<char>(table), std::istreambuf_iterator<char>());
+}
+
 std::vector<std::filesystem::path> MountedVolumeFolders() {
   std::vector<std::filesystem::path> folders;
-  for (const QStorageInfo& storage : QStorageInfo::mountedVolumes()) {
-    if (!storage.isValid() || !storage.isReady()) continue;
-    folders.emplace_back(QFile::encodeName(storage.rootPath()).toStdString());
+  for (const MountEntry& entry : MountTable()) {
+    if (IsVolumeFileSystem(entry.type)) folders.push_back(entry.folder);
   }
   return folders;
 }
@@ -30,6 +76,21 @@ std::vector<std::filesystem::path> VolumeFolders() {
 
 }  // namespace
 
+std::vector<MountEntry> ParseMountTable(const std::string& text) {
+  std::vector<MountEntry> entries;
+  std::istringstream lines(text);
+  std::string line;
+  while (std::getline(lines, line)) {
+    std::istringstream fields(line);
+    std::string device, folder, type;
+    if (!(fields >> device >> folder >> type)) continue;
+    entries.push_back({Unescaped(device), Unescaped(folder), type});
+  }
+  return entries;
+}
+
+std::vector<MountEntry> MountTable() { return ParseMountTable(MountTableText()); }
+
 int VolumeCount() { return static_cast<int>(VolumeFolders().size()); }
 
 FolderItem Volume(int index) {
@@ -39,3 +100,5 @@ FolderItem Volume(int index) {
 }
 
 void SetVolumesForTesting(VolumeListFunction volumes) { VolumesForTesting() = std::move(volumes); }
+
+void SetMountTableForTesting(MountTableTextFunction text) { MountTableForTesting() = std::move(text); }

@@ -24,8 +24,19 @@ constexpr std::array<VisualTable, 4> kVisualTables = {{
     {"atwt-320-vpod.jpg", "weights.jpg", " Atomic Weights"},
 }};
 
-// The bundle's Contents/Resources, found from the running program in Contents/MacOS.
-FolderItem BundleResources() { return Application::RunningExecutable().Parent().Parent().Child("Resources"); }
+constexpr const char* kBundleName = "Atomnote 1.6.2 Installer.app";
+
+// The folder the application runs from: the one holding the bundle whose Contents/MacOS holds
+// the running program.
+FolderItem ApplicationFolder() {
+  return Application::RunningExecutable().Parent().Parent().Parent().Parent();
+}
+
+// The installer bundle's Contents/Resources, the bundle found by its name in the folder the
+// application runs from.
+FolderItem BundleResources() {
+  return ApplicationFolder().Child(kBundleName).Child("Contents").Child("Resources");
+}
 
 void WriteTableMenu(const FolderItem& root) {
   TextOutputStream note = CreateNote(root, "table.linx");
@@ -36,8 +47,8 @@ void WriteTableMenu(const FolderItem& root) {
   note.Close();
 }
 
-// Copies made unchanged and given no creator code. A missing source leaves its picture out
-// without a message.
+// Copies made unchanged and given no creator code; the bundle is looked up again for each
+// picture. A missing source leaves its picture out without a message.
 void CopyVisualTables(const FolderItem& tables) {
   for (const VisualTable& table : kVisualTables) {
     const FolderItem target = tables.Child(table.target);

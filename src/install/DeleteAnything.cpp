@@ -4,11 +4,14 @@
 #include <cstring>
 #include <filesystem>
 #include <system_error>
+#include <vector>
 
 #include "framework/Exceptions.h"
 #include "framework/Gestalt.h"
 #include "framework/MessageSink.h"
 #include "framework/Yield.h"
+
+namespace fs = std::filesystem;
 
 namespace {
 
@@ -19,8 +22,17 @@ DeleteObserver& Observer() {
   return observer;
 }
 
+DeleteObserver& OneOperationObserver() {
+  static DeleteObserver observer;
+  return observer;
+}
+
 void AboutToDelete(const FolderItem& item) {
   if (Observer()) Observer()(item);
+}
+
+void AboutToRemoveInOneOperation(const fs::path& path) {
+  if (OneOperationObserver()) OneOperationObserver()(FolderItem(path));
 }
 
 // From Mac OS X 10.4 on a folder is removed in one operation.
@@ -33,7 +45,7 @@ bool DeletesFolderInOneStep() {
 // is never touched.
 bool IsRealFolder(const FolderItem& item) {
   std::error_code ignored;
-  return item.Directory() && !std::filesystem::is_symlink(item.Path(), ignored);
+  return item.Directory() && !fs::is_symlink(item.Path(), ignored);
 }
 
 std::string FailureText(const FolderItem& item, int error) {
@@ -46,12 +58,35 @@ void DeleteItself(const FolderItem& item) {
   if (!item.Delete()) throw IOException(FailureText(item, item.LastErrorCode()));
 }
 
-// The folder and everything in it in one operation; links inside are removed, not followed.
+// Removes path and everything below it, as `rm -rf` does: the items of a folder before the
+// folder, a link removed and never followed, and an item that cannot be removed passed over so
+// that everything else still goes. Gives the first failure met; none when everything went.
+std::error_code RemoveEverythingItCan(const fs::path& path) {
+  std::error_code firstFailure;
+  const auto keep = [&firstFailure](const std::error_code& error) {
+    if (error && !firstFailure) firstFailure = error;
+  };
+  std::error_code error;
+  if (fs::is_directory(fs::symlink_status(path, error))) {
+    std::vector<fs::path> items;
+    for (fs::directory_iterator it(path, error), end; !error && it != end; it.increment(error)) {
+      items.push_back(it->path());
+    }
+    keep(error);
+    for (const fs::path& item : items) keep(RemoveEverythingItCan(item));
+  }
+  AboutToRemoveInOneOperation(path);
+  fs::remove(path, error);
+  keep(error);
+  return firstFailure;
+}
+
+// The folder and everything in it in one operation. What could not be removed is one failure of
+// this call, told once, however many items stayed.
 void DeleteFolderInOneStep(const FolderItem& folder) {
   if (folder.ShellPath().empty()) return;
   AboutToDelete(folder);
-  std::error_code error;
-  std::filesystem::remove_all(folder.Path(), error);
+  const std::error_code error = RemoveEverythingItCan(folder.Path());
   if (error) throw IOException(FailureText(folder, error.value()));
 }
 
@@ -96,3 +131,7 @@ bool DeleteReporting(const FolderItem& item) {
 void deleteAnything(const FolderItem& item) { DeleteReporting(item); }
 
 void SetDeleteObserverForTesting(DeleteObserver observer) { Observer() = std::move(observer); }
+
+void SetOneOperationObserverForTesting(DeleteObserver observer) {
+  OneOperationObserver() = std::move(observer);
+}

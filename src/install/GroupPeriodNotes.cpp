@@ -1,16 +1,12 @@
 #include <string>
 #include <vector>
 
-#include "data/ElementTables.h"
 #include "framework/Yield.h"
 #include "install/InstallSteps.h"
 #include "install/InstallerWindow.h"
 #include "install/NoteOutput.h"
-#include "prefs/PreferenceGlobals.h"
 
 namespace {
-
-constexpr int kLastElementRow = 110;  // atomic number 111
 
 // Atomic numbers first to last; a single member has first == last.
 struct Members {
@@ -19,9 +15,10 @@ struct Members {
   bool IsRange() const { return last != first; }
 };
 
-// A group of the periodic table as the notes show it. Where British usage names a group
-// differently, britishLabel and britishTitle hold that name; otherwise they are empty.
-struct Group {
+// A note listing elements (a group or a period of the periodic table) and its line in the menu.
+// Where British usage names it differently, britishLabel and britishTitle hold that name;
+// otherwise they are empty.
+struct MemberNote {
   const char* file;
   const char* label;
   const char* britishLabel;
@@ -30,10 +27,18 @@ struct Group {
   std::vector<Members> members;
 };
 
+// The menu of a set of member notes and the folder that holds them.
+struct MemberNoteSet {
+  const char* menu;
+  const char* title;
+  const char* folder;
+  const std::vector<MemberNote>& notes;
+};
+
 // In writing order. Every atomic number from 2 to 110 is in exactly one group; hydrogen and 111
 // are in none, and lanthanum and actinium count with the transition metals.
-const std::vector<Group>& Groups() {
-  static const std::vector<Group> groups = {
+const std::vector<MemberNote>& Groups() {
+  static const std::vector<MemberNote> groups = {
       {"alkali.linx",
        "1 • alkali metals",
        "",
@@ -89,30 +94,25 @@ const std::vector<Group>& Groups() {
   return groups;
 }
 
-struct Period {
-  const char* file;
-  const char* label;
-  Members members;
-};
-
-const std::vector<Period>& Periods() {
-  static const std::vector<Period> periods = {
-      {"period1.linx", "Period 1", {1, 2}},    {"period2.linx", "Period 2", {3, 10}},
-      {"period3.linx", "Period 3", {11, 18}},  {"period4.linx", "Period 4", {19, 36}},
-      {"period5.linx", "Period 5", {37, 54}},  {"period6.linx", "Period 6", {55, 86}},
-      {"period7.linx", "Period 7", {87, 111}},
+const std::vector<MemberNote>& Periods() {
+  static const std::vector<MemberNote> periods = {
+      {"period1.linx", "Period 1", "", "Period 1", "", {{1, 2}}},
+      {"period2.linx", "Period 2", "", "Period 2", "", {{3, 10}}},
+      {"period3.linx", "Period 3", "", "Period 3", "", {{11, 18}}},
+      {"period4.linx", "Period 4", "", "Period 4", "", {{19, 36}}},
+      {"period5.linx", "Period 5", "", "Period 5", "", {{37, 54}}},
+      {"period6.linx", "Period 6", "", "Period 6", "", {{55, 86}}},
+      {"period7.linx", "Period 7", "", "Period 7", "", {{87, 111}}},
   };
   return periods;
 }
 
-bool British() { return prefLanguage != 0; }
-
-std::string Label(const Group& group) {
-  return British() && *group.britishLabel != '\0' ? group.britishLabel : group.label;
+std::string Label(const MemberNote& note) {
+  return BritishNames() && *note.britishLabel != '\0' ? note.britishLabel : note.label;
 }
 
-std::string Title(const Group& group) {
-  return British() && *group.britishTitle != '\0' ? group.britishTitle : group.title;
+std::string Title(const MemberNote& note) {
+  return BritishNames() && *note.britishTitle != '\0' ? note.britishTitle : note.title;
 }
 
 std::string MenuLine(const std::string& folder, const std::string& file, const std::string& label) {
@@ -124,24 +124,24 @@ std::string TitleLine(const std::string& title) { return "<TITLE>" + title + "</
 // The names back in atomic-number order, after the index notes sorted them.
 void RefillNames(InstallRun& run) {
   for (int row = 0; row <= kLastElementRow; ++row) {
-    run.names(row) = British() ? eBritish(row) : eEnglish(row);
+    run.names(row) = ElementName(row);
     Yield();
   }
 }
 
-void WriteGroupMenu(const FolderItem& root) {
-  TextOutputStream menu = CreateNote(root, "group.linx");
+void WriteMenu(const FolderItem& root, const MemberNoteSet& set) {
+  TextOutputStream menu = CreateNote(root, set.menu);
   uniWriteLn(kXmlLine, menu);
-  uniWriteLn(TitleLine("Groups"), menu);
-  for (const Group& group : Groups()) uniWriteLn(MenuLine("g", group.file, Label(group)), menu);
+  uniWriteLn(TitleLine(set.title), menu);
+  for (const MemberNote& note : set.notes) uniWriteLn(MenuLine(set.folder, note.file, Label(note)), menu);
   menu.Close();
 }
 
 // A yield follows each member taken from a range; single members are written without one.
-void WriteGroupNote(const InstallRun& run, const FolderItem& folder, const Group& group) {
-  TextOutputStream note = CreateNote(folder, group.file);
-  uniWriteLn(TitleLine(Title(group)), note);
-  for (const Members& members : group.members) {
+void WriteMemberNote(const InstallRun& run, const FolderItem& folder, const MemberNote& memberNote) {
+  TextOutputStream note = CreateNote(folder, memberNote.file);
+  uniWriteLn(TitleLine(Title(memberNote)), note);
+  for (const Members& members : memberNote.members) {
     for (int n = members.first; n <= members.last; ++n) {
       uniWriteLn(run.window.deepReferencer(n, run.names), note);
       if (members.IsRange()) Yield();
@@ -150,42 +150,18 @@ void WriteGroupNote(const InstallRun& run, const FolderItem& folder, const Group
   note.Close();
 }
 
-void WritePeriodMenu(const FolderItem& root) {
-  TextOutputStream menu = CreateNote(root, "period.linx");
-  uniWriteLn(kXmlLine, menu);
-  uniWriteLn(TitleLine("Periods"), menu);
-  for (const Period& period : Periods()) uniWriteLn(MenuLine("p", period.file, period.label), menu);
-  menu.Close();
-}
-
-void WritePeriodNote(const InstallRun& run, const FolderItem& folder, const Period& period) {
-  TextOutputStream note = CreateNote(folder, period.file);
-  uniWriteLn(TitleLine(period.label), note);
-  for (int n = period.members.first; n <= period.members.last; ++n) {
-    uniWriteLn(run.window.deepReferencer(n, run.names), note);
-    Yield();
-  }
-  note.Close();
+// A folder that could not be made only leaves out its notes, without a message.
+void WriteMenuAndNotes(InstallRun& run, const MemberNoteSet& set) {
+  WriteMenu(run.root, set);
+  const FolderItem folder = run.root.Child(set.folder);
+  folder.CreateAsFolder();
+  RefillNames(run);
+  if (!folder.Exists()) return;
+  for (const MemberNote& note : set.notes) WriteMemberNote(run, folder, note);
 }
 
 }  // namespace
 
-// A "g" that could not be made only leaves out the group notes, without a message.
-void WriteGroupNotes(InstallRun& run) {
-  WriteGroupMenu(run.root);
-  const FolderItem folder = run.root.Child("g");
-  folder.CreateAsFolder();
-  RefillNames(run);
-  if (!folder.Exists()) return;
-  for (const Group& group : Groups()) WriteGroupNote(run, folder, group);
-}
+void WriteGroupNotes(InstallRun& run) { WriteMenuAndNotes(run, {"group.linx", "Groups", "g", Groups()}); }
 
-// Likewise for "p" and the period notes.
-void WritePeriodNotes(InstallRun& run) {
-  WritePeriodMenu(run.root);
-  const FolderItem folder = run.root.Child("p");
-  folder.CreateAsFolder();
-  RefillNames(run);
-  if (!folder.Exists()) return;
-  for (const Period& period : Periods()) WritePeriodNote(run, folder, period);
-}
+void WritePeriodNotes(InstallRun& run) { WriteMenuAndNotes(run, {"period.linx", "Periods", "p", Periods()}); }

@@ -10,8 +10,6 @@
 
 namespace {
 
-constexpr int kLastElementRow = 110;  // atomic number 111
-
 const char* const kRightsNotice =
     "Atomnote notes copyright © 2026 Hollowbrook Works. All rights reserved. These notes may be used "
     "on the iPod of their owner.";
@@ -29,28 +27,32 @@ void SortNoteNames(StringArray& list) {
   for (int i = 0; i <= list.Ubound(); ++i) list(i) = entries[std::size_t(i)];
 }
 
-bool American() { return prefLanguage == 0; }
+const std::string& Symbol(int row) { return eGeneral(row, 1); }
 
-const std::string& ElementName(int row) { return American() ? eEnglish(row) : eBritish(row); }
+// The names alpha.linx sorts: the American names of the general table, or the British names.
+const std::string& AlphaName(int row) { return BritishNames() ? eBritish(row) : eGeneral(row, 0); }
 
 std::string ElementLink(const std::string& symbol, const std::string& label) {
   return "<A HREF=\"e/" + symbol + "\">" + label + "</A>";
 }
 
-void FillNamesForAlpha(InstallRun& run) {
+using RowText = const std::string& (*)(int row);
+
+// The list gets one entry per element row, in row order.
+void Fill(StringArray& list, RowText textOf) {
   for (int row = 0; row <= kLastElementRow; ++row) {
-    run.names(row) = American() ? eGeneral(row, 0) : eBritish(row);
+    list(row) = textOf(row);
     Yield();
   }
 }
 
-// Each sorted name gets the symbol of the first element of that name; an entry with no match
-// keeps what it held.
-void LookUpSymbols(InstallRun& run) {
+// For each entry of the sorted list, the first row whose key equals it gives the entry at the
+// same position of found; an entry with no match keeps what it held.
+void LookUp(const StringArray& sorted, RowText keyOf, StringArray& found, RowText foundOf) {
   for (int i = 0; i <= kLastElementRow; ++i) {
     for (int j = 0; j <= kLastElementRow; ++j) {
-      if (CompareNoteNames(ElementName(j), run.names(i)) == 0) {
-        run.symbols(i) = eGeneral(j, 1);
+      if (CompareNoteNames(keyOf(j), sorted(i)) == 0) {
+        found(i) = foundOf(j);
         break;
       }
       Yield();
@@ -59,22 +61,13 @@ void LookUpSymbols(InstallRun& run) {
   }
 }
 
-void FillSymbols(InstallRun& run) {
-  for (int row = 0; row <= kLastElementRow; ++row) {
-    run.symbols(row) = eGeneral(row, 1);
-    Yield();
-  }
-}
-
-void LookUpNames(InstallRun& run) {
+// The title, then one link per entry of the sorted list to its element's note, labelled with
+// the sorted entry and the entry found for it.
+void WriteIndexLines(TextOutputStream& note, const std::string& title, const StringArray& sorted,
+                     const StringArray& found, const StringArray& symbols) {
+  uniWriteLn("<TITLE>" + title + "</TITLE>", note);
   for (int i = 0; i <= kLastElementRow; ++i) {
-    for (int j = 0; j <= kLastElementRow; ++j) {
-      if (CompareNoteNames(eGeneral(j, 1), run.symbols(i)) == 0) {
-        run.names(i) = ElementName(j);
-        break;
-      }
-      Yield();
-    }
+    uniWriteLn(ElementLink(symbols(i), sorted(i) + " - " + found(i)), note);
     Yield();
   }
 }
@@ -126,27 +119,19 @@ void WriteLicenseNote(InstallRun& run) {
 
 void WriteAlphaNote(InstallRun& run) {
   TextOutputStream note = CreateNote(run.root, "alpha.linx");
-  FillNamesForAlpha(run);
+  Fill(run.names, AlphaName);
   SortNoteNames(run.names);
-  LookUpSymbols(run);
-  uniWriteLn("<TITLE>Alphabetical</TITLE>", note);
-  for (int i = 0; i <= kLastElementRow; ++i) {
-    uniWriteLn(ElementLink(run.symbols(i), run.names(i) + " - " + run.symbols(i)), note);
-    Yield();
-  }
+  LookUp(run.names, ElementName, run.symbols, Symbol);
+  WriteIndexLines(note, "Alphabetical", run.names, run.symbols, run.symbols);
   note.Close();
 }
 
 void WriteSymbolNote(InstallRun& run) {
-  FillSymbols(run);
+  Fill(run.symbols, Symbol);
   SortNoteNames(run.symbols);
-  LookUpNames(run);
+  LookUp(run.symbols, Symbol, run.names, ElementName);
   TextOutputStream note = CreateNote(run.root, "symbol.linx");
-  uniWriteLn("<TITLE>Symbols</TITLE>", note);
-  for (int i = 0; i <= kLastElementRow; ++i) {
-    uniWriteLn(ElementLink(run.symbols(i), run.symbols(i) + " - " + run.names(i)), note);
-    Yield();
-  }
+  WriteIndexLines(note, "Symbols", run.symbols, run.names, run.symbols);
   note.Close();
 }
 
@@ -154,7 +139,7 @@ void WriteAtnumNote(InstallRun& run) {
   TextOutputStream note = CreateNote(run.root, "atnum.linx");
   uniWriteLn("<TITLE>Atomic Numbers</TITLE>", note);
   for (int n = 1; n <= kLastElementRow + 1; ++n) {
-    uniWriteLn(ElementLink(eGeneral(n - 1, 1), Str(n) + " - " + ElementName(n - 1)), note);
+    uniWriteLn(ElementLink(Symbol(n - 1), Str(n) + " - " + ElementName(n - 1)), note);
     Yield();
   }
   note.Close();

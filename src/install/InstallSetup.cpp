@@ -47,7 +47,5 @@ void CloseInstallProgress() { progressWindow().Close(); }
 
 void ReportSetupError() {
   MsgBox("Error #703: Generic setup error.", kCautionIcon, "Error");
-  // Only an open progress window in front is closed; asking for progressWindow() otherwise would
-  // make a new one.
-  if (auto* front = dynamic_cast<class progressWindow*>(FrontmostWindow())) front->Close();
+  CloseProgressWindowIfInFront();
 }

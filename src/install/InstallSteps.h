@@ -7,6 +7,9 @@
 
 class InstallerWindow;
 
+// The last element row the menu notes read: atomic number 111, although the tables hold more.
+inline constexpr int kLastElementRow = 110;
+
 // The working state of one run of createFolders: the window that runs it (for its note-text
 // methods), the notes root, and the name and symbol lists shared by the menu notes. Nothing of
 // it outlives the run.
@@ -16,9 +19,15 @@ struct InstallRun {
   const InstallerWindow& window;
   FolderItem root;
   // Entries 0 to 110, one per element with atomic numbers 1 to 111.
-  StringArray names{110};
-  StringArray symbols{110};
+  StringArray names{kLastElementRow};
+  StringArray symbols{kLastElementRow};
 };
+
+// The spelling of element names in the notes (ElementNames.cpp): British when prefLanguage is
+// other than 0, else American.
+bool BritishNames();
+// The name of the element of row in that spelling: eBritish, else eEnglish.
+const std::string& ElementName(int row);
 
 // Set-up and ends of an install (InstallSetup.cpp).
 void ShowNothingInstalled();

@@ -111,3 +111,7 @@ class progressWindow& progressWindow() {
 }
 
 bool progressWindowExists() { return !Instance().isNull(); }
+
+void CloseProgressWindowIfInFront() {
+  if (progressWindowExists() && FrontmostWindow() == &progressWindow()) progressWindow().Close();
+}

@@ -33,3 +33,6 @@ class progressWindow : public Window {
 class progressWindow& progressWindow();
 // True while an instance exists (shown or not).
 bool progressWindowExists();
+// Closes the instance when it is the program's frontmost window; otherwise (none open, or another
+// window in front of it) does nothing and opens none.
+void CloseProgressWindowIfInFront();

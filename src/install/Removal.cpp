@@ -40,10 +40,6 @@ void ShowRemovalProgress() {
   progressWindow().Refresh(true);
 }
 
-void CloseProgressWhenInFront() {
-  if (progressWindowExists() && FrontmostWindow() == &progressWindow()) progressWindow().Close();
-}
-
 }  // namespace
 
 void InstallerWindow::removeAtomnote() {
@@ -67,7 +63,7 @@ void InstallerWindow::removeAtomnote() {
     progressWindow().Close();
     ShowRemoved();
   } catch (...) {
-    CloseProgressWhenInFront();
+    CloseProgressWindowIfInFront();
     MsgBox("Error #705: Generic Atomnote uninstall error.", kCautionIcon, "Error");
   }
 }

@@ -2,11 +2,10 @@
 
 #include <QByteArray>
 #include <QProcess>
-#include <QStorageInfo>
 #include <QStringList>
-#include <filesystem>
 #include <utility>
 
+#include "framework/Volumes.h"
 #include "install/iPodScanClass.h"
 
 namespace {
@@ -68,14 +67,14 @@ CommandResult RunCommand(const std::string& program, const std::vector<std::stri
   return result;
 }
 
+// The mount on top of the folder is the one that counts: the last entry of the table for it.
 std::optional<std::string> BlockDeviceOf(const FolderItem& volumeRoot) {
-  const QStorageInfo storage(QString::fromStdString(volumeRoot.ShellPath()));
-  if (!storage.isValid() || std::filesystem::path(storage.rootPath().toStdString()) != volumeRoot.Path()) {
-    return std::nullopt;
+  std::optional<std::string> device;
+  for (const MountEntry& entry : MountTable()) {
+    if (FolderItem(entry.folder).Path() != volumeRoot.Path()) continue;
+    device = entry.device.starts_with("/dev/") ? entry.device : std::string();
   }
-  const QByteArray device = storage.device();
-  if (!device.startsWith("/dev/")) return std::string();
-  return device.toStdString();
+  return device;
 }
 
 iPodEjector::iPodEjector(CommandRunner run, DeviceFinder findDevice)

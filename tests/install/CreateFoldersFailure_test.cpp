@@ -18,17 +18,7 @@ namespace fs = std::filesystem;
 
 namespace {
 
-const MessageBoxRecord kSetupError{"Error #703: Generic setup error.", kCautionIcon, "Error"};
-
-void ExpectMessages(const std::vector<MessageBoxRecord>& messages,
-                    const std::vector<MessageBoxRecord>& expected) {
-  ASSERT_EQ(messages.size(), expected.size());
-  for (std::size_t i = 0; i < expected.size(); ++i) {
-    EXPECT_EQ(messages[i].text, expected[i].text);
-    EXPECT_EQ(messages[i].icon, expected[i].icon);
-    EXPECT_EQ(messages[i].title, expected[i].title);
-  }
-}
+const std::string kSetupError = "48 | Error | Error #703: Generic setup error.";
 
 // An earlier install, in this mode, and a note of the person's own.
 void PlaceEarlierInstall(const fs::path& notes) {
@@ -48,12 +38,12 @@ TEST_F(InstallFailureTest, NoNotesFolderInTheScanList) {
   ApplyInstallChoices({.monopolize = true});
   RunInstall();
 
-  ExpectMessages(
-      messages_.messages(),
-      {{"Nothing was installed.\n\nMake sure your iPod is connected and you are selecting your iPod when "
-        "you try again. Also remember that disk mode must be enabled on your iPod for it to appear in "
-        "the selection dialog.",
-        kCautionIcon, "Problem finding iPod."}});
+  EXPECT_EQ(
+      MessageTexts(messages_),
+      std::vector<std::string>{
+          "48 | Problem finding iPod. | Nothing was installed.\n\nMake sure your iPod is connected and you "
+          "are selecting your iPod when you try again. Also remember that disk mode must be enabled on "
+          "your iPod for it to appear in the selection dialog."});
   EXPECT_FALSE(progressWindowExists());
   EXPECT_EQ(TreeListing(volume_.root()), before);
 }
@@ -62,7 +52,7 @@ TEST_F(InstallFailureTest, NoNotesFolderInTheScanList) {
 TEST_F(InstallFailureTest, EmptyScanList) {
   const std::vector<std::string> before = TreeListing(volume_.root());
   RunInstall();
-  ExpectMessages(messages_.messages(), {kSetupError});
+  EXPECT_EQ(MessageTexts(messages_), std::vector<std::string>{kSetupError});
   EXPECT_FALSE(progressWindowExists());
   EXPECT_EQ(TreeListing(volume_.root()), before);
 }
@@ -150,7 +140,7 @@ TEST_P(NoteFaultTest, EndsInTheSetupErrorAndKeepsThePartialTree) {
   ApplyInstallChoices({.monopolize = true, .glossary = GetParam().glossary});
   InstallWithFault();
 
-  ExpectMessages(messages_.messages(), {kSetupError});
+  EXPECT_EQ(MessageTexts(messages_), std::vector<std::string>{kSetupError});
   EXPECT_FALSE(progressWindowExists());
   EXPECT_EQ(TreeListing(Notes()), GetParam().partialTree);
   EXPECT_EQ(ReadFileBytes(Notes() / "Shopping"), "milk");
@@ -190,7 +180,7 @@ TEST_F(InstallFailureTest, LeavesTheProgressWindowOpenWhenAnotherWindowIsInFront
   }
   InstallMessageSink(previous);
 
-  ExpectMessages(sink->messages, {kSetupError});
+  EXPECT_EQ(MessageTexts(sink->messages), std::vector<std::string>{kSetupError});
   EXPECT_TRUE(progressWindowExists());
   sink->front.hide();
 }

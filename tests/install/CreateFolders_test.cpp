@@ -8,6 +8,7 @@
 #include <filesystem>
 #include <set>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "data/ResourceCatalogue.h"
@@ -114,8 +115,7 @@ TEST_F(InstallTest, GivesTheEventLoopTurnsWhileWriting) {
 
 struct LinkCase {
   bool monopolize;
-  const char* periodOne;  // p/period1.linx under the notes root
-  const char* hydrogenMember;
+  const char* hydrogenMember;  // its line in p/period1.linx under the notes root
 };
 
 class MemberLinkTest : public InstallTest, public ::testing::WithParamInterface<LinkCase> {};
@@ -127,7 +127,7 @@ TEST_P(MemberLinkTest, LinksHydrogenFromEveryMenu) {
   InstallOnVolume();
   const fs::path root = RootIn(Notes());
 
-  const std::vector<std::string> period = FileLines(root / GetParam().periodOne);
+  const std::vector<std::string> period = FileLines(root / "p" / "period1.linx");
   ASSERT_GE(period.size(), 2u);
   EXPECT_EQ(period[1], GetParam().hydrogenMember);
 
@@ -139,9 +139,8 @@ TEST_P(MemberLinkTest, LinksHydrogenFromEveryMenu) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Modes, MemberLinkTest,
-                         ::testing::Values(LinkCase{true, "p/period1.linx", "<A HREF=\"/e/H\">hydrogen</A>"},
-                                           LinkCase{false, "p/period1.linx",
-                                                    "<A HREF=\"/Atomnote/e/H\">hydrogen</A>"}));
+                         ::testing::Values(LinkCase{true, "<A HREF=\"/e/H\">hydrogen</A>"},
+                                           LinkCase{false, "<A HREF=\"/Atomnote/e/H\">hydrogen</A>"}));
 
 // The atomic numbers a note's member lines link to, read back from its "/e/<symbol>" targets.
 std::vector<int> MemberNumbers(const fs::path& note) {
@@ -190,30 +189,38 @@ TEST_F(InstallTest, ClassifiesEveryElementOnce) {
   }
 }
 
+class CreatorCodeTest : public InstallTest, public ::testing::WithParamInterface<bool> {};
+
 // Every note carries the creator "vølk" except the rights notice ("!Rch"); the JPEG copies and
-// the folders carry none, and nothing carries a file type.
-TEST_F(InstallTest, SetsCreatorCodesOnNotesOnly) {
-  ApplyInstallChoices({.monopolize = false, .visualTables = true, .glossary = true});
+// the folders carry none, and nothing carries a file type. Read back from the files in either
+// place the notes go.
+TEST_P(CreatorCodeTest, SetsCreatorCodesOnNotesOnly) {
+  ApplyInstallChoices({.monopolize = GetParam(), .visualTables = true, .glossary = true});
   InstallOnVolume();
+  const fs::path rightsNotice = RootIn(Notes()) / "License Note.txt";
   int notes = 0;
   for (const auto& entry : fs::recursive_directory_iterator(Notes())) {
     const FolderItem item(entry.path());
-    const std::string relative = fs::relative(entry.path(), Notes()).string();
-    SCOPED_TRACE(relative);
+    SCOPED_TRACE(fs::relative(entry.path(), Notes()).string());
     EXPECT_EQ(item.MacType(), "");
     if (entry.is_directory() || entry.path().extension() == ".jpg") {
       EXPECT_EQ(item.MacCreator(), "");
-    } else if (relative == "Atomnote/License Note.txt") {
+    } else if (entry.path() == rightsNotice) {
       EXPECT_EQ(item.MacCreator(), "!Rch");
     } else {
       EXPECT_EQ(item.MacCreator(), "vølk");
       ++notes;
     }
   }
-  // index, alpha, symbol, atnum, table, about, 2 about texts, glossary.linx and 65 terms,
-  // group.linx and 11 groups, period.linx and 7 periods.
+  // the entry note, alpha, symbol, atnum, table, about, 2 about texts, glossary.linx and 65
+  // terms, group.linx and 11 groups, period.linx and 7 periods.
   EXPECT_EQ(notes, 6 + 2 + 1 + 65 + 12 + 8);
 }
+
+INSTANTIATE_TEST_SUITE_P(Modes, CreatorCodeTest, ::testing::Bool(),
+                         [](const ::testing::TestParamInfo<bool>& info) {
+                           return info.param ? std::string("Monopolize") : std::string("ProductFolder");
+                         });
 
 // The about texts are written without a line end; only the history takes British spelling.
 // Glossary notes are the xml line and the definition, its CR breaks inside the one line; a
@@ -246,19 +253,25 @@ TEST_F(InstallTest, WritesAboutAndGlossaryTexts) {
 }
 
 // The four pictures are copied unchanged from the bundle under their short names.
+// Each picture of the bundle's Contents/Resources and its copy in t/.
+const std::pair<const char*, const char*> kPictureCopies[] = {
+    {"periodic-320-vpod.jpg", "basic.jpg"},
+    {"en-320-vpod.jpg", "en.jpg"},
+    {"solid-liquid-gas-320-vpod.jpg", "state.jpg"},
+    {"atwt-320-vpod.jpg", "weights.jpg"},
+};
+
+void ExpectFixturePicturesCopied(const fs::path& notesRoot) {
+  for (const auto& [source, target] : kPictureCopies) {
+    SCOPED_TRACE(target);
+    EXPECT_EQ(ReadFileBytes(notesRoot / "t" / target), ReadFileBytes(FixtureBundleResources() / source));
+  }
+}
+
 TEST_F(InstallTest, CopiesTheVisualTablesFromTheBundle) {
   ApplyInstallChoices({.monopolize = true, .visualTables = true});
   InstallOnVolume();
-  const std::pair<const char*, const char*> copies[] = {
-      {"periodic-320-vpod.jpg", "basic.jpg"},
-      {"en-320-vpod.jpg", "en.jpg"},
-      {"solid-liquid-gas-320-vpod.jpg", "state.jpg"},
-      {"atwt-320-vpod.jpg", "weights.jpg"},
-  };
-  for (const auto& [source, target] : copies) {
-    SCOPED_TRACE(target);
-    EXPECT_EQ(ReadFileBytes(Notes() / "t" / target), ReadFileBytes(FixtureBundleResources() / source));
-  }
+  ExpectFixturePicturesCopied(Notes());
 }
 
 // A picture missing from the bundle is left out without a message; the install goes on.
@@ -276,6 +289,25 @@ TEST_F(InstallTest, LeavesOutAPictureTheBundleLacks) {
   EXPECT_EQ(TreeListing(Notes() / "t"), (std::vector<std::string>{"basic.jpg", "en.jpg", "weights.jpg"}));
   EXPECT_TRUE(fs::exists(Notes() / "table.linx"));
   EXPECT_EQ(progressWindow().ControlAs<QProgressBar>("ProgressBar1").value(), 20);
+}
+
+// The pictures come from the bundle named "Atomnote 1.6.2 Installer.app" in the folder the
+// installer runs from, even when the running bundle has been renamed and holds pictures of its
+// own.
+TEST_F(InstallTest, FindsTheBundleByItsNameBesideTheRunningOne) {
+  const fs::path named = temp_ / "Atomnote 1.6.2 Installer.app" / "Contents" / "Resources";
+  const fs::path renamed = temp_ / "Atomnote copy.app" / "Contents" / "Resources";
+  fs::create_directories(named);
+  fs::create_directories(renamed);
+  for (const auto& entry : fs::directory_iterator(FixtureBundleResources())) {
+    fs::copy_file(entry.path(), named / entry.path().filename());
+    WriteFileBytes(renamed / entry.path().filename(), "not this one");
+  }
+  ScopedBundle running(temp_ / "Atomnote copy.app");
+  ApplyInstallChoices({.monopolize = true, .visualTables = true});
+  InstallOnVolume();
+
+  ExpectFixturePicturesCopied(Notes());
 }
 
 class CleanUpTest : public InstallTest, public ::testing::WithParamInterface<bool> {};

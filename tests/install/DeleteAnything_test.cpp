@@ -5,22 +5,23 @@
 #include <cstdint>
 #include <filesystem>
 #include <optional>
+#include <ostream>
 #include <string>
+#include <tuple>
 #include <vector>
 
+#include "install/ScopedStuckItem.h"
 #include "support/FixtureVolume.h"
 #include "support/ScopedGestaltVersion.h"
-#include "support/ScopedImmutableFile.h"
 #include "support/TestSupport.h"
 
 namespace fs = std::filesystem;
 
 namespace {
 
-const char* const kCleanupError = "Atomnote Install cleanup error #928.";
+const std::string kCleanupError = "0 |  | Atomnote Install cleanup error #928.";
 
-constexpr int32_t kTiger = 0x1049;    // 10.4.9: a folder goes in one operation
-constexpr int32_t kPanther = 0x1039;  // 10.3.9: item by item
+std::string SystemName(int32_t version) { return version == kTiger ? "Tiger" : "Panther"; }
 
 // Records the name of every item in the order deleteAnything deletes it.
 class ScopedDeleteRecorder {
@@ -40,17 +41,6 @@ fs::path FolderOfThree(const TempFolder& temp) {
   fs::create_directory(folder);
   for (const char* name : {"a", "b", "c"}) MakeFile(folder / name);
   return folder;
-}
-
-int CleanupErrors(const ScopedRecordingSink& sink) {
-  int count = 0;
-  for (const MessageBoxRecord& message : sink.messages()) {
-    EXPECT_EQ(message.text, kCleanupError);
-    EXPECT_EQ(message.icon, 0);
-    EXPECT_EQ(message.title, "");
-    ++count;
-  }
-  return count;
 }
 
 // ---- which method, and the order of the item-by-item delete ----
@@ -138,63 +128,64 @@ TEST_P(DeleteAnythingBothMethods, DeletesLinksNotWhatTheyPointTo) {
 TEST_P(DeleteAnythingBothMethods, ReportsAnItemThatCannotBeDeleted) {
   deleteAnything(FolderItem(temp_ / "gone"));
   deleteAnything(FolderItem());
-  EXPECT_EQ(CleanupErrors(sink_), 2);
+  EXPECT_EQ(MessageTexts(sink_), (std::vector<std::string>{kCleanupError, kCleanupError}));
 }
 
 INSTANTIATE_TEST_SUITE_P(Systems, DeleteAnythingBothMethods, testing::Values(kTiger, kPanther),
-                         [](const testing::TestParamInfo<int32_t>& info) {
-                           return info.param == kTiger ? std::string("Tiger") : std::string("Panther");
-                         });
+                         [](const testing::TestParamInfo<int32_t>& info) { return SystemName(info.param); });
 
-// ---- failures: one message per failing item, the rest still goes ----
+// ---- failures: one message per failing call, everything else still goes ----
 
-TEST(DeleteAnythingFailure, AFailingItemDoesNotStopItsSiblings) {
+// The tree of the folder "Atomnote" that the failure cases delete.
+const std::vector<std::string> kAtomnoteTree = {"a", "b", "c", "e/", "e/H", "e/deeper/", "e/deeper/mine"};
+
+struct StuckCase {
+  const char* name;
+  const char* stuck;  // inside "Atomnote"; "" for the folder itself
+  std::vector<std::string> left;
+};
+
+// The item that cannot be deleted stays, as a folder holding the note that kept it; the folders
+// above it cannot be emptied, which is the same failure and is told once with it.
+const StuckCase kStuckCases[] = {
+    {"FileAmongSiblings", "b", {"b/", "b/arrived"}},
+    {"FileDeepDown", "e/deeper/mine", {"e/", "e/deeper/", "e/deeper/mine/", "e/deeper/mine/arrived"}},
+    {"FolderThatFillsAgain", "e", {"e/", "e/arrived"}},
+    {"TheFolderItself", "", {"arrived"}},
+};
+
+void PrintTo(const StuckCase& c, std::ostream* out) { *out << c.name; }
+
+class DeleteAnythingStuck : public testing::TestWithParam<std::tuple<int32_t, StuckCase>> {};
+
+TEST_P(DeleteAnythingStuck, DeletesEverythingElseAndTellsTheFailureOnce) {
+  const auto& [systemVersion, c] = GetParam();
   TempFolder temp;
-  ScopedGestaltVersion version(kPanther);
-  ScopedRecordingSink sink;
-  const fs::path folder = FolderOfThree(temp);
-  ScopedImmutableFile stuck(folder / "b");
-  if (!stuck.applied()) GTEST_SKIP() << "this file system keeps no immutable flag";
-  ScopedDeleteRecorder recorder;
-
-  deleteAnything(FolderItem(folder));
-
-  EXPECT_EQ(recorder.names, (std::vector<std::string>{"c", "b", "a", "Atomnote"}));
-  EXPECT_EQ(TreeListing(folder), std::vector<std::string>{"b"});
-  EXPECT_EQ(CleanupErrors(sink), 1);
-}
-
-// The folders above a failing item cannot be emptied either; that is the same failure, told once.
-TEST(DeleteAnythingFailure, AFailureDeepDownIsToldOnce) {
-  TempFolder temp;
-  ScopedGestaltVersion version(kPanther);
+  ScopedGestaltVersion version(systemVersion);
   ScopedRecordingSink sink;
   const fs::path folder = temp / "Atomnote";
-  fs::create_directories(folder / "e" / "deeper");
-  MakeFile(folder / "index.linx");
-  MakeFile(folder / "e" / "H");
-  MakeFile(folder / "e" / "deeper" / "stuck");
-  ScopedImmutableFile stuck(folder / "e" / "deeper" / "stuck");
-  if (!stuck.applied()) GTEST_SKIP() << "this file system keeps no immutable flag";
+  fs::create_directory(folder);
+  for (const std::string& item : kAtomnoteTree) {
+    if (item.ends_with("/")) {
+      fs::create_directories(folder / item);
+    } else {
+      MakeFile(folder / item);
+    }
+  }
+  ScopedStuckItem stuck(std::string(c.stuck).empty() ? folder : folder / c.stuck);
+
+  ASSERT_EQ(TreeListing(folder), kAtomnoteTree);
 
   deleteAnything(FolderItem(folder));
 
-  EXPECT_EQ(TreeListing(folder), (std::vector<std::string>{"e/", "e/deeper/", "e/deeper/stuck"}));
-  EXPECT_EQ(CleanupErrors(sink), 1);
+  EXPECT_EQ(TreeListing(folder), c.left);
+  EXPECT_EQ(MessageTexts(sink), std::vector<std::string>{kCleanupError});
 }
 
-TEST(DeleteAnythingFailure, AFolderThatCannotBeRemovedInOneOperationIsReported) {
-  TempFolder temp;
-  ScopedGestaltVersion version(kTiger);
-  ScopedRecordingSink sink;
-  const fs::path folder = FolderOfThree(temp);
-  ScopedImmutableFile stuck(folder / "b");
-  if (!stuck.applied()) GTEST_SKIP() << "this file system keeps no immutable flag";
-
-  deleteAnything(FolderItem(folder));
-
-  EXPECT_TRUE(fs::exists(folder / "b"));
-  EXPECT_EQ(CleanupErrors(sink), 1);
-}
+INSTANTIATE_TEST_SUITE_P(Cases, DeleteAnythingStuck,
+                         testing::Combine(testing::Values(kTiger, kPanther), testing::ValuesIn(kStuckCases)),
+                         [](const testing::TestParamInfo<std::tuple<int32_t, StuckCase>>& info) {
+                           return SystemName(std::get<0>(info.param)) + std::get<1>(info.param).name;
+                         });
 
 }  // namespace

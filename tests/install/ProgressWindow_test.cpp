@@ -8,6 +8,7 @@
 #include <QLabel>
 #include <QPointer>
 #include <QProgressBar>
+#include <QWidget>
 
 namespace {
 
@@ -65,19 +66,11 @@ TEST_F(ProgressWindowTest, ShownApplicationModalWithoutWaiting) {
   EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
 }
 
-TEST_F(ProgressWindowTest, TheInstallersOwnTitleAndTextAndBar) {
+TEST_F(ProgressWindowTest, DisplayTextsSetsTheTitleAndTheLabel) {
   class progressWindow& window = progressWindow();
   window.displayTexts("Installing\xE2\x80\xA6", "Installing Atomnote on iPod... allow up to 4 minutes.");
-  window.Show();
-  window.Refresh(true);
-  Bar(window).setMaximum(100);
-  Bar(window).setValue(10);
   EXPECT_EQ(window.Title(), "Installing\xE2\x80\xA6");
   EXPECT_EQ(Label(window).text(), "Installing Atomnote on iPod... allow up to 4 minutes.");
-  EXPECT_EQ(Bar(window).value(), 10);
-  // The last element row moves the bar to its end.
-  Bar(window).setValue(static_cast<int>(25 + 75 * 110 / 110.0));
-  EXPECT_EQ(Bar(window).value(), 100);
 }
 
 TEST_F(ProgressWindowTest, DisplayTextsWithAnEmptyTextLeavesTheBar) {
@@ -121,6 +114,33 @@ TEST_F(ProgressWindowTest, ClosingFromCodeEndsTheInstanceLikeClose) {
   class progressWindow& window = progressWindow();
   window.close();
   EXPECT_FALSE(window.isVisible());
+  EXPECT_FALSE(progressWindowExists());
+}
+
+// ---- closing it only when it is in front ----
+
+TEST_F(ProgressWindowTest, CloseIfInFrontClosesTheWindowInFront) {
+  progressWindow().Refresh(true);
+  CloseProgressWindowIfInFront();
+  EXPECT_FALSE(progressWindowExists());
+}
+
+TEST_F(ProgressWindowTest, CloseIfInFrontOpensNoWindowWhenNoneIsOpen) {
+  CloseProgressWindowIfInFront();
+  EXPECT_FALSE(progressWindowExists());
+}
+
+// Another modal window shown after it (a message box) is in front: the progress window stays.
+TEST_F(ProgressWindowTest, CloseIfInFrontLeavesTheWindowBehindAnother) {
+  class progressWindow& window = progressWindow();
+  QWidget front;
+  front.setWindowModality(Qt::ApplicationModal);
+  front.show();
+  CloseProgressWindowIfInFront();
+  EXPECT_TRUE(progressWindowExists());
+  EXPECT_TRUE(window.isVisible());
+  front.hide();
+  CloseProgressWindowIfInFront();
   EXPECT_FALSE(progressWindowExists());
 }
 

@@ -3,25 +3,25 @@
 #include <QLabel>
 #include <cstdint>
 #include <filesystem>
+#include <ostream>
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "framework/FolderItem.h"
 #include "install/DeleteAnything.h"
+#include "install/InstallTestSupport.h"
 #include "install/InstallerWindow.h"
 #include "install/ProgressWindow.h"
+#include "install/ScopedStuckItem.h"
 #include "install/iPodScanClass.h"
 #include "support/FixtureVolume.h"
 #include "support/ScopedGestaltVersion.h"
-#include "support/ScopedImmutableFile.h"
 #include "support/TestSupport.h"
 
 namespace fs = std::filesystem;
 
 namespace {
-
-constexpr int32_t kTiger = 0x1049;
-constexpr int32_t kPanther = 0x1039;
 
 // Each message box as icon | title | text.
 const std::string kRemoved =
@@ -31,14 +31,6 @@ const std::string kNothingRemoved =
     "Atomnote installed!";
 const std::string kUninstallError = "48 | Error | Error #705: Generic Atomnote uninstall error.";
 const std::string kCleanupError = "0 |  | Atomnote Install cleanup error #928.";
-
-std::vector<std::string> Shown(const ScopedRecordingSink& sink) {
-  std::vector<std::string> shown;
-  for (const MessageBoxRecord& m : sink.messages()) {
-    shown.push_back(std::to_string(m.icon) + " | " + m.title + " | " + m.text);
-  }
-  return shown;
-}
 
 void MakeFile(const fs::path& path) {
   fs::create_directories(path.parent_path());
@@ -82,18 +74,12 @@ void PutUsersNotes(const fs::path& notes) {
 
 const std::vector<std::string> kUsersNotes = {"Recipes/", "Recipes/soup", "index.linx", "my note.txt"};
 
-void EmptyScanLists() {
-  iPodScanClass::iPodType.ResizeTo(-1);
-  iPodScanClass::iPodList.ResizeTo(-1);
-  iPodScanClass::iPodFolderItemList.ResizeTo(-1);
-}
-
 // A fresh window, empty scan lists and no progress window for every test.
 class RemovalTest : public testing::Test {
  protected:
-  RemovalTest() { EmptyScanLists(); }
+  RemovalTest() { SetScanList({}); }
   ~RemovalTest() override {
-    EmptyScanLists();
+    SetScanList({});
     if (progressWindowExists()) progressWindow().Close();
   }
 
@@ -111,39 +97,45 @@ class RemovalTest : public testing::Test {
 
 // ---- removal with either delete method ----
 
-class RemovalBothMethods : public RemovalTest, public testing::WithParamInterface<int32_t> {
- protected:
-  ScopedGestaltVersion version_{GetParam()};
+std::string SystemName(int32_t version) { return version == kTiger ? "Tiger" : "Panther"; }
+
+struct RemovalCase {
+  const char* name;
+  bool installed;  // whether an earlier install left its notes
 };
 
-TEST_P(RemovalBothMethods, RemovesWhatTheInstallerWroteAndKeepsTheUsersNotes) {
+const RemovalCase kRemovalCases[] = {
+    {"RemovesWhatTheInstallerWroteAndKeepsTheUsersNotes", true},
+    // An iPod with nothing of Atomnote on it still hears of success.
+    {"AnIPodWithoutAtomnote", false},
+};
+
+void PrintTo(const RemovalCase& c, std::ostream* out) { *out << c.name; }
+
+class RemovalBothMethods : public RemovalTest,
+                           public testing::WithParamInterface<std::tuple<int32_t, RemovalCase>> {
+ protected:
+  ScopedGestaltVersion version_{std::get<0>(GetParam())};
+};
+
+TEST_P(RemovalBothMethods, LeavesOnlyTheUsersNotesAndTellsOfSuccess) {
   FixtureVolume volume(temp_.path(), "IPOD");
-  PutInstalledNotes(volume.notes());
+  if (std::get<1>(GetParam()).installed) PutInstalledNotes(volume.notes());
   PutUsersNotes(volume.notes());
   Scan(volume);
 
   window_.removeAtomnote();
 
   EXPECT_EQ(TreeListing(volume.notes()), kUsersNotes);
-  EXPECT_EQ(Shown(sink_), std::vector<std::string>{kRemoved});
+  EXPECT_EQ(MessageTexts(sink_), std::vector<std::string>{kRemoved});
   EXPECT_FALSE(progressWindowExists());
 }
 
-TEST_P(RemovalBothMethods, AnIPodWithoutAtomnoteStillHearsOfSuccess) {
-  FixtureVolume volume(temp_.path(), "IPOD");
-  PutUsersNotes(volume.notes());
-  Scan(volume);
-
-  window_.removeAtomnote();
-
-  EXPECT_EQ(TreeListing(volume.notes()), kUsersNotes);
-  EXPECT_EQ(Shown(sink_), std::vector<std::string>{kRemoved});
-  EXPECT_FALSE(progressWindowExists());
-}
-
-INSTANTIATE_TEST_SUITE_P(Systems, RemovalBothMethods, testing::Values(kTiger, kPanther),
-                         [](const testing::TestParamInfo<int32_t>& info) {
-                           return info.param == kTiger ? std::string("Tiger") : std::string("Panther");
+INSTANTIATE_TEST_SUITE_P(Systems, RemovalBothMethods,
+                         testing::Combine(testing::Values(kTiger, kPanther),
+                                          testing::ValuesIn(kRemovalCases)),
+                         [](const testing::TestParamInfo<std::tuple<int32_t, RemovalCase>>& info) {
+                           return SystemName(std::get<0>(info.param)) + std::get<1>(info.param).name;
                          });
 
 // ---- what the person sees while it runs ----
@@ -174,20 +166,18 @@ TEST_F(RemovalTest, ShowsTheProgressWindowWhileDeleting) {
 // ---- when there is nothing to remove from ----
 
 TEST_F(RemovalTest, ANilEntryRemovesNothing) {
-  iPodScanClass::iPodType.Append("iPod");
-  iPodScanClass::iPodList.Append("");
-  iPodScanClass::iPodFolderItemList.Append(FolderItem());
+  SetScanList({FolderItem()});
 
   window_.removeAtomnote();
 
-  EXPECT_EQ(Shown(sink_), std::vector<std::string>{kNothingRemoved});
+  EXPECT_EQ(MessageTexts(sink_), std::vector<std::string>{kNothingRemoved});
   EXPECT_FALSE(progressWindowExists());
 }
 
 TEST_F(RemovalTest, AnEmptyScanListIsAnUninstallError) {
   window_.removeAtomnote();
 
-  EXPECT_EQ(Shown(sink_), std::vector<std::string>{kUninstallError});
+  EXPECT_EQ(MessageTexts(sink_), std::vector<std::string>{kUninstallError});
   EXPECT_FALSE(progressWindowExists());
 }
 
@@ -200,27 +190,37 @@ TEST_F(RemovalTest, ANotesFolderGoneSinceTheScanRemovesNothing) {
 
   window_.removeAtomnote();
 
-  EXPECT_EQ(Shown(sink_), std::vector<std::string>{kNothingRemoved});
+  EXPECT_EQ(MessageTexts(sink_), std::vector<std::string>{kNothingRemoved});
   EXPECT_FALSE(progressWindowExists());
 }
 
 // ---- a note that cannot be deleted ----
 
-TEST_F(RemovalTest, ANoteThatCannotBeDeletedIsToldAndTheRestStillGoes) {
-  ScopedGestaltVersion version(kPanther);
+class RemovalStuckNote : public RemovalTest, public testing::WithParamInterface<int32_t> {
+ protected:
+  ScopedGestaltVersion version_{GetParam()};
+};
+
+// The note that cannot be deleted is told once; everything else still goes, and the removal ends
+// as it would have.
+TEST_P(RemovalStuckNote, IsToldAndTheRestStillGoes) {
   FixtureVolume volume(temp_.path(), "IPOD");
   PutInstalledNotes(volume.notes());
   PutUsersNotes(volume.notes());
-  ScopedImmutableFile stuck(volume.notes() / "e" / "H");
-  if (!stuck.applied()) GTEST_SKIP() << "this file system keeps no immutable flag";
   Scan(volume);
+  ScopedStuckItem stuck(volume.notes() / "e" / "H");
 
   window_.removeAtomnote();
 
   EXPECT_EQ(TreeListing(volume.notes()),
-            (std::vector<std::string>{"Recipes/", "Recipes/soup", "e/", "e/H", "index.linx", "my note.txt"}));
-  EXPECT_EQ(Shown(sink_), (std::vector<std::string>{kCleanupError, kRemoved}));
+            (std::vector<std::string>{"Recipes/", "Recipes/soup", "e/", "e/H/", "e/H/arrived", "index.linx",
+                                      "my note.txt"}));
+  EXPECT_EQ(MessageTexts(sink_), (std::vector<std::string>{kCleanupError, kRemoved}));
+  EXPECT_FALSE(progressWindowExists());
 }
+
+INSTANTIATE_TEST_SUITE_P(Systems, RemovalStuckNote, testing::Values(kTiger, kPanther),
+                         [](const testing::TestParamInfo<int32_t>& info) { return SystemName(info.param); });
 
 // deleteOldFiles touches only its fixed names, whatever else lies in the folder.
 TEST_F(RemovalTest, DeleteOldFilesLeavesTheProductFoldersAndOtherNames) {

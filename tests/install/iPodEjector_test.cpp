@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "framework/Volumes.h"
 #include "support/FixtureVolume.h"
 #include "support/TestSupport.h"
 
@@ -161,11 +162,30 @@ INSTANTIATE_TEST_SUITE_P(
 
 // ---- the real device lookup and command runner ----
 
+// A mount table with an iPod, a test volume on tmpfs, and a folder mounted on twice (the later
+// mount lies on top and is the one that counts).
+const char* const kMountTable =
+    "/dev/vda1 / ext4 rw,relatime 0 0\n"
+    "/dev/sdz1 /media/Sam\\040Pod vfat rw,nosuid,nodev 0 0\n"
+    "tmpfs /media/TESTPOD tmpfs rw,size=65536k 0 0\n"
+    "/dev/sdy1 /media/IPOD vfat rw 0 0\n"
+    "/dev/loop3 /media/IPOD vfat rw 0 0\n";
+
+struct DeviceCase {
+  const char* folder;
+  std::optional<std::string> device;
+};
+
 // A folder that is not itself a mount point must never lead to the volume that holds it.
 TEST(BlockDeviceOf, OnlyTheRootOfAMountedVolumeHasOne) {
-  TempFolder temp;
-  EXPECT_EQ(BlockDeviceOf(FolderItem(temp.path())), std::nullopt);
-  EXPECT_TRUE(BlockDeviceOf(FolderItem("/")).has_value());
+  SetMountTableForTesting([] { return std::string(kMountTable); });
+  const DeviceCase cases[] = {
+      {"/media/Sam Pod", "/dev/sdz1"},        {"/media/TESTPOD", ""},
+      {"/media/IPOD", "/dev/loop3"},          {"/media/IPOD/", "/dev/loop3"},
+      {"/media/Sam Pod/Notes", std::nullopt}, {"/media", std::nullopt},
+  };
+  for (const DeviceCase& c : cases) EXPECT_EQ(BlockDeviceOf(FolderItem(c.folder)), c.device) << c.folder;
+  SetMountTableForTesting(nullptr);
 }
 
 TEST(RunCommand, TellsStartExitCodeAndErrorOutput) {

@@ -21,6 +21,18 @@ ScopedRecordingSink::ScopedRecordingSink()
 
 ScopedRecordingSink::~ScopedRecordingSink() { InstallMessageSink(previous_); }
 
+std::vector<std::string> MessageTexts(const std::vector<MessageBoxRecord>& messages) {
+  std::vector<std::string> texts;
+  for (const MessageBoxRecord& message : messages) {
+    texts.push_back(std::to_string(message.icon) + " | " + message.title + " | " + message.text);
+  }
+  return texts;
+}
+
+std::vector<std::string> MessageTexts(const ScopedRecordingSink& sink) {
+  return MessageTexts(sink.messages());
+}
+
 ScopedEnvironment::ScopedEnvironment(std::string name, std::optional<std::string> value)
     : name_(std::move(name)) {
   if (const char* old = std::getenv(name_.c_str())) previous_ = old;

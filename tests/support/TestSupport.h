@@ -6,6 +6,7 @@
 #include <optional>
 #include <string>
 #include <utility>
+#include <vector>
 
 #include "framework/MessageSink.h"
 #include "framework/ResourceFork.h"
@@ -37,6 +38,11 @@ class ScopedRecordingSink {
   std::shared_ptr<RecordingMessageSink> sink_;
   std::shared_ptr<MessageSink> previous_;
 };
+
+// Each message box as one text, "icon | title | text" (icon 0 plain, 48 caution; title empty for
+// the plain box), in the order they were shown: whole lists compare at a glance.
+std::vector<std::string> MessageTexts(const std::vector<MessageBoxRecord>& messages);
+std::vector<std::string> MessageTexts(const ScopedRecordingSink& sink);
 
 // Sets (or, with nullopt, removes) an environment variable while it lives.
 class ScopedEnvironment {

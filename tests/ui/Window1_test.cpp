@@ -89,6 +89,7 @@ TEST(Window1, OpeningScansAtOnceAndStartsTheScanTimer) {
 
 TEST(Window1, ClosingStoresTheSelectionAndAsksToQuit) {
   ResetPreferenceGlobals();
+  const ScopedVolumes noVolumes({});
   QuitRecorder application;
   class Window1 window;
   window.datasetChecks.fill(false);
