@@ -13,12 +13,14 @@ class MessageDialogButton {
 // shown through the message sink, so tests answer it at once with a recording sink.
 class MessageDialog {
  public:
-  static constexpr int kNoteIcon = 0;
-  static constexpr int kCautionIcon = 1;
-  static constexpr int kStopIcon = 2;
-  static constexpr int kQuestionIcon = 3;
+  // The dialog's own icon numbers; a message box numbers its caution icon differently
+  // (kCautionIcon, 48).
+  static constexpr int kDialogNoteIcon = 0;
+  static constexpr int kDialogCautionIcon = 1;
+  static constexpr int kDialogStopIcon = 2;
+  static constexpr int kDialogQuestionIcon = 3;
 
-  int Icon = kNoteIcon;
+  int Icon = kDialogNoteIcon;
   std::string Message;
   std::string Explanation;
   // Shown unless hidden; the button that goes ahead.

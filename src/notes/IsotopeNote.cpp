@@ -24,10 +24,11 @@ constexpr int kPairRowUpperBound = 19;
 
 // Mass number (column 0) and abundance (column 1) of each natural isotope, every cell "0" when made.
 StringArray2D MakePairTable() {
+  const std::string zero("0");
   StringArray2D pairs(kPairRowUpperBound, 1);
   for (int row = 0; row <= kPairRowUpperBound; ++row) {
-    pairs(row, 0) = "0";
-    pairs(row, 1) = "0";
+    pairs(row, 0) = zero;
+    pairs(row, 1) = zero;
     Yield();
   }
   return pairs;

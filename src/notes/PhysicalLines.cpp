@@ -12,18 +12,19 @@ namespace {
 
 constexpr std::string_view kPartSeparator = " • ";
 
-// The melting or the boiling part of the temperature line.
-std::optional<std::string> TemperaturePart(int row, int token, int column, const LineLabel& part,
-                                           int unitQuantity) {
-  return UnitLine(IsSelected(prefPhysical, token), ePhysical(row, column), part, kTemperatureUnits,
-                  unitQuantity, row);
+// A line (or, for the temperatures, a part of one) of a cell of ePhysical in a list's units.
+std::optional<std::string> PhysicalUnitLine(int row, int token, int column, const LineLabel& line,
+                                            const UnitList& units, int unitQuantity) {
+  return UnitLine(IsSelected(prefPhysical, token), ePhysical(row, column), line, units, unitQuantity, row);
 }
 
 // Melting and boiling point share one note line: the melting part is written without a line end
 // when the boiling part follows it.
 void AddMeltingBoilingLine(NoteLines& lines, int row) {
-  std::optional<std::string> melting = TemperaturePart(row, 1, 3, {"melt: ", "melt: --"}, 1);
-  std::optional<std::string> boiling = TemperaturePart(row, 2, 4, {"boil: ", "boil: --"}, 2);
+  std::optional<std::string> melting =
+      PhysicalUnitLine(row, 1, 3, {"melt: ", "melt: --"}, kTemperatureUnits, 1);
+  std::optional<std::string> boiling =
+      PhysicalUnitLine(row, 2, 4, {"boil: ", "boil: --"}, kTemperatureUnits, 2);
   if (melting && boiling) {
     lines.push_back({*melting, false});
     lines.push_back({std::string(kPartSeparator) + *boiling, true});
@@ -45,11 +46,6 @@ std::optional<std::string> SusceptibilityLine(int row) {
     if (cell == "FER") return std::string("magnetic susceptibility: FER");
     return SecondDisplayLine("magnetic susceptibility:", cell + "/10^-6 cm³/mol");
   });
-}
-
-std::optional<std::string> PhysicalUnitLine(int row, int token, int column, const LineLabel& line,
-                                            const UnitList& units, int unitQuantity) {
-  return UnitLine(IsSelected(prefPhysical, token), ePhysical(row, column), line, units, unitQuantity, row);
 }
 
 }  // namespace

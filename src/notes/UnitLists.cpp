@@ -124,7 +124,9 @@ const UnitEntry& EntryAt(const UnitList& list, int unitIndex) {
 }
 
 std::string MaskOf(const UnitList& list, const UnitEntry& entry) {
-  return (list.signedMasks ? "-" : "") + std::string(entry.mask);
+  std::string mask(list.signedMasks ? "-" : "");
+  mask += entry.mask;
+  return mask;
 }
 
 std::string NumberText(const UnitList& list, const UnitEntry& entry, const std::string& cell,

@@ -37,7 +37,11 @@ std::string Join(const std::vector<std::string>& fields, const std::string& sepa
 // Values "v1" .. "vN".
 std::vector<std::string> Values(int count) {
   std::vector<std::string> values;
-  for (int i = 1; i <= count; ++i) values.push_back("v" + std::to_string(i));
+  for (int i = 1; i <= count; ++i) {
+    std::string value("v");
+    value += std::to_string(i);
+    values.push_back(value);
+  }
   return values;
 }
 

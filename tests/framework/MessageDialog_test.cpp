@@ -12,26 +12,14 @@
 
 #include "framework/MessageSink.h"
 #include "framework/QtMessageSink.h"
+#include "support/TestSupport.h"
 
 namespace {
-
-// Puts a recording sink in place while it lives.
-class ScopedDialogSink {
- public:
-  ScopedDialogSink() : previous_(InstallMessageSink(sink_)) {}
-  ~ScopedDialogSink() { InstallMessageSink(previous_); }
-  RecordingMessageSink& operator*() { return *sink_; }
-  RecordingMessageSink* operator->() { return sink_.get(); }
-
- private:
-  std::shared_ptr<RecordingMessageSink> sink_ = std::make_shared<RecordingMessageSink>();
-  std::shared_ptr<MessageSink> previous_;
-};
 
 // A dialog with all three buttons shown.
 MessageDialog ThreeButtonDialog() {
   MessageDialog dialog;
-  dialog.Icon = MessageDialog::kCautionIcon;
+  dialog.Icon = MessageDialog::kDialogCautionIcon;
   dialog.Message = "Replace the notes?";
   dialog.Explanation = "The notes on the iPod are older.";
   dialog.ActionButton.Caption = "Replace";
@@ -51,12 +39,12 @@ TEST(MessageDialogTest, StartsAsANoteWithOnlyItsOKButton) {
 }
 
 TEST(MessageDialogTest, TheSinkSeesEveryTextAndButton) {
-  ScopedDialogSink sink;
+  ScopedRecordingSink sink;
   MessageDialog dialog = ThreeButtonDialog();
   dialog.ShowModal();
 
-  ASSERT_EQ(sink->dialogs.size(), 1u);
-  const MessageDialogRecord& seen = sink->dialogs[0];
+  ASSERT_EQ(sink.dialogs().size(), 1u);
+  const MessageDialogRecord& seen = sink.dialogs()[0];
   EXPECT_EQ(seen.icon, 1);
   EXPECT_EQ(seen.message, "Replace the notes?");
   EXPECT_EQ(seen.explanation, "The notes on the iPod are older.");
@@ -66,7 +54,7 @@ TEST(MessageDialogTest, TheSinkSeesEveryTextAndButton) {
   EXPECT_TRUE(seen.alternateActionButton.visible);
   EXPECT_EQ(seen.cancelButton.caption, "Cancel");
   EXPECT_TRUE(seen.cancelButton.visible);
-  EXPECT_TRUE(sink->messages.empty());
+  EXPECT_TRUE(sink.messages().empty());
 }
 
 // ShowModal hands back the dialog's own button, so callers compare with it.
@@ -78,25 +66,25 @@ TEST(MessageDialogTest, ReturnsTheButtonTheSinkPressed) {
   for (const Case& c : {Case{MessageDialogAnswer::Action, &MessageDialog::ActionButton},
                         Case{MessageDialogAnswer::AlternateAction, &MessageDialog::AlternateActionButton},
                         Case{MessageDialogAnswer::Cancel, &MessageDialog::CancelButton}}) {
-    ScopedDialogSink sink;
-    sink->dialogAnswer = c.answer;
+    ScopedRecordingSink sink;
+    sink.SetDialogAnswer(c.answer);
     MessageDialog dialog = ThreeButtonDialog();
     EXPECT_EQ(dialog.ShowModal(), &(dialog.*c.button)) << static_cast<int>(c.answer);
   }
 }
 
 TEST(MessageDialogTest, NoButtonOrAHiddenOneGivesNull) {
-  ScopedDialogSink sink;
+  ScopedRecordingSink sink;
   MessageDialog dialog;  // only the action button is shown
-  sink->dialogAnswer = MessageDialogAnswer::None;
+  sink.SetDialogAnswer(MessageDialogAnswer::None);
   EXPECT_EQ(dialog.ShowModal(), nullptr);
-  sink->dialogAnswer = MessageDialogAnswer::Cancel;
+  sink.SetDialogAnswer(MessageDialogAnswer::Cancel);
   EXPECT_EQ(dialog.ShowModal(), nullptr);
 }
 
 // A test that does not choose never presses the button that goes ahead.
 TEST(MessageDialogTest, TheRecordingSinkAnswersWithTheAlternateButtonUnlessTold) {
-  ScopedDialogSink sink;
+  const ScopedRecordingSink sink;
   MessageDialog dialog = ThreeButtonDialog();
   EXPECT_EQ(dialog.ShowModal(), &dialog.AlternateActionButton);
 }

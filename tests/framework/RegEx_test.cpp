@@ -35,8 +35,8 @@ TEST(RegExTest, ReplacesEveryLiteralMatch) {
 
 TEST(RegExTest, ReplacesOnlyTheFirstMatchWhenAsked) {
   RegEx engine;
-  engine.SearchPattern = "a";
-  engine.ReplacementPattern = "b";
+  engine.SearchPattern = std::string("a");
+  engine.ReplacementPattern = std::string("b");
   engine.ReplaceAllMatches = false;
   EXPECT_EQ(engine.Replace("aaa"), "baa");
 }

@@ -5,11 +5,9 @@
 
 #include <QWidget>
 #include <filesystem>
-#include <memory>
 #include <string>
 #include <vector>
 
-#include "framework/MessageSink.h"
 #include "install/InstallTestSupport.h"
 #include "install/ProgressWindow.h"
 #include "support/ScopedFileSizeLimit.h"
@@ -156,33 +154,25 @@ TEST_P(NoteFaultTest, EndsInTheSetupErrorAndKeepsThePartialTree) {
 INSTANTIATE_TEST_SUITE_P(Faults, NoteFaultTest, ::testing::ValuesIn(kFaultCases),
                          [](const ::testing::TestParamInfo<FaultCase>& info) { return info.param.name; });
 
-// A message sink that, while the #703 box is up, brings another modal window in front of the
-// progress window.
-class WindowInFrontSink : public RecordingMessageSink {
- public:
-  void ShowMessageBox(const MessageBoxRecord& message) override {
-    RecordingMessageSink::ShowMessageBox(message);
+// When the progress window is not in front after the box (while the #703 box is up, another
+// modal window comes in front of it), it is left open.
+TEST_F(InstallFailureTest, LeavesTheProgressWindowOpenWhenAnotherWindowIsInFront) {
+  QWidget front;
+  messages_.OnMessageBox([&front] {
     front.setWindowModality(Qt::ApplicationModal);
     front.show();
-  }
-  QWidget front;
-};
-
-// When the progress window is not in front after the box, it is left open.
-TEST_F(InstallFailureTest, LeavesTheProgressWindowOpenWhenAnotherWindowIsInFront) {
-  auto sink = std::make_shared<WindowInFrontSink>();
-  const std::shared_ptr<MessageSink> previous = InstallMessageSink(sink);
+  });
   SetScanList({FolderItem(Notes())});
   ApplyInstallChoices({.monopolize = true});
   {
     ScopedFileSizeLimit limit(1024);
     RunInstall();
   }
-  InstallMessageSink(previous);
+  messages_.OnMessageBox(nullptr);
 
-  EXPECT_EQ(MessageTexts(sink->messages), std::vector<std::string>{kSetupError});
+  EXPECT_EQ(MessageTexts(messages_), std::vector<std::string>{kSetupError});
   EXPECT_TRUE(progressWindowExists());
-  sink->front.hide();
+  front.hide();
 }
 
 }  // namespace

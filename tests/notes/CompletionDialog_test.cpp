@@ -11,6 +11,7 @@
 #include "framework/MessageSink.h"
 #include "framework/QtMessageSink.h"
 #include "notes/threadClass.h"
+#include "support/TestSupport.h"
 
 namespace {
 
@@ -24,17 +25,12 @@ const std::string kQuitExplanation =
 
 class CompletionDialogTest : public ::testing::Test {
  protected:
-  CompletionDialogTest() : previous_(InstallMessageSink(sink_)) {}
-  ~CompletionDialogTest() override {
-    InstallMessageSink(previous_);
-    App().globalMacOSVersion = savedVersion_;
-  }
+  ~CompletionDialogTest() override { App().globalMacOSVersion = savedVersion_; }
 
-  std::shared_ptr<RecordingMessageSink> sink_ = std::make_shared<RecordingMessageSink>();
+  ScopedRecordingSink sink_;
   const threadClass worker_;
 
  private:
-  std::shared_ptr<MessageSink> previous_;
   double savedVersion_ = App().globalMacOSVersion;
 };
 
@@ -50,8 +46,8 @@ class CompletionDialogVersionTest : public CompletionDialogTest,
 TEST_P(CompletionDialogVersionTest, ShowsTheTextsOfTheSystem) {
   App().globalMacOSVersion = GetParam().version;
   worker_.successInstall();
-  ASSERT_EQ(sink_->dialogs.size(), 1u);
-  const MessageDialogRecord& dialog = sink_->dialogs[0];
+  ASSERT_EQ(sink_.dialogs().size(), 1u);
+  const MessageDialogRecord& dialog = sink_.dialogs()[0];
   EXPECT_EQ(dialog.icon, 0);
   EXPECT_EQ(dialog.message, kMessage);
   EXPECT_EQ(dialog.explanation, *GetParam().explanation);
@@ -81,7 +77,7 @@ TEST_F(CompletionDialogTest, TrueOnlyForTheActionButton) {
         Case{10.3, MessageDialogAnswer::AlternateAction, false},
         Case{10.4, MessageDialogAnswer::Cancel, false}, Case{10.4, MessageDialogAnswer::None, false}}) {
     App().globalMacOSVersion = c.version;
-    sink_->dialogAnswer = c.answer;
+    sink_.SetDialogAnswer(c.answer);
     EXPECT_EQ(worker_.successInstall(), c.result) << c.version << " " << static_cast<int>(c.answer);
   }
 }

@@ -4,6 +4,7 @@
 #include <QProgressBar>
 #include <algorithm>
 #include <filesystem>
+#include <iterator>
 #include <string>
 #include <utility>
 #include <vector>
@@ -105,10 +106,12 @@ class ElementNotesTest : public ::testing::Test {
   // The tables a test may change, as loaded.
   struct SavedTables {
     StringArray2D general = eGeneral, physical = ePhysical, physical2 = ePhysical2, crystal = eCrystal,
-                  crystal2 = eCrystal2, bonding = eBonding, bonding2 = eBonding2, abundances = eAbundances;
+                  crystal2 = eCrystal2, bonding = eBonding, bonding2 = eBonding2, abundances = eAbundances,
+                  isotope2 = eIsotope2;
     StringArray colour = eColor, cas = eCAS;
 
     void Restore() const {
+      eIsotope2 = isotope2;
       eGeneral = general;
       ePhysical = physical;
       ePhysical2 = physical2;
@@ -325,8 +328,81 @@ TEST_F(ElementNotesTest, OptionalGroupsFollowTheFixedLinesInTokenOrder) {
   }
 }
 
+// The CAS line and the misc note share one selection string (CAS first), the isotope note has
+// its own: each token brings in its own line, or its note with its link, and nothing else. A
+// missing CAS number is left out when blanks are omitted, while the misc note still comes.
+TEST_F(ElementNotesTest, CompanionTokensBringInTheirOwnLinesAndNotes) {
+  struct Case {
+    const char* name;
+    const char* misc;
+    const char* isotope;
+    const char* cas;
+    bool omitBlanks;
+    std::vector<std::string> linesAfterTheFixedOnes;
+    bool miscNote;
+    bool isotopeNote;
+  };
+  const std::string miscLink = "• <A HREF=\"Fe-i\">miscellaneous information</A>";
+  const std::string isotopeLink = "• <A HREF=\"Fe-n\">isotope information</A>";
+  const Case cases[] = {
+      {"misc without CAS", "0 1", "", "7439-89-6", false, {miscLink, ""}, true, false},
+      {"CAS without misc", "1 0", "", "7439-89-6", false, {"CAS #: 7439-89-6", ""}, false, false},
+      {"missing CAS omitted, misc kept", "1 1", "", "nul", true, {miscLink, ""}, true, false},
+      {"isotopes alone", "", "1", "7439-89-6", false, {isotopeLink, ""}, false, true},
+  };
+  for (const Case& test : cases) {
+    SCOPED_TRACE(test.name);
+    fs::remove_all(e_);
+    fs::create_directories(e_);
+    prefMisc = test.misc;
+    prefIsotope = test.isotope;
+    prefOmitBlanks = test.omitBlanks;
+    eCAS(kIron) = test.cas;
+
+    CreateElements(e_);
+
+    const std::vector<std::string> note = IronNote(e_);
+    ASSERT_GE(note.size(), 4u);
+    EXPECT_EQ(std::vector<std::string>(note.begin() + 4, note.end()), test.linesAfterTheFixedOnes);
+    EXPECT_EQ(fs::is_regular_file(e_ / "Fe-i"), test.miscNote);
+    EXPECT_EQ(fs::is_regular_file(e_ / "Fe-n"), test.isotopeNote);
+    EXPECT_EQ(Entries(e_).size(),
+              static_cast<std::size_t>(kElementNotes) * (1 + test.miscNote + test.isotopeNote))
+        << "every element gets the same notes";
+  }
+  EXPECT_TRUE(messages_.messages().empty());
+}
+
+// A 21st natural isotope does not fit the isotope table: the message comes once, the isotope
+// note holds only its line end, the element note still links to it, and the loop goes on with
+// the next element, with no #712.
+TEST_F(ElementNotesTest, MoreThanTwentyNaturalIsotopesLeaveAnEmptyIsotopeNoteAndTheLoopGoesOn) {
+  std::string line = "21";
+  for (int mass = 1; mass <= 21; ++mass) line += " " + std::to_string(mass) + ",1";
+  eIsotope2(kIron, 0) = "21";
+  eIsotope2(kIron, 1) = line;
+  prefIsotope = "1 ";
+
+  CreateElements(e_);
+
+  EXPECT_EQ(MessageTexts(messages_),
+            std::vector<std::string>{"48 | Error | Error: array out of bounds in createIsotopes"});
+  EXPECT_EQ(ReadFileBytes(e_ / "Fe-n"), "\n");
+  EXPECT_EQ(IronNote(e_), (std::vector<std::string>{"<?xml encoding=\"UTF-8\"?>", "<TITLE>iron</TITLE>",
+                                                    "Fe • 26 • 55.845 g/mol", "silvery gray metallic solid",
+                                                    "• <A HREF=\"Fe-n\">isotope information</A>", ""}));
+  EXPECT_EQ(ElementNotesIn(e_), kElementNotes);
+  for (int row = 0; row < kElementNotes; ++row) {
+    if (row == kIron) continue;
+    EXPECT_TRUE(
+        ReadFileBytes(e_ / (Symbol(row) + "-n")).starts_with("<TITLE>" + Symbol(row) + " isotopes</TITLE>"))
+        << Symbol(row);
+  }
+}
+
 // The bar rises by 75/110 per element: every whole value from 25 (after the first note) to 100
-// (after the 111th) is reached once, in order. Without a progress window none is opened.
+// (after the 111th) is reached once, in order, each after its own element. Without a progress
+// window none is opened.
 TEST_F(ElementNotesTest, ProgressBarGoesFrom25To100) {
   SetInstallProgressMaximum(100);
   SetInstallProgress(20);
@@ -337,12 +413,17 @@ TEST_F(ElementNotesTest, ProgressBarGoesFrom25To100) {
 
   CreateElements(e_);
 
-  ASSERT_EQ(valuesAndNotes.size(), 76u);
+  // Value v first shows after element row r = ceil(22 (v - 25) / 15), the first row with
+  // 75 r / 110 >= v - 25, so with r + 1 notes written: 26 with 3, 40 with 23, 100 with 111.
+  const int notesWhenShown[] = {1,  3,  4,  6,   7,   9,   10,  12,  13,  15,  16,  18, 19, 21, 22, 23,
+                                25, 26, 28, 29,  31,  32,  34,  35,  37,  38,  40,  41, 43, 44, 45, 47,
+                                48, 50, 51, 53,  54,  56,  57,  59,  60,  62,  63,  65, 66, 67, 69, 70,
+                                72, 73, 75, 76,  78,  79,  81,  82,  84,  85,  87,  88, 89, 91, 92, 94,
+                                95, 97, 98, 100, 101, 103, 104, 106, 107, 109, 110, 111};
+  ASSERT_EQ(valuesAndNotes.size(), std::size(notesWhenShown));
   for (std::size_t i = 0; i < valuesAndNotes.size(); ++i) {
-    EXPECT_EQ(valuesAndNotes[i].first, 25 + static_cast<int>(i));
+    EXPECT_EQ(valuesAndNotes[i], std::make_pair(25 + static_cast<int>(i), notesWhenShown[i]));
   }
-  EXPECT_EQ(valuesAndNotes.front().second, 1);
-  EXPECT_EQ(valuesAndNotes.back().second, kElementNotes);
   EXPECT_TRUE(progressWindowExists()) << "the worker's run closes it, not the element notes";
 
   CloseProgressWindowIfOpen();

@@ -120,6 +120,86 @@ TEST(UnitListsTest, IonizationEnergyInElectronvoltsIsReformatted) {
   EXPECT_EQ(ValueText(kIonizationEnergyUnits, "7.90247", 0, "1"), "7.902 eV");
 }
 
+// Cells large enough that the fixed-point entries show ten to sixteen significant digits: a
+// constant off in its last digit (for c, off by one unit in the last place of the double) changes
+// at least one text. A molar energy of 10^6 kJ/mol is e = 10^9 / q / N = 10364.763298264445 eV.
+TEST(UnitListsTest, LargeValuesShowEveryDigitOfTheConstants) {
+  struct Case {
+    const char* name;
+    const UnitList* list;
+    const char* cell;
+    std::vector<std::string> expected;
+  };
+  const Case cases[] = {
+      {"ionization energy of 10^6 eV",
+       &kIonizationEnergyUnits,
+       "1000000",
+       {
+           "1000000 eV",
+           "3.83e-14 cal",
+           "1.6e-13 J",
+           "1.6e-16 kJ",
+           "1.6e-19 MJ",
+           "6.02e+29 eV/mol",
+           "2.31e+10 cal/mol",
+           "9.65e+10 J/mol",
+           "96480736.82 kJ/mol",  // v * kq * N = 96480736.82179
+           "96480.7368 MJ/mol",   // v * mq * N = 96480.73682179001
+           "6.02e+29 eV/g",
+           "23059449527.2 cal/g",  // v * c * N = 23059449527.19646
+           "96480736821.8 J/g",    // v * q * N = 96480736821.79001
+           "96480736.82 kJ/g",
+           "96480.7368 MJ/g",
+       }},
+      // v * c * N near 7e14 has a last place of 0.125, which one decimal shows: every bit of c.
+      {"ionization energy of 3x10^10 eV",
+       &kIonizationEnergyUnits,
+       "30000000000",
+       {
+           "30000000000 eV",
+           "1.15e-9 cal",
+           "4.81e-9 J",
+           "4.81e-12 kJ",
+           "4.81e-15 MJ",
+           "1.81e+34 eV/mol",
+           "6.92e+14 cal/mol",
+           "2.89e+15 J/mol",
+           "2894422104653.7 kJ/mol",  // v * kq * N = 2894422104653.6997
+           "2894422104.6537 MJ/mol",  // v * mq * N = 2894422104.6537
+           "1.81e+34 eV/g",
+           "691783485815893.9 cal/g",  // v * c * N = 691783485815893.9
+           "2894422104653700 J/g",     // v * q * N = 2894422104653700.0
+           "2894422104653.7 kJ/g",
+           "2894422104.6537 MJ/g",
+       }},
+      // Through e the molar energies show q * N (the eV entry) and mq / q (the MJ entries).
+      {"molar energy of 10^6 kJ/mol",
+       &kMolarEnergyUnits,
+       "1000000",
+       {
+           "10364.763 eV",  // e
+           "3.97e-16 cal",
+           "1.66e-15 J",
+           "1.66e-18 kJ",
+           "1.66e-21 MJ",
+           "6.24e+27 eV/mol",
+           "239005736.14 cal/mol",
+           "1000000000 J/mol",
+           "1000000 kJ/mol",
+           "1000 MJ/mol",  // e * mq * N = 1000.0
+           "6.24e+27 eV/g",
+           "239005736.14 cal/g",
+           "1000000000 J/g",
+           "1000000 kJ/g",
+           "1000 MJ/g",
+       }},
+  };
+  for (const Case& test : cases) {
+    SCOPED_TRACE(test.name);
+    ExpectEveryUnit(*test.list, test.cell, "1", test.expected);
+  }
+}
+
 TEST(UnitListsTest, IronSpecificHeatInEverySpecificHeatUnit) {
   // 0.449 J/g K, M = 55.845.
   ExpectEveryUnit(kSpecificHeatUnits, "0.449", "55.845",

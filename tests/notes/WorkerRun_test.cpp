@@ -27,23 +27,8 @@ namespace {
 const char kCannotEject[] = "Could not eject the iPod. Use iTunes to eject the iPod before disconnecting it.";
 const char kError712[] = "Error #712: Generic error in createElements";
 
-// Keeps every message box and dialog in the order shown, with whether the progress window was
-// open when the dialog came, and answers dialogs with the chosen button.
-class RunSink : public RecordingMessageSink {
- public:
-  void ShowMessageBox(const MessageBoxRecord& message) override {
-    shown.push_back(message.text);
-    RecordingMessageSink::ShowMessageBox(message);
-  }
-  MessageDialogAnswer ShowMessageDialog(const MessageDialogRecord& dialog) override {
-    shown.push_back("completion dialog");
-    progressOpenAtDialog = progressWindowExists();
-    return RecordingMessageSink::ShowMessageDialog(dialog);
-  }
-
-  std::vector<std::string> shown;
-  bool progressOpenAtDialog = false;
-};
+const char kCompletionDialog[] =
+    "dialog: Atomnote has been installed with your selected options on your iPod.";
 
 int LinesIn(const fs::path& path) {
   const std::string text = ReadFileBytes(path);
@@ -71,7 +56,7 @@ class WorkerRunTest : public ::testing::Test {
   void SetUp() override {
     CloseProgressWindowIfOpen();
     ResetPreferenceGlobals();
-    previous_ = InstallMessageSink(sink_);
+    messages_.OnDialog([this] { progressOpenAtDialog_ = progressWindowExists(); });
     for (const char* folder : {"e", "h", "p", "g", "t"}) fs::create_directories(root_ / folder);
     fs::create_directories(bundle_ / "Contents" / "MacOS");
     fs::create_directories(helper_.parent_path());
@@ -82,7 +67,6 @@ class WorkerRunTest : public ::testing::Test {
 
   void TearDown() override {
     CloseProgressWindowIfOpen();
-    InstallMessageSink(previous_);
     Application::SetExecutableFileForTesting({});
     App().globalMacOSVersion = 0.0;
     ResetPreferenceGlobals();
@@ -115,8 +99,10 @@ class WorkerRunTest : public ::testing::Test {
   fs::path bundle_ = temp_ / "Atomnote 1.6.2 Installer.app";
   fs::path helper_ = bundle_ / "Contents" / "Resources" / "EjectIpod.app";
   fs::path ejects_ = temp_ / "ejects";
-  std::shared_ptr<RunSink> sink_ = std::make_shared<RunSink>();
-  std::shared_ptr<MessageSink> previous_;
+  // Every box and dialog in the order shown, and whether the progress window was open when the
+  // dialog came.
+  ScopedRecordingSink messages_;
+  bool progressOpenAtDialog_ = false;
   Application application_;
 };
 
@@ -160,12 +146,12 @@ TEST_F(WorkerRunTest, DotUnderscoreCleanUpsComeInOrderAndStopAtTheFirstEmptyFold
 TEST_F(WorkerRunTest, ContinueUsingInstallerEndsTheRunWithTheInstallerOpen) {
   PutStubHelper();
   App().globalMacOSVersion = 10.4;
-  sink_->dialogAnswer = MessageDialogAnswer::AlternateAction;
+  messages_.SetDialogAnswer(MessageDialogAnswer::AlternateAction);
 
   RunWorker();
 
-  EXPECT_EQ(sink_->shown, std::vector<std::string>{"completion dialog"});
-  EXPECT_FALSE(sink_->progressOpenAtDialog) << "the progress window is closed before the dialog";
+  EXPECT_EQ(messages_.shown(), std::vector<std::string>{kCompletionDialog});
+  EXPECT_FALSE(progressOpenAtDialog_) << "the progress window is closed before the dialog";
   EXPECT_FALSE(progressWindowExists());
   EXPECT_FALSE(application_.QuitRequested());
   std::this_thread::sleep_for(std::chrono::milliseconds(200));
@@ -184,12 +170,12 @@ TEST_F(WorkerRunTest, TheActionButtonEjectsAndQuits) {
     PutStubHelper();
     fs::remove(ejects_);
     App().globalMacOSVersion = test.version;
-    sink_->dialogAnswer = MessageDialogAnswer::Action;
+    messages_.SetDialogAnswer(MessageDialogAnswer::Action);
     Application application;
 
     RunWorker();
 
-    EXPECT_EQ(sink_->shown.back(), "completion dialog");
+    EXPECT_EQ(messages_.shown().back(), kCompletionDialog);
     EXPECT_TRUE(application.QuitRequested());
     if (test.ejects) {
       EXPECT_TRUE(WaitForLine(ejects_)) << "the eject helper did not run";
@@ -197,18 +183,18 @@ TEST_F(WorkerRunTest, TheActionButtonEjectsAndQuits) {
       std::this_thread::sleep_for(std::chrono::milliseconds(200));
       EXPECT_FALSE(fs::exists(ejects_)) << "the eject helper ran";
     }
-    EXPECT_EQ(sink_->messages.size(), 0u);
+    EXPECT_EQ(messages_.messages().size(), 0u);
   }
 }
 
 TEST_F(WorkerRunTest, AfterAnErrorInTheElementNotesTheCompletionDialogStillComes) {
   fs::create_directories(root_ / "e" / "Li");
-  sink_->dialogAnswer = MessageDialogAnswer::AlternateAction;
+  messages_.SetDialogAnswer(MessageDialogAnswer::AlternateAction);
 
   RunWorker();
 
-  EXPECT_EQ(sink_->shown, (std::vector<std::string>{kError712, "completion dialog"}));
-  EXPECT_FALSE(sink_->progressOpenAtDialog);
+  EXPECT_EQ(messages_.shown(), (std::vector<std::string>{kError712, kCompletionDialog}));
+  EXPECT_FALSE(progressOpenAtDialog_);
   EXPECT_TRUE(fs::is_regular_file(root_ / "e" / "He"));
   EXPECT_FALSE(fs::exists(root_ / "e" / "Be"));
 }
@@ -219,20 +205,20 @@ TEST_F(WorkerRunTest, AfterAnErrorInTheElementNotesTheCompletionDialogStillComes
 TEST_F(WorkerRunTest, AnyOtherFailureEndsTheRunWithTheEjectMessageAndNoQuit) {
   PutStubHelper(fs::perms::owner_read | fs::perms::owner_write);
   App().globalMacOSVersion = 10.4;
-  sink_->dialogAnswer = MessageDialogAnswer::Action;
+  messages_.SetDialogAnswer(MessageDialogAnswer::Action);
 
   RunWorker();
 
-  EXPECT_EQ(sink_->shown, (std::vector<std::string>{"completion dialog", kCannotEject}));
-  ASSERT_EQ(sink_->messages.size(), 1u);
-  EXPECT_EQ(sink_->messages[0].icon, 0);
-  EXPECT_EQ(sink_->messages[0].title, "");
+  EXPECT_EQ(messages_.shown(), (std::vector<std::string>{kCompletionDialog, kCannotEject}));
+  ASSERT_EQ(messages_.messages().size(), 1u);
+  EXPECT_EQ(messages_.messages()[0].icon, 0);
+  EXPECT_EQ(messages_.messages()[0].title, "");
   EXPECT_FALSE(application_.QuitRequested());
 
-  sink_->shown.clear();
+  messages_.ClearShown();
   SetInstallProgressMaximum(100);
   RunWorker(FolderItem());
-  EXPECT_EQ(sink_->shown, (std::vector<std::string>{kError712, kCannotEject}));
+  EXPECT_EQ(messages_.shown(), (std::vector<std::string>{kError712, kCannotEject}));
   EXPECT_TRUE(progressWindowExists()) << "the steps after the failure are skipped";
   EXPECT_FALSE(application_.QuitRequested());
 }

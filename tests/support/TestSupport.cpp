@@ -4,6 +4,7 @@
 #include <fstream>
 #include <sstream>
 #include <stdexcept>
+#include <utility>
 
 TempFolder::TempFolder() {
   std::string pattern = (std::filesystem::temp_directory_path() / "atomnote-test-XXXXXX").string();
@@ -16,10 +17,46 @@ TempFolder::~TempFolder() {
   std::filesystem::remove_all(path_, ignored);
 }
 
+// The recording sink with the order of boxes and dialogs kept, and the actions of a test.
+class OrderedRecordingSink : public RecordingMessageSink {
+ public:
+  void ShowMessageBox(const MessageBoxRecord& message) override {
+    RecordingMessageSink::ShowMessageBox(message);
+    shown.push_back(message.text);
+    if (onMessageBox) onMessageBox();
+  }
+  MessageDialogAnswer ShowMessageDialog(const MessageDialogRecord& dialog) override {
+    const MessageDialogAnswer answer = RecordingMessageSink::ShowMessageDialog(dialog);
+    shown.push_back("dialog: " + dialog.message);
+    if (onDialog) onDialog();
+    return answer;
+  }
+
+  std::vector<std::string> shown;
+  std::function<void()> onMessageBox;
+  std::function<void()> onDialog;
+};
+
 ScopedRecordingSink::ScopedRecordingSink()
-    : sink_(std::make_shared<RecordingMessageSink>()), previous_(InstallMessageSink(sink_)) {}
+    : sink_(std::make_shared<OrderedRecordingSink>()), previous_(InstallMessageSink(sink_)) {}
 
 ScopedRecordingSink::~ScopedRecordingSink() { InstallMessageSink(previous_); }
+
+const std::vector<MessageBoxRecord>& ScopedRecordingSink::messages() const { return sink_->messages; }
+
+const std::vector<MessageDialogRecord>& ScopedRecordingSink::dialogs() const { return sink_->dialogs; }
+
+const std::vector<std::string>& ScopedRecordingSink::shown() const { return sink_->shown; }
+
+void ScopedRecordingSink::ClearShown() { sink_->shown.clear(); }
+
+void ScopedRecordingSink::SetDialogAnswer(MessageDialogAnswer answer) { sink_->dialogAnswer = answer; }
+
+void ScopedRecordingSink::OnMessageBox(std::function<void()> action) {
+  sink_->onMessageBox = std::move(action);
+}
+
+void ScopedRecordingSink::OnDialog(std::function<void()> action) { sink_->onDialog = std::move(action); }
 
 std::vector<std::string> MessageTexts(const std::vector<MessageBoxRecord>& messages) {
   std::vector<std::string> texts;

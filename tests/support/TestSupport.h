@@ -1,6 +1,7 @@
 #pragma once
 
 #include <filesystem>
+#include <functional>
 #include <map>
 #include <memory>
 #include <optional>
@@ -27,15 +28,32 @@ class TempFolder {
   std::filesystem::path path_;
 };
 
-// Records every message box while it lives, then puts the previous sink back.
+class OrderedRecordingSink;
+
+// Records every message box and message dialog while it lives, then puts the previous sink back.
+// Dialogs are answered at once with the answer set, the alternate action button unless a test
+// sets another (the action button may eject and quit).
 class ScopedRecordingSink {
  public:
   ScopedRecordingSink();
   ~ScopedRecordingSink();
-  const std::vector<MessageBoxRecord>& messages() const { return sink_->messages; }
+  ScopedRecordingSink(const ScopedRecordingSink&) = delete;
+  ScopedRecordingSink& operator=(const ScopedRecordingSink&) = delete;
+
+  const std::vector<MessageBoxRecord>& messages() const;
+  const std::vector<MessageDialogRecord>& dialogs() const;
+  // Both kinds in the order shown: a box as its text, a dialog as "dialog: " and its message.
+  const std::vector<std::string>& shown() const;
+  void ClearShown();
+
+  void SetDialogAnswer(MessageDialogAnswer answer);
+  // Runs when a box, or a dialog, is shown (after it is recorded, before a dialog is answered):
+  // for a test that looks at the program's state at that moment.
+  void OnMessageBox(std::function<void()> action);
+  void OnDialog(std::function<void()> action);
 
  private:
-  std::shared_ptr<RecordingMessageSink> sink_;
+  std::shared_ptr<OrderedRecordingSink> sink_;
   std::shared_ptr<MessageSink> previous_;
 };
 

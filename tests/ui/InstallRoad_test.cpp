@@ -38,27 +38,15 @@ namespace {
 // The iPod shows at most this many bytes of a note.
 constexpr std::uintmax_t kNoteSizeLimit = 4096;
 
-// Keeps every message box and dialog in the order shown; dialogs are answered "Continue Using
-// Installer" (the alternate action button).
-class RoadSink : public RecordingMessageSink {
- public:
-  void ShowMessageBox(const MessageBoxRecord& message) override {
-    shown.push_back(message.text);
-    RecordingMessageSink::ShowMessageBox(message);
-  }
-  MessageDialogAnswer ShowMessageDialog(const MessageDialogRecord& dialog) override {
-    shown.push_back("completion dialog");
-    return RecordingMessageSink::ShowMessageDialog(dialog);
-  }
-  std::vector<std::string> shown;
-};
+const char kCompletionDialog[] =
+    "dialog: Atomnote has been installed with your selected options on your iPod.";
 
 // Runs the event loop until the completion dialog has been answered, at most two minutes.
-void RunUntilTheCompletionDialog(const RoadSink& sink) {
+void RunUntilTheCompletionDialog(const ScopedRecordingSink& messages) {
   QEventLoop loop;
   QTimer poll;
   QObject::connect(&poll, &QTimer::timeout, [&] {
-    if (!sink.dialogs.empty()) loop.quit();
+    if (!messages.dialogs().empty()) loop.quit();
   });
   poll.start(5);
   QTimer::singleShot(120000, &loop, &QEventLoop::quit);
@@ -98,10 +86,14 @@ bool Resolves(const fs::path& notes, const NoteLink& link) {
 }
 
 // The Notes folder as the install left it, kept for a look by hand when ATOMNOTE_TEST_KEEP
-// names a folder.
+// names a folder; the folder is made when it does not exist yet.
 void KeepNotesFolder(const fs::path& notes) {
   const char* keep = std::getenv("ATOMNOTE_TEST_KEEP");
-  if (keep == nullptr || !fs::is_directory(keep)) return;
+  if (keep == nullptr || *keep == '\0') return;
+  std::error_code error;
+  fs::create_directories(keep, error);
+  ASSERT_TRUE(fs::is_directory(keep)) << "ATOMNOTE_TEST_KEEP names \"" << keep
+                                      << "\", which is no folder and cannot be made: " << error.message();
   const fs::path copy = fs::path(keep) / "Notes";
   fs::remove_all(copy);
   fs::copy(notes, copy, fs::copy_options::recursive);
@@ -115,7 +107,6 @@ class InstallRoadTest : public ::testing::Test {
 
   void SetUp() override {
     CloseProgressWindowIfOpen();
-    previous_ = InstallMessageSink(sink_);
     setDefaultPreferences();
     prefVisualTables = true;
     prefGlossary = true;
@@ -127,7 +118,6 @@ class InstallRoadTest : public ::testing::Test {
   void TearDown() override {
     CloseProgressWindowIfOpen();
     SetScanList({});
-    InstallMessageSink(previous_);
     ResetPreferenceGlobals();
     App().globalMacOSVersion = 0.0;
   }
@@ -136,8 +126,8 @@ class InstallRoadTest : public ::testing::Test {
   FixtureVolume volume_{temp_.path(), "IPOD"};
   ScopedVolumes volumes_{{volume_.root()}};
   ScopedBundle bundle_{FixtureBundle()};
-  std::shared_ptr<RoadSink> sink_ = std::make_shared<RoadSink>();
-  std::shared_ptr<MessageSink> previous_;
+  // Every box and dialog in the order shown; the dialog is answered "Continue Using Installer".
+  ScopedRecordingSink messages_;
   Application application_;
 };
 
@@ -159,11 +149,11 @@ TEST_F(InstallRoadTest, TheInstallButtonWritesACompleteTreeWhoseLinksAllResolve)
   EXPECT_EQ(progressWindow().ControlAs<QProgressBar>("ProgressBar1").value(), 20);
   EXPECT_TRUE(fs::is_directory(root / "e"));
   EXPECT_TRUE(fs::is_empty(root / "e")) << "the element notes come after the action has returned";
-  EXPECT_TRUE(sink_->shown.empty());
+  EXPECT_TRUE(messages_.shown().empty());
 
-  RunUntilTheCompletionDialog(*sink_);
+  RunUntilTheCompletionDialog(messages_);
 
-  ASSERT_EQ(sink_->shown, std::vector<std::string>{"completion dialog"});
+  ASSERT_EQ(messages_.shown(), std::vector<std::string>{kCompletionDialog});
   EXPECT_FALSE(progressWindowExists());
   EXPECT_FALSE(application_.QuitRequested());
   KeepNotesFolder(notes);
@@ -226,11 +216,11 @@ TEST_F(InstallRoadTest, AnElementFolderThatCannotBeMadeStillStartsTheWorker) {
   class Window1 window;
 
   window.PushButton1_Action();
-  RunUntilTheCompletionDialog(*sink_);
+  RunUntilTheCompletionDialog(messages_);
 
-  EXPECT_EQ(sink_->shown,
+  EXPECT_EQ(messages_.shown(),
             (std::vector<std::string>{"Atomnote Install cleanup error #928.",
-                                      "Error #712: Generic error in createElements", "completion dialog"}));
+                                      "Error #712: Generic error in createElements", kCompletionDialog}));
   EXPECT_TRUE(fs::is_regular_file(volume_.notes() / "e"));
   EXPECT_TRUE(fs::is_regular_file(volume_.notes() / "main.linx"));
   EXPECT_FALSE(progressWindowExists());
