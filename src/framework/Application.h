@@ -30,9 +30,8 @@ class Application {
   // The one application object; nullptr before it exists.
   static Application* Instance();
 
-  // Run the application's events directly, without an event loop (for tests).
+  // Runs the application's Open event directly, without an event loop (for tests).
   void OpenForTesting() { Event_Open(); }
-  void CloseForTesting() { Event_Close(); }
 
  protected:
   virtual void Event_Open() {}
