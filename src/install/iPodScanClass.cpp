@@ -1,5 +1,8 @@
 #include "install/iPodScanClass.h"
 
+#include <filesystem>
+#include <utility>
+
 #include "framework/Volumes.h"
 #include "framework/Yield.h"
 
@@ -9,10 +12,23 @@ StringArray iPodScanClass::iPodType(-1);
 
 namespace {
 
-void EmptyScanLists() {
-  iPodScanClass::iPodType.ResizeTo(-1);
-  iPodScanClass::iPodList.ResizeTo(-1);
-  iPodScanClass::iPodFolderItemList.ResizeTo(-1);
+// The three parallel lists of one scan.
+struct ScanLists {
+  Array1D<FolderItem> folders{-1};
+  StringArray paths{-1};
+  StringArray types{-1};
+
+  void Append(const FolderItem& notes) {
+    types.Append("iPod");
+    paths.Append(notes.ShellPath());
+    folders.Append(notes);
+  }
+};
+
+void Publish(ScanLists lists) {
+  iPodScanClass::iPodType = std::move(lists.types);
+  iPodScanClass::iPodList = std::move(lists.paths);
+  iPodScanClass::iPodFolderItemList = std::move(lists.folders);
 }
 
 // The "Notes" folder at the root of volume when the volume is an iPod in disk mode: an invisible
@@ -25,30 +41,29 @@ FolderItem iPodNotesFolder(const FolderItem& volume) {
   if (!control.Child("Music").Exists()) return FolderItem();
   const FolderItem notes = control.Parent().Child("Notes");
   if (!notes.Exists()) return FolderItem();
+  // A link would send the clean-up's deletes and the notes somewhere off the iPod.
+  if (std::filesystem::is_symlink(notes.Path())) return FolderItem();
   return notes;
-}
-
-void AppendiPod(const FolderItem& notes) {
-  iPodScanClass::iPodType.Append("iPod");
-  iPodScanClass::iPodList.Append(notes.ShellPath());
-  iPodScanClass::iPodFolderItemList.Append(notes);
 }
 
 }  // namespace
 
+// The lists are built aside and replaced whole at the end, so an Install or Remove click handled
+// during one of the scan's yields still finds the complete result of the previous scan.
 void iPodScanClass::GetiPodList() {
-  EmptyScanLists();
+  ScanLists found;
   try {
     // The count is taken once, as the volumes are walked by index: a volume unmounted during the
     // walk leaves an index with no volume behind it, which ends the scan as an error.
     const int lastVolume = VolumeCount() - 1;
     for (int i = 0; i <= lastVolume; ++i) {
       const FolderItem notes = iPodNotesFolder(Volume(i));
-      if (!notes.IsNil()) AppendiPod(notes);
+      if (!notes.IsNil()) found.Append(notes);
       Yield();
     }
   } catch (...) {
     // A failed scan shows no message: the status line shows that no iPod is ready.
-    EmptyScanLists();
+    found = ScanLists();
   }
+  Publish(std::move(found));
 }

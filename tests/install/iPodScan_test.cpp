@@ -218,6 +218,42 @@ TEST_F(iPodScanTest, TheScanLetsOtherWorkRunBetweenVolumes) {
   ExpectWindowShows(kManyiPodsText, false);
 }
 
+TEST_F(iPodScanTest, WorkDuringAScanSeesTheLastCompleteResult) {
+  const fs::path plain = temp_.path() / "Startup";
+  fs::create_directories(plain);
+  const fs::path pod = FixtureVolume(temp_.path(), "Pod").root();
+  const ScopedVolumes mounted({plain, pod});
+  window_.scanTimerAction();
+  ASSERT_EQ(iPodScanClass::iPodFolderItemList.Ubound(), 0);
+
+  // An Install or Remove click handled at the scan's first yield must still find the iPod.
+  int iPodsSeenDuringTheScan = -1;
+  QEventLoop loop;
+  QTimer::singleShot(0, &loop, [&] {
+    QTimer::singleShot(0, &loop,
+                       [&] { iPodsSeenDuringTheScan = iPodScanClass::iPodFolderItemList.Ubound() + 1; });
+    window_.scanTimerAction();
+    loop.quit();
+  });
+  loop.exec();
+
+  EXPECT_EQ(iPodsSeenDuringTheScan, 1);
+  EXPECT_EQ(iPodScanClass::iPodList.Ubound(), 0);
+}
+
+TEST_F(iPodScanTest, ANotesFolderThatIsALinkIsNotAnIPod) {
+  const fs::path elsewhere = temp_.path() / "home";
+  fs::create_directories(elsewhere);
+  const fs::path pod = FixtureVolume(temp_.path(), "Pod", {.notes = false}).root();
+  fs::create_directory_symlink(elsewhere, pod / "Notes");
+  const ScopedVolumes mounted({pod});
+
+  window_.scanTimerAction();
+
+  EXPECT_EQ(iPodScanClass::iPodFolderItemList.Ubound(), -1);
+  ExpectWindowShows(kNoiPodText, false);
+}
+
 // ---- an iPod formatted on Windows: FAT, iPod_Control hidden by its DOS attribute ----
 
 class FatiPodTest : public ::testing::Test {
