@@ -106,6 +106,13 @@ double Val(std::string_view text) {
 
 std::string Str(long long n) { return std::to_string(n); }
 
+int ToInteger(double value) {
+  if (std::isnan(value)) return 0;
+  if (value >= std::numeric_limits<int>::max()) return std::numeric_limits<int>::max();
+  if (value <= std::numeric_limits<int>::min()) return std::numeric_limits<int>::min();
+  return static_cast<int>(value);
+}
+
 namespace {
 
 // Significant digits Str(double) keeps.

@@ -29,6 +29,10 @@ inline std::string Str(int n) { return Str(static_cast<long long>(n)); }
 // "inf", "-inf" and "nan". The point is always ".", whatever the locale.
 std::string Str(double x);
 
+// A Double as an Integer: the fraction dropped, a number beyond the Integer range held at its
+// end, NaN as 0.
+int ToInteger(double value);
+
 // A number written by a format mask: "#" a digit shown only when significant, "0" a digit
 // always shown, "." the point, a final "e" for scientific notation, a final "%" for percent.
 // - The integer part shows all its digits, at least one ("0.5", 1538 under "#.#" is "1538").

@@ -34,14 +34,6 @@ StringArray2D MakePairTable() {
   return pairs;
 }
 
-// The count as a whole number: the fraction dropped, a count beyond the Integer range held at
-// its end.
-int WholeCount(double value) {
-  if (value >= std::numeric_limits<int>::max()) return std::numeric_limits<int>::max();
-  if (value <= std::numeric_limits<int>::min()) return std::numeric_limits<int>::min();
-  return static_cast<int>(value);
-}
-
 // Item k of the line (piece 1 is the count itself) into pair row k - 1, for k = 1 to count.
 void ReadPairs(const std::string& line, int count, StringArray2D& pairs) {
   for (int k = 1; k <= count; ++k) {
@@ -62,7 +54,7 @@ std::string AbundanceLine(const std::string& symbol, const StringArray2D& pairs,
 std::string NaturalIsotopeLines(int row, const std::string& symbol, const std::string& name,
                                 StringArray2D& pairs) {
   const std::string& count = eIsotope2(row, 0);
-  const int n = WholeCount(Val(count));
+  const int n = ToInteger(Val(count));
   if (n <= 0) return "None of the isotopes of " + name + " are naturally occurring." + kCR;
   ReadPairs(eIsotope2(row, 1), n, pairs);
   // The text "1", not the number: "1.0" takes the plural heading.

@@ -22,15 +22,6 @@ const std::string kDefaultSelection = "1 1 1 1 1 1 1 1 1 1 1 1 1 1 1 1 1 1 1 1";
 constexpr int kDefaultUnits[kUnitQuantityUpperBound + 1] = {0, 0, 0, 8, 8, 3, 0, 0, 0,
                                                             0, 0, 0, 8, 0, 1, 1, 0};
 
-// The leading number of a text as an Integer: the fraction is dropped, and a number beyond the
-// Integer range is held at its end.
-int ToInteger(double value) {
-  if (std::isnan(value)) return 0;
-  if (value >= std::numeric_limits<int>::max()) return std::numeric_limits<int>::max();
-  if (value <= std::numeric_limits<int>::min()) return std::numeric_limits<int>::min();
-  return static_cast<int>(value);
-}
-
 std::string Trimmed(const std::string& text) {
   const char* whiteSpace = " \t\r\n";
   std::size_t first = text.find_first_not_of(whiteSpace);

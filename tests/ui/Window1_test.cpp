@@ -48,14 +48,22 @@ TEST(Window1, ControlsFoundByNameInTheirDesignState) {
   EXPECT_FALSE(window.scanTimer.isActive()) << "started by the window's Open";
 }
 
-TEST(Window1, EachTickOfTheScanTimerScans) {
-  TempFolder temp;
-  const FixtureVolume pod(temp.path(), "Pod");
-  if (FolderItem(pod.root() / "iPod_Control").Visible()) {
-    GTEST_SKIP() << "the temporary folder keeps no extended attributes, so no folder can be made invisible";
+// One iPod named "Pod" mounted, and a main window of the test's own.
+class Window1WithPodTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    if (FolderItem(pod_.root() / "iPod_Control").Visible()) {
+      GTEST_SKIP() << "the temporary folder keeps no extended attributes, so no folder can be made invisible";
+    }
   }
-  const ScopedVolumes mounted({pod.root()});
+
+  TempFolder temp_;
+  const FixtureVolume pod_{temp_.path(), "Pod"};
+  const ScopedVolumes mounted_{{pod_.root()}};
   class Window1 window;
+};
+
+TEST_F(Window1WithPodTest, EachTickOfTheScanTimerScans) {
   const QLabel& status = window.ControlAs<QLabel>("ErrorStatic");
   window.scanTimer.start(0);
   const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(5);
@@ -69,15 +77,7 @@ TEST(Window1, EachTickOfTheScanTimerScans) {
   EXPECT_TRUE(window.ControlAs<QPushButton>("PushButton2").isEnabled());
 }
 
-TEST(Window1, OpeningScansAtOnceAndStartsTheScanTimer) {
-  TempFolder temp;
-  const FixtureVolume pod(temp.path(), "Pod");
-  if (FolderItem(pod.root() / "iPod_Control").Visible()) {
-    GTEST_SKIP() << "the temporary folder keeps no extended attributes, so no folder can be made invisible";
-  }
-  const ScopedVolumes mounted({pod.root()});
-  class Window1 window;
-
+TEST_F(Window1WithPodTest, OpeningScansAtOnceAndStartsTheScanTimer) {
   window.Show();
 
   EXPECT_EQ(window.ControlAs<QLabel>("ErrorStatic").text(),
