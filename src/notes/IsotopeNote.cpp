@@ -44,10 +44,19 @@ void ReadPairs(const std::string& line, int count, StringArray2D& pairs) {
   }
 }
 
+// The stored percentage with at most three decimals. An isotope that is there at all never
+// reads "0%": below what three decimals show it is written as that bound.
+std::string PercentText(const std::string& abundance) {
+  const double percent = Val(abundance);
+  const std::string text = Format(percent / 100.0, "#.###%");
+  const bool readsZero = text.find_first_of("123456789") == std::string::npos;
+  return percent > 0 && readsZero ? "<0.001%" : text;
+}
+
 std::string AbundanceLine(const std::string& symbol, const StringArray2D& pairs, int row) {
   const std::string& abundance = pairs(row, 1);
   const std::string amount =
-      abundance == "VS" ? std::string(":  small amounts") : ":  " + Format(Val(abundance) / 100.0, "#.###%");
+      abundance == "VS" ? std::string(":  small amounts") : ":  " + PercentText(abundance);
   return symbol + "-" + pairs(row, 0) + amount + kCR;
 }
 

@@ -33,18 +33,20 @@ void AddMeltingBoilingLine(NoteLines& lines, int row) {
   AddLine(lines, melting ? melting : boiling);
 }
 
+// The coefficient is stored in millionths per kelvin.
 std::optional<std::string> ExpansionLine(int row) {
   const std::string& cell = ePhysical2(row, 0);
   return OptionalLine(IsSelected(prefPhysical, 7), cell, "linear expansion coeff.: --",
-                      [&] { return SecondDisplayLine("linear expansion coeff.:", cell + "x10^6/K @25°C"); });
+                      [&] { return SecondDisplayLine("linear expansion coeff.:", cell + "x10^-6/K @25°C"); });
 }
 
-// "FER" marks a ferromagnet, which has no single susceptibility.
+// "FER" marks a ferromagnet, which has no single susceptibility; any other value is stored in
+// millionths of a cm³ per mole.
 std::optional<std::string> SusceptibilityLine(int row) {
   const std::string& cell = ePhysical2(row, 1);
   return OptionalLine(IsSelected(prefPhysical, 8), cell, "magnetic susceptibility: --", [&] {
     if (cell == "FER") return std::string("magnetic susceptibility: FER");
-    return SecondDisplayLine("magnetic susceptibility:", cell + "/10^-6 cm³/mol");
+    return SecondDisplayLine("magnetic susceptibility:", cell + "x10^-6 cm³/mol");
   });
 }
 

@@ -93,6 +93,39 @@ INSTANTIATE_TEST_SUITE_P(
                     "None of the isotopes of iron are naturally occurring.\r"}),
     [](const ::testing::TestParamInfo<NaturalCase>& info) { return info.param.name; });
 
+// One abundance line, worked by hand: the stored percentage rounded to three decimals, or
+// "<0.001%" where a stored value above zero would read 0 that way.
+struct AbundanceCase {
+  std::string name;
+  std::string symbol;
+  std::string item;  // mass number, comma, stored abundance
+  std::string line;
+};
+
+class AbundanceLineTest : public IsotopeNoteTest, public ::testing::WithParamInterface<AbundanceCase> {};
+
+TEST_P(AbundanceLineTest, ShowsThePercentage) {
+  eGeneral(kRow, 1) = GetParam().symbol;
+  SetNaturalIsotopes("1", GetParam().item);
+  EXPECT_EQ(Line(2), GetParam().line);
+  EXPECT_EQ(Line(3), "");
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Percentages, AbundanceLineTest,
+    ::testing::Values(AbundanceCase{"HeliumThreeBelowAThousandth", "He", "3,0.000134", "He-3:  <0.001%"},
+                      AbundanceCase{"HeliumFourRoundsToAWhole", "He", "4,99.999866", "He-4:  100%"},
+                      AbundanceCase{"HydrogenOne", "H", "1,99.9885", "H-1:  99.989%"},
+                      // 0.0115 is stored in binary just below itself, so it rounds down.
+                      AbundanceCase{"HydrogenTwo", "H", "2,0.0115", "H-2:  0.011%"},
+                      AbundanceCase{"UraniumTwoThirtyFour", "U", "234,0.0054", "U-234:  0.005%"},
+                      AbundanceCase{"HalfAThousandthRoundsUp", "Fe", "56,0.0005", "Fe-56:  0.001%"},
+                      AbundanceCase{"JustBelowHalfAThousandth", "Fe", "56,0.00049", "Fe-56:  <0.001%"},
+                      AbundanceCase{"Zero", "Fe", "56,0", "Fe-56:  0%"},
+                      AbundanceCase{"NotANumber", "Fe", "56,nul", "Fe-56:  0%"},
+                      AbundanceCase{"NegativeIsNoBound", "Fe", "56,-0.0001", "Fe-56:  0%"}),
+    [](const ::testing::TestParamInfo<AbundanceCase>& info) { return info.param.name; });
+
 // " a,b" items for mass numbers 1 to count, each with abundance 1.
 std::string Items(int count) {
   std::string items;

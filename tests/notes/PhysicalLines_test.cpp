@@ -31,8 +31,8 @@ TEST_F(PhysicalLinesTest, EveryLineInTokenOrder) {
                                              {"ΔHfus: 0.143 eV", true},
                                              {"spec. heat: 2.51e-2 kJ/mol K", true},
                                              {"photo. work. fxn.: 4.5 eV", true},
-                                             {"linear expansion coeff.:\r 11.8x10^6/K @25°C", true},
-                                             {"magnetic susceptibility:\r -3.98/10^-6 cm³/mol", true},
+                                             {"linear expansion coeff.:\r 11.8x10^-6/K @25°C", true},
+                                             {"magnetic susceptibility:\r -3.98x10^-6 cm³/mol", true},
                                          }));
 }
 
@@ -122,21 +122,31 @@ TEST_F(PhysicalLinesTest, NoDataFormsUnlessBlanksAreOmitted) {
   EXPECT_EQ(PhysicalPropertyLines(kRow), NoteLines{});
 }
 
-TEST_F(PhysicalLinesTest, FerromagnetSusceptibilityIsOneDisplayLine) {
-  prefPhysical = "0 0 0 0 0 0 0 1";
+// Both cells are stored in millionths: the unit text carries the power of ten, negative for both.
+// Only the exact cell "FER" (a ferromagnet) is written on one display line.
+TEST_F(PhysicalLinesTest, ExpansionAndSusceptibilityCarryTheirPowerOfTen) {
   struct Case {
+    const char* name;
+    const char* selection;
+    int column;
     const char* cell;
     const char* expected;
   };
   const Case cases[] = {
-      {"FER", "magnetic susceptibility: FER"},
-      {"fer", "magnetic susceptibility:\r fer/10^-6 cm³/mol"},
-      {"FER ", "magnetic susceptibility:\r FER /10^-6 cm³/mol"},
-      {"2.2", "magnetic susceptibility:\r 2.2/10^-6 cm³/mol"},
+      {"lithium expansion", "0 0 0 0 0 0 1", 0, "46", "linear expansion coeff.:\r 46x10^-6/K @25°C"},
+      {"tungsten expansion", "0 0 0 0 0 0 1", 0, "4.5", "linear expansion coeff.:\r 4.5x10^-6/K @25°C"},
+      {"hydrogen susceptibility", "0 0 0 0 0 0 0 1", 1, "-3.98",
+       "magnetic susceptibility:\r -3.98x10^-6 cm³/mol"},
+      {"gadolinium susceptibility", "0 0 0 0 0 0 0 1", 1, "185000",
+       "magnetic susceptibility:\r 185000x10^-6 cm³/mol"},
+      {"ferromagnet", "0 0 0 0 0 0 0 1", 1, "FER", "magnetic susceptibility: FER"},
+      {"lower-case code", "0 0 0 0 0 0 0 1", 1, "fer", "magnetic susceptibility:\r ferx10^-6 cm³/mol"},
+      {"code with a blank", "0 0 0 0 0 0 0 1", 1, "FER ", "magnetic susceptibility:\r FER x10^-6 cm³/mol"},
   };
   for (const Case& test : cases) {
-    ePhysical2(kRow, 1) = test.cell;
-    EXPECT_EQ(PhysicalPropertyLines(kRow), WholeLines({test.expected})) << test.cell;
+    prefPhysical = test.selection;
+    ePhysical2(kRow, test.column) = test.cell;
+    EXPECT_EQ(PhysicalPropertyLines(kRow), WholeLines({test.expected})) << test.name;
   }
 }
 
@@ -144,8 +154,8 @@ TEST_F(PhysicalLinesTest, ExpansionAndSusceptibilityIgnoreUnitChoices) {
   prefPhysical = "0 0 0 0 0 0 1 1";
   for (int quantity = 0; quantity <= kUnitQuantityUpperBound; ++quantity) prefUnits(quantity) = 1;
   EXPECT_EQ(PhysicalPropertyLines(kRow), WholeLines({
-                                             "linear expansion coeff.:\r 11.8x10^6/K @25°C",
-                                             "magnetic susceptibility:\r -3.98/10^-6 cm³/mol",
+                                             "linear expansion coeff.:\r 11.8x10^-6/K @25°C",
+                                             "magnetic susceptibility:\r -3.98x10^-6 cm³/mol",
                                          }));
 }
 
