@@ -192,13 +192,18 @@ TEST_F(ShippedTextsTest, NumericCellsAreNulOrPlainDecimalsThatValReads) {
       EXPECT_TRUE(IsNumberCell((*number.table)(row, number.column))) << "row " << row + 1;
     }
   }
+  std::set<std::string> ferromagnets;
   for (int row = 0; row <= kElementRowUpperBound; ++row) {
     const std::string& susceptibility = ePhysical2(row, 1);
-    if (susceptibility != "FER") {
+    if (susceptibility == "FER") {
+      ferromagnets.insert(eGeneral(row, 1));
+    } else {
       EXPECT_TRUE(IsNumberCell(susceptibility)) << "row " << row + 1;
     }
     EXPECT_FALSE(IsNul(eGeneral(row, 2))) << "every element has a weight, row " << row + 1;
   }
+  // Ferromagnetic at 298 K; gadolinium is so only below 293 K.
+  EXPECT_EQ(ferromagnets, (std::set<std::string>{"Co", "Fe", "Ni"}));
 }
 
 TEST_F(ShippedTextsTest, CodesAreThoseTheReadersCompare) {
@@ -263,6 +268,70 @@ TEST_F(ShippedTextsTest, IsotopeCountsAndAbundancesAddUp) {
   }
 }
 
+// A radioactive isotope counts as natural when it is primordial, in a uranium or thorium decay
+// series, or made in nature (by cosmic rays or in uranium ores) with a half-life of at least a
+// year; the traces show as "VS". Each element's count and its isotope line must follow one rule.
+TEST_F(ShippedTextsTest, NaturalRadioactiveIsotopesFollowOneRule) {
+  struct Trace {
+    const char* symbol;
+    const char* massNumber;
+    bool natural;
+  };
+  const Trace kTraces[] = {
+      {"H", "3", true},
+      {"Be", "10", true},
+      {"C", "14", true},
+      {"Na", "22", true},
+      {"Al", "26", true},
+      {"Si", "32", true},
+      {"Cl", "36", true},
+      {"Ar", "39", true},
+      {"Ca", "41", true},
+      {"Mn", "53", true},
+      {"Kr", "81", true},
+      {"I", "129", true},
+      {"Tc", "99", true},
+      {"Pm", "147", true},
+      {"U", "236", true},
+      {"Np", "237", true},
+      {"Pu", "239", true},
+      // Too short-lived (53 days, 35 days), from space, or almost all made by people.
+      {"Be", "7", false},
+      {"Ar", "37", false},
+      {"Fe", "60", false},
+      {"Kr", "85", false},
+  };
+  for (const Trace& trace : kTraces) {
+    const std::string& line = eIsotope2(RowOf(trace.symbol), 1);
+    const bool listed =
+        (" " + line + " ").find(" " + std::string(trace.massNumber) + ",VS ") != std::string::npos;
+    EXPECT_EQ(listed, trace.natural) << trace.symbol << "-" << trace.massNumber << ": " << line;
+  }
+
+  struct Count {
+    const char* symbol;
+    const char* naturalRadioactive;
+  };
+  const Count kCounts[] = {
+      {"H", "1"},  {"Be", "1"}, {"C", "1"},  {"Na", "1"}, {"Al", "1"}, {"Si", "1"}, {"Cl", "1"},
+      {"Ar", "1"}, {"K", "1"},  {"Ca", "2"}, {"Mn", "1"}, {"Fe", "0"}, {"Kr", "2"}, {"I", "1"},
+      {"Tc", "1"}, {"Pm", "1"}, {"U", "4"},  {"Np", "1"}, {"Pu", "1"}, {"Am", "0"},
+  };
+  for (const Count& count : kCounts) {
+    EXPECT_EQ(eIsotope(RowOf(count.symbol), 3), count.naturalRadioactive) << count.symbol;
+  }
+
+  // Every trace isotope is radioactive, so it counts among the natural radioactive ones.
+  for (int row = 0; row <= kElementRowUpperBound; ++row) {
+    const std::string& line = eIsotope2(row, 1);
+    int traces = 0;
+    for (int field = 2; field <= CountFields(line, " "); ++field) {
+      traces += NthField(NthField(line, " ", field), ",", 2) == "VS" ? 1 : 0;
+    }
+    EXPECT_LE(traces, static_cast<int>(Val(eIsotope(row, 3)))) << eGeneral(row, 1) << ": " << line;
+  }
+}
+
 // Published values (CRC Handbook of Chemistry and Physics; IUPAC standard atomic weights; NIST
 // ionization energies). Tolerances cover the rounding of the different editions.
 struct SpotCheck {
@@ -288,7 +357,9 @@ const SpotCheck kSpotChecks[] = {
     {"O", "gas density g/L", &eCrystal, 0, 1.429, 0.002},
     {"O", "electronegativity", &eBonding, 1, 3.44, 0.001},
     {"Na", "atomic weight", &eGeneral, 2, 22.98977, 0.00001},
-    {"Na", "melting point K", &ePhysical, 3, 370.9, 0.2},
+    {"N", "melting point K", &ePhysical, 3, 63.15, 0.005},
+    {"O", "melting point K", &ePhysical, 3, 54.36, 0.005},
+    {"Na", "melting point K", &ePhysical, 3, 370.944, 0.0005},
     {"Na", "density g/cm3", &eCrystal, 0, 0.97, 0.005},
     {"Na", "first ionization eV", &eBonding, 4, 5.139, 0.001},
     {"Cl", "atomic weight", &eGeneral, 2, 35.45, 0.01},
@@ -377,7 +448,14 @@ TEST_F(ShippedTextsTest, WordsAndCodesAgreeWithPublishedOnes) {
       {"O", "place", eHistory(RowOf("O"), 2), "England"},
       {"Au", "year of discovery", eHistory(RowOf("Au"), 0), "ancient"},
       {"Cl", "natural isotopes", eIsotope2(RowOf("Cl"), 1), "3 35,75.76 36,VS 37,24.24"},
-      {"U", "natural radioactive isotopes", eIsotope(RowOf("U"), 3), "3"},
+      {"Ar", "atomic radius (Slater's scale has no noble gases)", eBonding(RowOf("Ar"), 3), "nul"},
+      {"Gd", "magnetic susceptibility (paramagnetic above 293 K)", ePhysical2(RowOf("Gd"), 1), "185000"},
+      {"C", "valences", eBonding(RowOf("C"), 7), "-4,4"},
+      {"Fe", "valences", eBonding(RowOf("Fe"), 7), "2,3"},
+      {"Cu", "valences", eBonding(RowOf("Cu"), 7), "1,2"},
+      {"Au", "valences", eBonding(RowOf("Au"), 7), "1,3"},
+      {"Xe", "valences", eBonding(RowOf("Xe"), 7), "2,4,6,8"},
+      {"Kr", "valences (KrF2 decomposes at room temperature)", eBonding(RowOf("Kr"), 7), "nul"},
       {"Sn", "stable isotopes", eIsotope(RowOf("Sn"), 1), "10"},
   };
   for (const WordCheck& check : kWordChecks) {

@@ -43,6 +43,15 @@ MELTING_NOTE = ("C and As do not melt at 1 atm: their melting points are triple 
                 "about 3.6 MPa)")
 BOILING_NOTE = ("for C and As the sublimation point at 1 atm (graphite 4098 K, CRC Handbook; "
                 "arsenic 887 K)")
+VALENCE_RULE = (
+    "Valences are the element's common oxidation states, comma-separated, negative ones with a "
+    "minus sign: the main states of the table of oxidation states of Greenwood and Earnshaw "
+    "(Chemistry of the Elements, 2nd ed.) as pymatgen lists them, and every other state in which "
+    "the element forms a large family of compounds that are stable at room temperature. "
+    "curated/corrections.tsv adds the states of that kind that pymatgen leaves out, naming the "
+    "compounds. States known only in a few compounds, only in compounds that decompose at room "
+    "temperature (krypton's KrF2) or only in complexes with special ligands (carbonyls, "
+    "phosphines) are left out, so of the noble gases only xenon has valences.")
 HEAT_NOTE = ("per mole of atoms: the CRC values per mole of H2, N2, O2, F2, Cl2, Br2 and I2 "
              "are halved (curated/heats.tsv formula_atoms)")
 
@@ -213,7 +222,9 @@ class Builder:
              lambda n: _measured(self._pymatgen(n, "Coefficient of linear thermal expansion"))),
             (Column("magnetic susceptibility", "10^-6 cm³/mol",
                     "curated/magnetic-susceptibility.tsv (CRC Handbook)",
-                    "molar, near room temperature; FER for the ferromagnets Fe, Co, Ni, Gd",
+                    "molar, at 298 K unless curated/magnetic-susceptibility.tsv names another "
+                    "temperature; FER for Fe, Co and Ni, ferromagnets at 298 K (gadolinium, "
+                    "ferromagnetic only below 293 K, has a value)",
                     kind="number-or-FER"), lambda n: susceptibility[n]),
         ])
 
@@ -393,8 +404,9 @@ class Builder:
              lambda n: self.ionic(n)[0]),
             (Column("ion of the ionic radius", "", "as the ionic radius", "symbol and charge",
                     kind="text"), lambda n: self.ionic(n)[1]),
-            (Column("valences", "", "pymatgen common oxidation states (WebElements)",
-                    "comma-separated", kind="text"), self.valences),
+            (Column("valences", "", "pymatgen common oxidation states (Greenwood and Earnshaw); "
+                    "curated/corrections.tsv", "common oxidation states, comma-separated; see "
+                    "Valences below", kind="text"), self.valences),
             (Column("covalent radius", "pm", "python3-qcelemental: Cordero et al., Dalton Trans. "
                     "2008, 2832", "the radius drawn from most structures where several are given"),
              lambda n: None if self.symbol[n] not in self.s.covalent
@@ -446,7 +458,8 @@ class Builder:
         notes = ("known isotopes listed by chemical-elements (NIST)",
                  "isotopes with a natural abundance and no observed decay",
                  "total minus stable",
-                 "radioactive isotopes of 181-isotope2 (primordial ones and traces)")
+                 "radioactive isotopes of 181-isotope2; see Naturally occurring radioactive "
+                 "isotopes below")
         specs = []
         for index, (name, note) in enumerate(zip(names, notes)):
             specs.append((Column(name, "count", "chemical-elements isotopes; curated/"

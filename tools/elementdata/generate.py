@@ -17,7 +17,9 @@ from checks import Checker  # noqa: E402
 from crosscheck import cross_check  # noqa: E402
 import curated  # noqa: E402
 from datasets import Builder  # noqa: E402
+from datasets import VALENCE_RULE  # noqa: E402
 from errors import DataError  # noqa: E402
+from isotopes import NATURAL_RADIOACTIVE_RULE, trace_groups  # noqa: E402
 import prose  # noqa: E402
 from sources import Sources  # noqa: E402
 from sourcesdoc import sources_markdown  # noqa: E402
@@ -38,6 +40,15 @@ def write_text(file_name, text, extension=".txt"):
 
 def write_lines(file_name, lines):
     write_text(file_name, "\n".join(lines) + "\n")
+
+
+def rules():
+    """The rules behind the isotope counts and the valences, for SOURCES.md."""
+    groups = trace_groups()
+    listed = [f"{group.capitalize()} isotopes counted now: {', '.join(groups[group])}."
+              for group in ("cosmogenic", "nucleogenic") if group in groups]
+    return [("Naturally occurring radioactive isotopes", [NATURAL_RADIOACTIVE_RULE] + listed),
+            ("Valences", [VALENCE_RULE])]
 
 
 def main():
@@ -69,7 +80,7 @@ def main():
         write_text(file_name, text)
     corrections = curated.read_rows("corrections.tsv") if curated.exists("corrections.tsv") else []
     write_text("SOURCES", sources_markdown(datasets, glossary is not None, sorted(abouts),
-                                           corrections), ".md")
+                                           corrections, rules()), ".md")
 
     for line in cross_check(sources, by_name):
         print(line)

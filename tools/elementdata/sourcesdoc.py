@@ -59,7 +59,12 @@ def _corrections_section(datasets, corrections):
     return "".join(lines)
 
 
-def sources_markdown(datasets, has_glossary, about_files, corrections=()):
+def _rules_section(rules):
+    """One section per rule: (title, paragraphs)."""
+    return "".join(f"\n## {title}\n\n" + "\n\n".join(paragraphs) + "\n" for title, paragraphs in rules)
+
+
+def sources_markdown(datasets, has_glossary, about_files, corrections=(), rules=()):
     lines = [HEADER]
     for dataset in sorted(datasets, key=lambda d: d.file_name):
         for index, column in enumerate(dataset.columns):
@@ -71,6 +76,7 @@ def sources_markdown(datasets, has_glossary, about_files, corrections=()):
     extra = (["186-glossary"] if has_glossary else []) + list(about_files)
     for name in extra:
         lines.append("| " + " | ".join(_escape(cell) for cell in PROSE_ROWS[name]) + " | | |\n")
+    lines.append(_rules_section(rules))
     if corrections:
         lines.append(_corrections_section(datasets, corrections))
     return "".join(lines)
