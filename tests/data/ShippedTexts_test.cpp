@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <charconv>
 #include <cmath>
+#include <functional>
 #include <regex>
 #include <set>
 #include <string>
@@ -486,6 +487,151 @@ TEST_F(ShippedTextsTest, GlossaryTermsAreUsableFileNamesWithDefinitions) {
     EXPECT_FALSE(eGlossary(term, 1).empty());
     EXPECT_EQ(eGlossary(term, 1).find("\xE2\x88\x91"), std::string::npos) << "a stray paragraph mark";
   }
+}
+
+const std::string& Definition(const std::string& term) {
+  for (int row = 0; row < kGlossaryTermCount; ++row) {
+    if (eGlossary(row, 0) == term) return eGlossary(row, 1);
+  }
+  ADD_FAILURE() << "no glossary term " << term;
+  static const std::string kNone;
+  return kNone;
+}
+
+// A value as the notes show it in the unit the tables store: the cell itself, or the cell
+// formatted by the mask of its line.
+using ShownValue = std::function<std::string(int row)>;
+
+ShownValue Cell(StringArray2D& table, int column) {
+  return [&table, column](int row) { return table(row, column); };
+}
+
+ShownValue Masked(StringArray2D& table, int column, const char* mask) {
+  return [&table, column, mask](int row) { return Format(Val(table(row, column)), mask); };
+}
+
+// The abundance of the natural isotope with the given mass number.
+ShownValue Abundance(const char* massNumber) {
+  return [massNumber](int row) {
+    const std::string& line = eIsotope2(row, 1);
+    for (int field = 2; field <= CountFields(line, " "); ++field) {
+      const std::string item = NthField(line, " ", field);
+      if (NthField(item, ",", 1) == massNumber) return NthField(item, ",", 2);
+    }
+    return std::string("none");
+  };
+}
+
+ShownValue Whole(StringArray& table) {
+  return [&table](int row) { return table(row); };
+}
+
+// Every value a glossary entry quotes for an element is the value that element's note shows.
+TEST_F(ShippedTextsTest, GlossaryExamplesAreTheValuesTheNotesShow) {
+  struct Example {
+    const char* term;
+    const char* symbol;
+    ShownValue shown;
+    const char* before;
+    const char* after;
+  };
+  const Example kExamples[] = {
+      {"atmospheric abundance", "N", Cell(eAbundances, 1), "Nitrogen makes up ", "%"},
+      {"atmospheric abundance", "O", Cell(eAbundances, 1), "oxygen ", "%"},
+      {"atmospheric abundance", "Ar", Cell(eAbundances, 1), "argon ", "%"},
+      {"atmospheric abundance", "C", Cell(eAbundances, 1), "carbon dioxide, ", "%"},
+      {"boiling point", "He", Cell(ePhysical, 4), "all elements, ", " K"},
+      {"CAS registry number", "Fe", Whole(eCAS), "Iron, for example, is ", "."},
+      {"covalent radius", "Cl", Cell(eBonding, 8), "chlorine's covalent radius is ", " pm"},
+      {"crustal abundance", "O", Cell(eAbundances, 0), "Oxygen (", "%)"},
+      {"crustal abundance", "Si", Cell(eAbundances, 0), "silicon (", "%)"},
+      {"density", "Os", Cell(eCrystal, 0), "Osmium (", " g/cm³)"},
+      {"density", "Ir", Cell(eCrystal, 0), "iridium (", " g/cm³)"},
+      {"density", "Li", Cell(eCrystal, 0), "lithium (", " g/cm³)"},
+      {"electron affinity", "Cl", Cell(eBonding, 2), "chlorine has the largest, ", " kJ/mol"},
+      {"electron configuration", "Fe", Cell(eBonding, 0), "iron is ", ","},
+      {"electronegativity", "Fr", Cell(eBonding, 1), "from ", " for francium"},
+      {"electronegativity", "Cs", Cell(eBonding, 1), "and ", " for cesium"},
+      {"electronegativity", "F", Cell(eBonding, 1), "to ", " for fluorine"},
+      {"heat of fusion", "Br", Cell(ePhysical, 6), "Br2 is ", " kJ/mol per mole of bromine atoms"},
+      {"heat of vaporization", "Cl", Cell(ePhysical, 5), "Cl2 is ", " kJ/mol per mole of chlorine atoms"},
+      {"ionization energy", "Cs", Masked(eBonding, 4, "#.###"), "from ", " eV for cesium"},
+      {"ionization energy", "He", Masked(eBonding, 4, "#.###"), "to ", " eV for helium"},
+      {"lattice parameters", "Fe", Cell(eCrystal, 3), "Iron (body-centered cubic) has a = ", " Å"},
+      {"lattice parameters", "Zn", Cell(eCrystal, 3), "zinc (hexagonal) has a = ", " Å"},
+      {"lattice parameters", "Zn", Cell(eCrystal, 4), "and c = ", " Å"},
+      {"linear expansion coefficient", "Fe", Cell(ePhysical2, 0), "A value of ", ", as for iron"},
+      {"magnetic susceptibility", "Cu", Cell(ePhysical2, 1), "copper's ", " means"},
+      {"melting point", "C", Cell(ePhysical, 3), "graphite melts at ", " K"},
+      {"melting point", "As", Cell(ePhysical, 3), "gray arsenic at ", " K"},
+      {"melting point", "W", Cell(ePhysical, 3), "Tungsten melts at ", " K"},
+      {"natural isotopes", "Cl", Abundance("35"), "chlorine is ", "% chlorine-35"},
+      {"natural isotopes", "Cl", Abundance("37"), "and ", "% chlorine-37"},
+      {"oceanic abundance", "Cl", Cell(eAbundances, 2), "chlorine (", " mg/L)"},
+      {"oceanic abundance", "Na", Cell(eAbundances, 2), "sodium (", " mg/L)"},
+      {"photoelectric work function", "Cs", Cell(ePhysical, 8), "from ", " eV for cesium"},
+      {"photoelectric work function", "Pt", Cell(ePhysical, 8), "platinum (", " eV)"},
+      {"polarizability", "He", Cell(eBonding2, 0), "helium has ", " Å³"},
+      {"polarizability", "Cs", Cell(eBonding2, 0), "cesium ", " Å³"},
+      {"resistivity", "Ag", Cell(eCrystal, 6), "Silver, the best conductor, has ", " nΩ-m"},
+      {"resistivity", "Cu", Cell(eCrystal, 6), "copper ", " nΩ-m"},
+      {"resistivity", "Fe", Cell(eCrystal, 6), "iron ", " nΩ-m"},
+      {"solar system abundance", "H", Masked(eAbundances, 3, "0.##"), "Hydrogen (", ", or"},
+      {"specific heat capacity", "Fe", Cell(ePhysical, 7), "iron with ", " J/g K"},
+      {"superconductivity", "Hg", Cell(eCrystal2, 0), "Tc of ", " K"},
+      {"superconductivity", "Nb", Cell(eCrystal2, 0), "niobium has the highest Tc, ", " K"},
+      {"thermal conductivity", "Ag", Cell(eCrystal, 5), "Silver (", " W/mK)"},
+      {"thermal conductivity", "Cu", Cell(eCrystal, 5), "copper (", " W/mK)"},
+      {"valence", "Cu", Cell(eBonding, 7), "Copper, for example, is listed as ", " and"},
+      {"valence", "Fe", Cell(eBonding, 7), "iron as ", ";"},
+  };
+  for (const Example& example : kExamples) {
+    const std::string quoted = example.before + example.shown(RowOf(example.symbol)) + example.after;
+    EXPECT_NE(Definition(example.term).find(quoted), std::string::npos)
+        << example.term << " should quote " << example.symbol << " as \"" << quoted << "\"";
+  }
+}
+
+// "a, b and c" of the element names in row order.
+std::string NameList(const std::vector<std::string>& names) {
+  std::string list;
+  for (std::size_t i = 0; i < names.size(); ++i) {
+    if (i > 0) list += i + 1 == names.size() ? " and " : ", ";
+    list += names[i];
+  }
+  return list;
+}
+
+// The counts and lists the glossary and the history text give agree with the tables.
+TEST_F(ShippedTextsTest, GlossaryAndHistoryAgreeWithTheTables) {
+  int natural = 0, gases = 0;
+  std::vector<std::string> liquids, metalloids, ancient;
+  for (int row = 0; row <= kElementRowUpperBound; ++row) {
+    natural += Val(eIsotope2(row, 0)) > 0 ? 1 : 0;
+    gases += ePhysical(row, 1) == "gas" ? 1 : 0;
+    if (ePhysical(row, 1) == "liquid") liquids.push_back(eGeneral(row, 0));
+    if (ePhysical(row, 0) == "s") metalloids.push_back(eGeneral(row, 0));
+    if (eHistory(row, 0) == "ancient") ancient.push_back(eGeneral(row, 0));
+  }
+  EXPECT_EQ(natural, 94);
+  EXPECT_NE(Definition("chemical element").find("94 occur naturally"), std::string::npos);
+  EXPECT_EQ(gases, 11);
+  EXPECT_NE(Definition("state of matter").find("only " + NameList(liquids) + " are liquids and eleven"),
+            std::string::npos);
+  EXPECT_NE(Definition("semimetal").find("the metalloids: " + NameList(metalloids) + "."), std::string::npos)
+      << NameList(metalloids);
+
+  const std::string history = Abouttheperiodictable();
+  const std::size_t ancientStart = history.find("Eleven elements have been known since ancient times");
+  ASSERT_NE(ancientStart, std::string::npos);
+  const std::string ancientSentence = NthField(history.substr(ancientStart), ".", 1);
+  EXPECT_EQ(ancient.size(), 11u) << "the history text says eleven";
+  for (const std::string& name : ancient) {
+    EXPECT_NE(ancientSentence.find(name), std::string::npos)
+        << name << " is missing from: " << ancientSentence;
+  }
+  EXPECT_NE(history.find("spectrum of the Sun in " + eHistory(RowOf("He"), 0)), std::string::npos);
+  EXPECT_NE(history.find("argon, isolated from air in " + eHistory(RowOf("Ar"), 0)), std::string::npos);
 }
 
 // The about texts are written as notes without the xml line that would declare UTF-8.
