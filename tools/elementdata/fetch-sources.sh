@@ -19,6 +19,14 @@ cd "$cache"
 [ -f package.json ] || echo '{"name": "atomnote-sources", "private": true}' > package.json
 # Only the packages' data files are read; no install scripts are needed.
 npm install --no-audit --no-fund --ignore-scripts \
-  @exabyte-io/periodic-table.js@2.0.5 matterviz@0.4.1 chemical-elements@2.3.3
+  @exabyte-io/periodic-table.js@2.0.5 chemical-elements@2.3.3
+# matterviz is unpacked without its dependencies: its element data file imports nothing, and
+# some of its dependencies' versions are not on every registry mirror.
+if [ ! -f node_modules/matterviz/dist/element/data.js ]; then
+  tarball="$(npm pack --silent matterviz@0.4.1)"
+  mkdir -p node_modules/matterviz
+  tar -xzf "$tarball" -C node_modules/matterviz --strip-components=1
+  rm -f "$tarball"
+fi
 
 echo "sources ready; now run: python3 tools/elementdata/generate.py"
