@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "BenchSupport.h"
-#include "app/AtomnoteState.h"
+#include "framework/AtomnoteState.h"
 #include "framework/MessageSink.h"
 #include "framework/Volumes.h"
 #include "install/InstallerWindow.h"

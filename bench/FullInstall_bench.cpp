@@ -10,7 +10,7 @@
 #include <memory>
 
 #include "BenchSupport.h"
-#include "app/AtomnoteState.h"
+#include "framework/AtomnoteState.h"
 #include "framework/FolderItem.h"
 #include "framework/MessageSink.h"
 #include "install/ProgressWindow.h"

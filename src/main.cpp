@@ -3,17 +3,21 @@
 #include "app/Atomnote.h"
 #include "data/ResourceCatalogue.h"
 #include "framework/MessageSink.h"
-#include "framework/QtMessageSink.h"
+#include "framework/SelectFolderDialog.h"
+#include "framework/widgets/QtFolderDialog.h"
+#include "framework/widgets/QtMessageSink.h"
 #include "ui/Window1.h"
 
 int main(int argc, char** argv) {
   QApplication qt(argc, argv);
+  // Messages and folder choices are shown on screen.
   InstallMessageSink(std::make_shared<QtMessageSink>());
+  SetFolderChoice(ShowQtFolderDialog);
   Atomnote application;
   // The main window is built before the event loop runs; its Open event waits until the
   // application's Open has loaded the preferences and the element tables.
   class Window1& mainWindow = Window1();
-  const int exitCode = application.Run(&mainWindow);
+  const int exitCode = application.Run([&mainWindow] { mainWindow.Show(); });
   ReleaseResourceCatalogue();
   return exitCode;
 }

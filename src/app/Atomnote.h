@@ -2,8 +2,8 @@
 
 #include <string>
 
-#include "app/AtomnoteState.h"
 #include "framework/Application.h"
+#include "framework/AtomnoteState.h"
 
 // The application object: brings the program up and down.
 class Atomnote : public Application {

@@ -6,7 +6,6 @@
 #include <filesystem>
 
 #include "framework/Exceptions.h"
-#include "framework/Window.h"
 
 namespace {
 Application* gApplication = nullptr;
@@ -21,17 +20,17 @@ Application::~Application() {
 
 Application* Application::Instance() { return gApplication; }
 
-int Application::Run(Window* mainWindow) {
+int Application::Run(const std::function<void()>& showMainWindow) {
   QCoreApplication* loop = QCoreApplication::instance();
   if (loop == nullptr) throw NilObjectException("no event loop to run the application in");
-  QTimer::singleShot(0, loop, [this, mainWindow] {
+  QTimer::singleShot(0, loop, [this, &showMainWindow] {
     opening_ = true;
     Event_Open();
     opening_ = false;
     if (quitRequested_) {
       StopEventLoop();
-    } else if (mainWindow != nullptr) {
-      mainWindow->Show();
+    } else if (showMainWindow) {
+      showMainWindow();
     }
   });
   QCoreApplication::exec();

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "framework/FolderItem.h"
+#include <functional>
 
-class Window;
+#include "framework/FolderItem.h"
 
 // The framework's application object. Run drives the program: the Open event on the first turn
 // of the event loop, then events until a quit, then the Close event. Quit only asks: the event
@@ -14,9 +14,10 @@ class Application {
   Application(const Application&) = delete;
   Application& operator=(const Application&) = delete;
 
-  // Needs a QApplication. After the application's Open event, unless it asked to quit, shows the
-  // main window (which then runs its own Open event). Returns the exit code given to Quit.
-  int Run(Window* mainWindow = nullptr);
+  // Needs a Qt application object. After the application's Open event, unless it asked to quit,
+  // runs showMainWindow (which shows the main window, and so runs its Open event). Returns the exit
+  // code given to Quit.
+  int Run(const std::function<void()>& showMainWindow = {});
   void Quit(int exitCode = 0);
   bool QuitRequested() const { return quitRequested_; }
 

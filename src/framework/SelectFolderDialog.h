@@ -5,7 +5,8 @@
 
 #include "framework/FolderItem.h"
 
-// The framework's folder selection dialog.
+// The framework's folder selection dialog. What it shows comes from the folder chooser in use:
+// the program puts the on-screen dialog in place at start, tests answer in place of the person.
 class SelectFolderDialog {
  public:
   std::string Title;
@@ -13,11 +14,12 @@ class SelectFolderDialog {
   std::string ActionButtonCaption;
   std::string Filter;  // a file type name; folders are what is chosen
 
-  // Shows the dialog and waits; the chosen folder, or nil when cancelled.
+  // Shows the dialog and waits; the chosen folder, or nil when cancelled. Without a chooser (no
+  // window system) nobody can choose, and the answer is nil.
   FolderItem ShowModal() const;
 };
 
-// Test seam: answers every dialog in place of the person; an empty function restores the real
-// dialog.
+// Answers a folder dialog: the chosen folder, or nil when cancelled.
 using FolderChoiceFunction = std::function<FolderItem(const SelectFolderDialog& dialog)>;
-void SetFolderChoiceForTesting(FolderChoiceFunction choice);
+// Puts a chooser in place and returns the one it replaces (an empty function: none).
+FolderChoiceFunction SetFolderChoice(FolderChoiceFunction choice);

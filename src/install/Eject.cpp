@@ -1,7 +1,7 @@
 #include "install/Eject.h"
 
-#include "app/AtomnoteState.h"
 #include "framework/Application.h"
+#include "framework/AtomnoteState.h"
 #include "framework/Exceptions.h"
 #include "framework/Launch.h"
 #include "framework/MessageSink.h"

@@ -6,7 +6,7 @@
 #include "framework/Arrays.h"
 #include "framework/FolderItem.h"
 #include "framework/TextOutputStream.h"
-#include "framework/Window.h"
+#include "framework/widgets/Window.h"
 
 // The main window's installation methods: install, removal, the iPod scan and the note-text
 // routines. They touch no field of the window other than three controls, reached by name:

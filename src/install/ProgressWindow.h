@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "framework/Window.h"
+#include "framework/widgets/Window.h"
 
 class QCloseEvent;
 class QLabel;

@@ -1,6 +1,6 @@
 #include <string>
 
-#include "app/AtomnoteState.h"
+#include "framework/AtomnoteState.h"
 #include "framework/MessageDialog.h"
 #include "notes/threadClass.h"
 

@@ -2,14 +2,10 @@
 
 #include <gtest/gtest.h>
 
-#include <QApplication>
-#include <QMessageBox>
+#include <QCoreApplication>
 #include <QTimer>
 #include <string>
 #include <vector>
-
-#include "framework/QtMessageSink.h"
-#include "framework/Yield.h"
 
 namespace {
 
@@ -50,32 +46,6 @@ TEST(ApplicationTest, ExecutableFileIsTheRunningProgram) {
   FolderItem executable = application.ExecutableFile();
   ASSERT_FALSE(executable.IsNil());
   EXPECT_EQ(executable.Name(), "framework_tests");
-}
-
-// Its Open asks to quit, then shows a real message box, as the start-up does on an old system
-// before it loads the preferences.
-class QuitThenMessageApplication : public Application {
- public:
-  bool boxWasShown = false;
-
- protected:
-  void Event_Open() override {
-    Quit(0);
-    Yield();
-    QTimer::singleShot(0, [this] {
-      if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
-        boxWasShown = true;
-        box->accept();
-      }
-    });
-    QtMessageSink().ShowMessageBox({"Error #89", 48, "Error"});
-  }
-};
-
-TEST(ApplicationTest, MessagesAfterAQuitRequestStillShow) {
-  QuitThenMessageApplication application;
-  application.Run();
-  EXPECT_TRUE(application.boxWasShown);
 }
 
 TEST(ApplicationTest, QuitOutsideTheEventLoopOnlyAsks) {

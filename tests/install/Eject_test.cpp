@@ -8,8 +8,8 @@
 #include <string>
 #include <thread>
 
-#include "app/AtomnoteState.h"
 #include "framework/Application.h"
+#include "framework/AtomnoteState.h"
 #include "framework/Exceptions.h"
 #include "support/TestSupport.h"
 

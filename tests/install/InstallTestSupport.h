@@ -8,10 +8,10 @@
 #include <string>
 #include <vector>
 
-#include "app/AtomnoteState.h"
 #include "data/BritishSpelling.h"
 #include "data/ElementTables.h"
 #include "framework/Application.h"
+#include "framework/AtomnoteState.h"
 #include "framework/FolderItem.h"
 #include "install/InstallerWindow.h"
 #include "install/ProgressWindow.h"

@@ -3,6 +3,7 @@
 #include <filesystem>
 #include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "framework/Exceptions.h"
@@ -18,8 +19,13 @@ namespace {
 // The person's choice in the folder dialog, answered in place of the person.
 class ScopedFolderChoice {
  public:
-  explicit ScopedFolderChoice(FolderChoiceFunction choice) { SetFolderChoiceForTesting(std::move(choice)); }
-  ~ScopedFolderChoice() { SetFolderChoiceForTesting(nullptr); }
+  explicit ScopedFolderChoice(FolderChoiceFunction choice) : previous_(SetFolderChoice(std::move(choice))) {}
+  ~ScopedFolderChoice() { SetFolderChoice(previous_); }
+  ScopedFolderChoice(const ScopedFolderChoice&) = delete;
+  ScopedFolderChoice& operator=(const ScopedFolderChoice&) = delete;
+
+ private:
+  FolderChoiceFunction previous_;
 };
 
 class GetiPodLocationTest : public ::testing::Test {

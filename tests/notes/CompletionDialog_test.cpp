@@ -7,9 +7,9 @@
 #include <memory>
 #include <string>
 
-#include "app/AtomnoteState.h"
+#include "framework/AtomnoteState.h"
 #include "framework/MessageSink.h"
-#include "framework/QtMessageSink.h"
+#include "framework/widgets/QtMessageSink.h"
 #include "notes/threadClass.h"
 #include "support/TestSupport.h"
 

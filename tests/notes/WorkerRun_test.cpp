@@ -9,8 +9,8 @@
 #include <thread>
 #include <vector>
 
-#include "app/AtomnoteState.h"
 #include "framework/Application.h"
+#include "framework/AtomnoteState.h"
 #include "framework/FolderItem.h"
 #include "framework/MessageSink.h"
 #include "install/InstallSteps.h"

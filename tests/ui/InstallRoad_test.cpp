@@ -17,9 +17,9 @@
 #include <utility>
 #include <vector>
 
-#include "app/AtomnoteState.h"
 #include "data/ElementTables.h"
 #include "framework/Application.h"
+#include "framework/AtomnoteState.h"
 #include "framework/MessageSink.h"
 #include "install/InstallTestSupport.h"
 #include "install/ProgressWindow.h"

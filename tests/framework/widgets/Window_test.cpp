@@ -1,4 +1,4 @@
-#include "framework/Window.h"
+#include "framework/widgets/Window.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "framework/QtMessageSink.h"
+#include "framework/widgets/QtMessageSink.h"
 
 #include <QLabel>
 #include <QMessageBox>

@@ -3,8 +3,8 @@
 #include <QApplication>
 #include <cstdlib>
 
-// Every test program runs with a Qt application object, headless, and no event loop running
-// unless a test starts one.
+// Every test program of windows runs with a widget application object, headless, and no event
+// loop running unless a test starts one.
 int main(int argc, char** argv) {
   setenv("QT_QPA_PLATFORM", "offscreen", 0);
   QApplication application(argc, argv);

@@ -1,0 +1,22 @@
+#pragma once
+
+#include <QPoint>
+#include <Qt>
+#include <functional>
+
+class QWidget;
+
+// Window tests act as a person does: events go to the window's handle at a point in the window,
+// and the window finds the control under that point, so a control lying above another takes the
+// click. Waits end as soon as their condition holds, never after a fixed sleep.
+
+// Shows the window and waits until it can take input; false when it never could.
+bool ShowAndWaitExposed(QWidget& window);
+// A click of button at point, in the window's content coordinates.
+void ClickAt(QWidget& window, QPoint point, Qt::MouseButton button = Qt::LeftButton);
+// A click at the centre of control, one of the window's controls.
+void ClickControl(QWidget& window, const QWidget& control, Qt::MouseButton button = Qt::LeftButton);
+// A key pressed and released in the window.
+void PressKey(QWidget& window, Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier);
+// Lets the event loop run until condition holds or timeoutMs passed; whether it held.
+bool WaitFor(const std::function<bool()>& condition, int timeoutMs = 5000);
