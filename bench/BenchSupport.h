@@ -6,6 +6,7 @@
 #include <filesystem>
 #include <fstream>
 #include <functional>
+#include <memory>
 #include <string>
 
 #include "data/BritishSpelling.h"
@@ -13,6 +14,8 @@
 #include "framework/Application.h"
 #include "framework/FolderItem.h"
 #include "framework/MessageSink.h"
+#include "install/ProgressDisplay.h"
+#include "install/widgets/ProgressWindowDisplay.h"
 
 // What the install benchmarks share: a fixture volume on local disk, a message sink that answers
 // at once, the application object and the loaded data.
@@ -72,9 +75,11 @@ class ContinueSink : public MessageSink {
 };
 
 // The progress window is a widget, so a QApplication must exist; the benchmark program makes
-// none of its own. It is left to the end of the process, after every window is gone.
+// none of its own. It is left to the end of the process, after every window is gone. Installs
+// show their progress in the progress window, as in the program.
 inline void EnsureApplication() {
   if (QCoreApplication::instance() != nullptr) return;
+  SetProgressDisplay(std::make_shared<ProgressWindowDisplay>());
   setenv("QT_QPA_PLATFORM", "offscreen", 0);
   static int argc = 1;
   static char name[] = "atomnote_bench";

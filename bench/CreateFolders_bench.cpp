@@ -11,7 +11,7 @@
 #include "framework/MessageSink.h"
 #include "framework/Volumes.h"
 #include "install/InstallerWindow.h"
-#include "install/ProgressWindow.h"
+#include "install/ProgressDisplay.h"
 #include "install/iPodScanClass.h"
 #include "prefs/PreferenceGlobals.h"
 
@@ -50,7 +50,7 @@ void BM_CreateFolders(benchmark::State& state) {
   for (auto _ : state) {
     window.createFolders();
     state.PauseTiming();
-    if (progressWindowExists()) progressWindow().Close();
+    CurrentProgressDisplay().Close();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     state.ResumeTiming();
   }

@@ -13,7 +13,6 @@
 #include "framework/AtomnoteState.h"
 #include "framework/FolderItem.h"
 #include "framework/MessageSink.h"
-#include "install/ProgressWindow.h"
 #include "install/iPodScanClass.h"
 #include "prefs/PreferenceGlobals.h"
 #include "prefs/PreferencesFile.h"

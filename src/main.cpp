@@ -6,13 +6,16 @@
 #include "framework/SelectFolderDialog.h"
 #include "framework/widgets/QtFolderDialog.h"
 #include "framework/widgets/QtMessageSink.h"
+#include "install/ProgressDisplay.h"
+#include "install/widgets/ProgressWindowDisplay.h"
 #include "ui/Window1.h"
 
 int main(int argc, char** argv) {
   QApplication qt(argc, argv);
-  // Messages and folder choices are shown on screen.
+  // Messages, folder choices and the progress of installs and removals are shown on screen.
   InstallMessageSink(std::make_shared<QtMessageSink>());
   SetFolderChoice(ShowQtFolderDialog);
+  SetProgressDisplay(std::make_shared<ProgressWindowDisplay>());
   Atomnote application;
   // The main window is built before the event loop runs; its Open event waits until the
   // application's Open has loaded the preferences and the element tables.

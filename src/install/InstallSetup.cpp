@@ -1,11 +1,9 @@
-#include <QProgressBar>
-
 #include "framework/MessageSink.h"
 #include "framework/TextOutputStream.h"
 #include "install/DeleteAnything.h"
 #include "install/InstallSteps.h"
 #include "install/InstallerWindow.h"
-#include "install/ProgressWindow.h"
+#include "install/ProgressDisplay.h"
 
 void ShowNothingInstalled() {
   const std::string lineEnd(EndOfLine);
@@ -16,9 +14,7 @@ void ShowNothingInstalled() {
 }
 
 void OpenInstallProgress() {
-  progressWindow().displayTexts("Installing…", "Installing Atomnote on iPod... allow up to 4 minutes.");
-  progressWindow().Show();
-  progressWindow().Refresh(true);
+  CurrentProgressDisplay().Open("Installing…", "Installing Atomnote on iPod... allow up to 4 minutes.");
 }
 
 bool EnsureNotesFolder(const FolderItem& notes) {
@@ -35,17 +31,13 @@ void RemoveEarlierInstall(InstallerWindow& installer, const FolderItem& notes,
   installer.deleteOldFiles(notes);
 }
 
-void SetInstallProgressMaximum(int maximum) {
-  progressWindow().ControlAs<QProgressBar>("ProgressBar1").setMaximum(maximum);
-}
+void SetInstallProgressMaximum(int maximum) { CurrentProgressDisplay().SetMaximum(maximum); }
 
-void SetInstallProgress(int value) {
-  progressWindow().ControlAs<QProgressBar>("ProgressBar1").setValue(value);
-}
+void SetInstallProgress(int value) { CurrentProgressDisplay().SetValue(value); }
 
-void CloseInstallProgress() { progressWindow().Close(); }
+void CloseInstallProgress() { CurrentProgressDisplay().Close(); }
 
 void ReportSetupError() {
   MsgBox("Error #703: Generic setup error.", kCautionIcon, "Error");
-  CloseProgressWindowIfInFront();
+  CurrentProgressDisplay().CloseIfInFront();
 }

@@ -1,9 +1,5 @@
 #include "install/InstallerWindow.h"
 
-#include <QLabel>
-#include <QPushButton>
-#include <QString>
-
 #include "framework/MessageSink.h"
 #include "framework/SelectFolderDialog.h"
 #include "install/iPodScanClass.h"
@@ -37,9 +33,9 @@ void InstallerWindow::scanTimerAction() {
   iPodScanClass::GetiPodList();
   const int iPodCount = iPodScanClass::iPodList.Ubound() + 1;
   // Set on every call, also when nothing changed since the last one.
-  ControlAs<QLabel>("ErrorStatic").setText(QString::fromStdString(StatusText(iPodCount)));
-  ControlAs<QPushButton>("PushButton1").setEnabled(iPodCount == 1);
-  ControlAs<QPushButton>("PushButton2").setEnabled(iPodCount == 1);
+  SetStatusText(StatusText(iPodCount));
+  SetInstallEnabled(iPodCount == 1);
+  SetRemoveEnabled(iPodCount == 1);
 }
 
 FolderItem InstallerWindow::getiPodLocation() {

@@ -6,15 +6,18 @@
 #include "framework/Arrays.h"
 #include "framework/FolderItem.h"
 #include "framework/TextOutputStream.h"
-#include "framework/widgets/Window.h"
 
 // The main window's installation methods: install, removal, the iPod scan and the note-text
-// routines. They touch no field of the window other than three controls, reached by name:
-// "PushButton1" (Install, a QPushButton), "PushButton2" (Remove, a QPushButton) and
-// "ErrorStatic" (the status line, a QLabel). The main window creates those controls.
-class InstallerWindow : public Window {
+// routines. They need no window code: the only controls they touch are the main window's status
+// line ("ErrorStatic") and its Install and Remove buttons ("PushButton1", "PushButton2"), set
+// through the three typed methods below, which the main window implements. The progress of an
+// install or a removal goes to the progress display.
+class InstallerWindow {
  public:
-  using Window::Window;
+  InstallerWindow() = default;
+  virtual ~InstallerWindow() = default;
+  InstallerWindow(const InstallerWindow&) = delete;
+  InstallerWindow& operator=(const InstallerWindow&) = delete;
 
   // The install driver: writes the notes tree into the Notes folder of the iPod found by the
   // last scan. Failures are handled inside.
@@ -42,4 +45,12 @@ class InstallerWindow : public Window {
 
   void uniWriteLn(const std::string& text, TextOutputStream& stream) const;
   void uniWrite(const std::string& text, TextOutputStream& stream) const;
+
+ protected:
+  // The status line's text ("ErrorStatic") and whether the Install ("PushButton1") and Remove
+  // ("PushButton2") buttons take clicks. Without the main window (tests, benchmarks, the eject
+  // helper's scan) there are no such controls, and nothing is set.
+  virtual void SetStatusText(const std::string& /*text*/) {}
+  virtual void SetInstallEnabled(bool /*enabled*/) {}
+  virtual void SetRemoveEnabled(bool /*enabled*/) {}
 };

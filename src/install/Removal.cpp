@@ -5,7 +5,7 @@
 #include "framework/TextOutputStream.h"
 #include "install/DeleteAnything.h"
 #include "install/InstallerWindow.h"
-#include "install/ProgressWindow.h"
+#include "install/ProgressDisplay.h"
 #include "install/iPodScanClass.h"
 
 namespace {
@@ -34,11 +34,7 @@ void ShowRemoved() {
          "Thank you for trying Atomnote!");
 }
 
-void ShowRemovalProgress() {
-  progressWindow().displayTexts("Removing…", "Removing Atomnote from iPod...");
-  progressWindow().Show();
-  progressWindow().Refresh(true);
-}
+void ShowRemovalProgress() { CurrentProgressDisplay().Open("Removing…", "Removing Atomnote from iPod..."); }
 
 }  // namespace
 
@@ -53,17 +49,17 @@ void InstallerWindow::removeAtomnote() {
     // The iPod may have been disconnected since the last scan: then nothing can have been
     // removed, and saying so is truer than a success message.
     if (!notes.Directory()) {
-      progressWindow().Close();
+      CurrentProgressDisplay().Close();
       ShowNothingRemoved();
       return;
     }
     DeleteIfExists(notes.Child("Atomnote"));
     deleteOldFiles(notes);
     DeleteIfExists(notes.Child("helixaNotes"));
-    progressWindow().Close();
+    CurrentProgressDisplay().Close();
     ShowRemoved();
   } catch (...) {
-    CloseProgressWindowIfInFront();
+    CurrentProgressDisplay().CloseIfInFront();
     MsgBox("Error #705: Generic Atomnote uninstall error.", kCautionIcon, "Error");
   }
 }

@@ -1,4 +1,3 @@
-#include <QProgressBar>
 #include <string>
 
 #include "data/BritishSpelling.h"
@@ -7,7 +6,7 @@
 #include "framework/TextFunctions.h"
 #include "framework/Yield.h"
 #include "install/NoteOutput.h"
-#include "install/ProgressWindow.h"
+#include "install/ProgressDisplay.h"
 #include "notes/OptionalLine.h"
 #include "notes/PropertyLines.h"
 #include "notes/threadClass.h"
@@ -52,9 +51,10 @@ std::string ClassWord(int row) {
 // element; the Double is truncated to the bar's integer value. Only a window that is open is
 // updated: asking for one that is not would open a new one.
 void ShowElementProgress(int row) {
-  if (!progressWindowExists()) return;
+  ProgressDisplay& progress = CurrentProgressDisplay();
+  if (!progress.IsOpen()) return;
   const double value = static_cast<double>(row) / 110 * 75 + 15 + 5 + 5;
-  progressWindow().ControlAs<QProgressBar>("ProgressBar1").setValue(static_cast<int>(value));
+  progress.SetValue(static_cast<int>(value));
 }
 
 // The phrase is asked for twice, once to see whether there is one and once for its text.

@@ -1,15 +1,10 @@
 #include "framework/Application.h"
 #include "framework/MessageSink.h"
 #include "install/Eject.h"
-#include "install/ProgressWindow.h"
+#include "install/ProgressDisplay.h"
 #include "notes/threadClass.h"
 
 namespace {
-
-// Only an open window is closed: asking for progressWindow() when there is none would open one.
-void CloseProgressWindow() {
-  if (progressWindowExists()) progressWindow().Close();
-}
 
 void QuitApplication() {
   if (Application* application = Application::Instance()) application->Quit();
@@ -30,7 +25,7 @@ void threadClass::Event_Run() {
     blastDotUnderscoreFiles(root.Child("h"));
     blastDotUnderscoreFiles(root.Child("p"));
     blastDotUnderscoreFiles(root.Child("g"));
-    CloseProgressWindow();
+    CurrentProgressDisplay().Close();
     if (successInstall()) {
       ejectiPodMethod();
       QuitApplication();

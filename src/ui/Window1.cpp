@@ -51,6 +51,14 @@ Window1::Window1() {
   QObject::connect(&scanTimer, &QTimer::timeout, this, [this] { scanTimerAction(); });
 }
 
+void Window1::SetStatusText(const std::string& text) {
+  ControlAs<QLabel>("ErrorStatic").setText(QString::fromStdString(text));
+}
+
+void Window1::SetInstallEnabled(bool enabled) { ControlAs<QPushButton>("PushButton1").setEnabled(enabled); }
+
+void Window1::SetRemoveEnabled(bool enabled) { ControlAs<QPushButton>("PushButton2").setEnabled(enabled); }
+
 void Window1::Event_Open() {
   scanTimer.stop();
   scanTimerAction();

@@ -3,6 +3,7 @@
 #include <QTimer>
 #include <array>
 
+#include "framework/widgets/Window.h"
 #include "install/InstallerWindow.h"
 
 class QLabel;
@@ -11,7 +12,7 @@ class QPushButton;
 // The installer's main window. It holds the installation methods (from InstallerWindow) and,
 // for now, the controls they touch: the Install and Remove buttons and the status line. Its full
 // layout (dataset list, options, units) is added later.
-class Window1 : public InstallerWindow {
+class Window1 : public Window, public InstallerWindow {
  public:
   Window1();
 
@@ -42,6 +43,10 @@ class Window1 : public InstallerWindow {
   void StartElementNotes(const FolderItem& elementFolder) override;
 
  protected:
+  void SetStatusText(const std::string& text) override;
+  void SetInstallEnabled(bool enabled) override;
+  void SetRemoveEnabled(bool enabled) override;
+
   // One scan at once, then one every 2200 ms.
   void Event_Open() override;
   // Stores the dataset selection and asks the application to quit (which saves the preferences).

@@ -3,13 +3,11 @@
 #include <sys/resource.h>
 #include <unistd.h>
 
-#include <QWidget>
 #include <filesystem>
 #include <string>
 #include <vector>
 
 #include "install/InstallTestSupport.h"
-#include "install/ProgressWindow.h"
 #include "support/ScopedFileSizeLimit.h"
 
 namespace fs = std::filesystem;
@@ -42,7 +40,7 @@ TEST_F(InstallFailureTest, NoNotesFolderInTheScanList) {
           "48 | Problem finding iPod. | Nothing was installed.\n\nMake sure your iPod is connected and you "
           "are selecting your iPod when you try again. Also remember that disk mode must be enabled on "
           "your iPod for it to appear in the selection dialog."});
-  EXPECT_FALSE(progressWindowExists());
+  EXPECT_FALSE(progress_->IsOpen());
   EXPECT_EQ(TreeListing(volume_.root()), before);
 }
 
@@ -51,7 +49,7 @@ TEST_F(InstallFailureTest, EmptyScanList) {
   const std::vector<std::string> before = TreeListing(volume_.root());
   RunInstall();
   EXPECT_EQ(MessageTexts(messages_), std::vector<std::string>{kSetupError});
-  EXPECT_FALSE(progressWindowExists());
+  EXPECT_FALSE(progress_->IsOpen());
   EXPECT_EQ(TreeListing(volume_.root()), before);
 }
 
@@ -66,7 +64,7 @@ TEST_F(InstallFailureTest, NotesFolderCannotBeCreated) {
   RunInstall();
 
   EXPECT_TRUE(messages_.messages().empty());
-  EXPECT_FALSE(progressWindowExists());
+  EXPECT_FALSE(progress_->IsOpen());
   EXPECT_EQ(ReadFileBytes(gone), "not a volume");
 }
 
@@ -116,10 +114,6 @@ const FaultCase kFaultCases[] = {
 class NoteFaultTest : public InstallTest, public ::testing::WithParamInterface<FaultCase> {
  protected:
   void InstallWithFault() {
-    // The progress window is built once beforehand, so that its fonts are loaded before the
-    // limits apply.
-    progressWindow().Refresh(true);
-    CloseProgressWindowIfOpen();
     SetScanList({FolderItem(Notes())});
     if (GetParam().fault == Fault::kFullVolume) {
       ScopedFileSizeLimit limit(1024);
@@ -139,7 +133,7 @@ TEST_P(NoteFaultTest, EndsInTheSetupErrorAndKeepsThePartialTree) {
   InstallWithFault();
 
   EXPECT_EQ(MessageTexts(messages_), std::vector<std::string>{kSetupError});
-  EXPECT_FALSE(progressWindowExists());
+  EXPECT_FALSE(progress_->IsOpen());
   EXPECT_EQ(TreeListing(Notes()), GetParam().partialTree);
   EXPECT_EQ(ReadFileBytes(Notes() / "Shopping"), "milk");
   if (GetParam().fault == Fault::kFullVolume) {
@@ -157,11 +151,7 @@ INSTANTIATE_TEST_SUITE_P(Faults, NoteFaultTest, ::testing::ValuesIn(kFaultCases)
 // When the progress window is not in front after the box (while the #703 box is up, another
 // modal window comes in front of it), it is left open.
 TEST_F(InstallFailureTest, LeavesTheProgressWindowOpenWhenAnotherWindowIsInFront) {
-  QWidget front;
-  messages_.OnMessageBox([&front] {
-    front.setWindowModality(Qt::ApplicationModal);
-    front.show();
-  });
+  messages_.OnMessageBox([this] { progress_->inFront = false; });
   SetScanList({FolderItem(Notes())});
   ApplyInstallChoices({.monopolize = true});
   {
@@ -171,8 +161,7 @@ TEST_F(InstallFailureTest, LeavesTheProgressWindowOpenWhenAnotherWindowIsInFront
   messages_.OnMessageBox(nullptr);
 
   EXPECT_EQ(MessageTexts(messages_), std::vector<std::string>{kSetupError});
-  EXPECT_TRUE(progressWindowExists());
-  front.hide();
+  EXPECT_TRUE(progress_->IsOpen());
 }
 
 }  // namespace

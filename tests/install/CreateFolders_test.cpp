@@ -1,8 +1,6 @@
 #include <gtest/gtest.h>
 
 #include <QEventLoop>
-#include <QLabel>
-#include <QProgressBar>
 #include <QTimer>
 #include <algorithm>
 #include <filesystem>
@@ -14,7 +12,6 @@
 #include "data/ResourceCatalogue.h"
 #include "framework/FolderItem.h"
 #include "install/InstallTestSupport.h"
-#include "install/ProgressWindow.h"
 
 namespace fs = std::filesystem;
 
@@ -77,14 +74,11 @@ INSTANTIATE_TEST_SUITE_P(Choices, NotesTreeTest, ::testing::ValuesIn(kNotesCases
 TEST_F(InstallTest, LeavesTheProgressWindowOpenAtTwenty) {
   ApplyInstallChoices({.monopolize = true, .visualTables = true, .glossary = true});
   InstallOnVolume();
-  ASSERT_TRUE(progressWindowExists());
-  EXPECT_EQ(progressWindow().Title(), "Installing…");
-  EXPECT_EQ(progressWindow().ControlAs<QLabel>("StaticText1").text().toStdString(),
-            "Installing Atomnote on iPod... allow up to 4 minutes.");
-  const auto& bar = progressWindow().ControlAs<QProgressBar>("ProgressBar1");
-  EXPECT_EQ(bar.maximum(), 100);
-  EXPECT_EQ(bar.value(), 20);
-  EXPECT_TRUE(progressWindow().isVisible());
+  ASSERT_TRUE(progress_->IsOpen());
+  EXPECT_EQ(progress_->title, "Installing…");
+  EXPECT_EQ(progress_->text, "Installing Atomnote on iPod... allow up to 4 minutes.");
+  EXPECT_EQ(progress_->maximum, 100);
+  EXPECT_EQ(progress_->value, 20);
 }
 
 // Run from the event loop, as the Install button runs it, the install gives the loop turns in
@@ -288,7 +282,7 @@ TEST_F(InstallTest, LeavesOutAPictureTheBundleLacks) {
   EXPECT_TRUE(messages_.messages().empty());
   EXPECT_EQ(TreeListing(Notes() / "t"), (std::vector<std::string>{"basic.jpg", "en.jpg", "weights.jpg"}));
   EXPECT_TRUE(fs::exists(Notes() / "table.linx"));
-  EXPECT_EQ(progressWindow().ControlAs<QProgressBar>("ProgressBar1").value(), 20);
+  EXPECT_EQ(progress_->value, 20);
 }
 
 // The pictures come from the bundle named "Atomnote 1.6.2 Installer.app" in the folder the

@@ -5,6 +5,7 @@
 #include <QCoreApplication>
 #include <QEvent>
 #include <filesystem>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -14,7 +15,7 @@
 #include "framework/AtomnoteState.h"
 #include "framework/FolderItem.h"
 #include "install/InstallerWindow.h"
-#include "install/ProgressWindow.h"
+#include "install/ProgressDisplay.h"
 #include "install/iPodScanClass.h"
 #include "prefs/PreferenceGlobals.h"
 #include "support/FixtureVolume.h"
@@ -71,9 +72,29 @@ inline void SetScanList(const std::vector<FolderItem>& notesFolders) {
 
 // Closes the progress window if one is open and lets Qt delete it.
 inline void CloseProgressWindowIfOpen() {
-  if (progressWindowExists()) progressWindow().Close();
+  CurrentProgressDisplay().Close();
   QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
 }
+
+// Puts a progress display in place while it lives, then the previous one back.
+template <typename Display>
+class ScopedProgressDisplay {
+ public:
+  ScopedProgressDisplay() : display_(std::make_shared<Display>()), previous_(SetProgressDisplay(display_)) {}
+  ~ScopedProgressDisplay() { SetProgressDisplay(previous_); }
+  ScopedProgressDisplay(const ScopedProgressDisplay&) = delete;
+  ScopedProgressDisplay& operator=(const ScopedProgressDisplay&) = delete;
+
+  Display& operator*() const { return *display_; }
+  Display* operator->() const { return display_.get(); }
+
+ private:
+  std::shared_ptr<Display> display_;
+  std::shared_ptr<ProgressDisplay> previous_;
+};
+
+// What an install or a removal showed of its progress, recorded.
+using ScopedRecordingProgress = ScopedProgressDisplay<RecordingProgressDisplay>;
 
 // The installer's running program inside the given bundle while it lives.
 class ScopedBundle {
@@ -116,9 +137,9 @@ inline void ExpectSameLines(const std::filesystem::path& expected, const std::fi
                                      << " has another number of lines (a final empty entry is a line end)";
 }
 
-// A fixture volume with the data loaded, the fixture bundle in place, a recording message sink
-// and the host answering as Mac OS X 10.4. Each test starts with no progress window and an
-// empty scan list, and leaves them so.
+// A fixture volume with the data loaded, the fixture bundle in place, a recording message sink,
+// a recording progress display and the host answering as Mac OS X 10.4. Each test starts with
+// no progress window and an empty scan list, and leaves them so.
 class InstallTest : public ::testing::Test {
  protected:
   static void SetUpTestSuite() { LoadShippedDataOnce(); }
@@ -158,4 +179,5 @@ class InstallTest : public ::testing::Test {
   FixtureVolume volume_{temp_.path(), "IPOD"};
   ScopedBundle bundle_{FixtureBundle()};
   ScopedRecordingSink messages_;
+  ScopedRecordingProgress progress_;
 };

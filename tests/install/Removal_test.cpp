@@ -1,6 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <QLabel>
 #include <cstdint>
 #include <filesystem>
 #include <ostream>
@@ -12,7 +11,6 @@
 #include "install/DeleteAnything.h"
 #include "install/InstallTestSupport.h"
 #include "install/InstallerWindow.h"
-#include "install/ProgressWindow.h"
 #include "install/ScopedStuckItem.h"
 #include "install/iPodScanClass.h"
 #include "support/FixtureVolume.h"
@@ -78,10 +76,7 @@ const std::vector<std::string> kUsersNotes = {"Recipes/", "Recipes/soup", "index
 class RemovalTest : public testing::Test {
  protected:
   RemovalTest() { SetScanList({}); }
-  ~RemovalTest() override {
-    SetScanList({});
-    if (progressWindowExists()) progressWindow().Close();
-  }
+  ~RemovalTest() override { SetScanList({}); }
 
   // Scans the fixture volume as the installer does.
   void Scan(const FixtureVolume& volume) {
@@ -92,6 +87,7 @@ class RemovalTest : public testing::Test {
 
   TempFolder temp_;
   ScopedRecordingSink sink_;
+  ScopedRecordingProgress progress_;
   InstallerWindow window_;
 };
 
@@ -128,7 +124,7 @@ TEST_P(RemovalBothMethods, LeavesOnlyTheUsersNotesAndTellsOfSuccess) {
 
   EXPECT_EQ(TreeListing(volume.notes()), kUsersNotes);
   EXPECT_EQ(MessageTexts(sink_), std::vector<std::string>{kRemoved});
-  EXPECT_FALSE(progressWindowExists());
+  EXPECT_FALSE(progress_->IsOpen());
 }
 
 INSTANTIATE_TEST_SUITE_P(Systems, RemovalBothMethods,
@@ -145,22 +141,16 @@ TEST_F(RemovalTest, ShowsTheProgressWindowWhileDeleting) {
   PutInstalledNotes(volume.notes());
   Scan(volume);
   std::vector<std::string> seen;
-  SetDeleteObserverForTesting([&seen](const FolderItem&) {
-    if (!progressWindowExists()) {
-      seen.push_back("no progress window");
-      return;
-    }
-    auto& progress = progressWindow();
-    seen.push_back(progress.Title() + " | " + progress.ControlAs<QLabel>("StaticText1").text().toStdString() +
-                   " | " + (progress.isVisible() ? "shown" : "hidden"));
+  SetDeleteObserverForTesting([this, &seen](const FolderItem&) {
+    seen.push_back(progress_->IsOpen() ? progress_->title + " | " + progress_->text : "no progress window");
   });
 
   window_.removeAtomnote();
   SetDeleteObserverForTesting(nullptr);
 
   ASSERT_FALSE(seen.empty());
-  for (const std::string& s : seen) EXPECT_EQ(s, "Removing… | Removing Atomnote from iPod... | shown");
-  EXPECT_FALSE(progressWindowExists());
+  for (const std::string& s : seen) EXPECT_EQ(s, "Removing… | Removing Atomnote from iPod...");
+  EXPECT_FALSE(progress_->IsOpen());
 }
 
 // ---- when there is nothing to remove from ----
@@ -171,14 +161,14 @@ TEST_F(RemovalTest, ANilEntryRemovesNothing) {
   window_.removeAtomnote();
 
   EXPECT_EQ(MessageTexts(sink_), std::vector<std::string>{kNothingRemoved});
-  EXPECT_FALSE(progressWindowExists());
+  EXPECT_FALSE(progress_->IsOpen());
 }
 
 TEST_F(RemovalTest, AnEmptyScanListIsAnUninstallError) {
   window_.removeAtomnote();
 
   EXPECT_EQ(MessageTexts(sink_), std::vector<std::string>{kUninstallError});
-  EXPECT_FALSE(progressWindowExists());
+  EXPECT_FALSE(progress_->IsOpen());
 }
 
 // The iPod was disconnected after the last scan: nothing can have been removed, and the person is
@@ -191,7 +181,7 @@ TEST_F(RemovalTest, ANotesFolderGoneSinceTheScanRemovesNothing) {
   window_.removeAtomnote();
 
   EXPECT_EQ(MessageTexts(sink_), std::vector<std::string>{kNothingRemoved});
-  EXPECT_FALSE(progressWindowExists());
+  EXPECT_FALSE(progress_->IsOpen());
 }
 
 // ---- a note that cannot be deleted ----
@@ -216,7 +206,7 @@ TEST_P(RemovalStuckNote, IsToldAndTheRestStillGoes) {
             (std::vector<std::string>{"Recipes/", "Recipes/soup", "e/", "e/H/", "e/H/arrived", "index.linx",
                                       "my note.txt"}));
   EXPECT_EQ(MessageTexts(sink_), (std::vector<std::string>{kCleanupError, kRemoved}));
-  EXPECT_FALSE(progressWindowExists());
+  EXPECT_FALSE(progress_->IsOpen());
 }
 
 INSTANTIATE_TEST_SUITE_P(Systems, RemovalStuckNote, testing::Values(kTiger, kPanther),

@@ -3,8 +3,6 @@
 
 #include <QCoreApplication>
 #include <QEventLoop>
-#include <QLabel>
-#include <QPushButton>
 #include <QTimer>
 #include <filesystem>
 #include <string>
@@ -30,23 +28,22 @@ std::string ReadyText(const std::string& volumeName) {
   return "Ready to install Atomnote on the attached iPod named \"" + volumeName + "\".";
 }
 
-// A window with the three controls the scan sets, under the main window's names.
+// Keeps what the scan sets on the main window's status line and its Install and Remove buttons,
+// starting as the main window starts.
 class StatusWindow : public InstallerWindow {
  public:
-  StatusWindow() {
-    auto* status = new QLabel(QString::fromStdString(kNoiPodText), this);
-    status->setObjectName("ErrorStatic");
-    status->setTextFormat(Qt::PlainText);
-    for (const char* name : {"PushButton1", "PushButton2"}) {
-      auto* button = new QPushButton(name, this);
-      button->setObjectName(name);
-      button->setEnabled(false);
-    }
-  }
+  std::string StatusLine() const { return status_; }
+  bool InstallEnabled() const { return installEnabled_; }
+  bool RemoveEnabled() const { return removeEnabled_; }
 
-  std::string StatusLine() const { return ControlAs<QLabel>("ErrorStatic").text().toStdString(); }
-  bool InstallEnabled() const { return ControlAs<QPushButton>("PushButton1").isEnabled(); }
-  bool RemoveEnabled() const { return ControlAs<QPushButton>("PushButton2").isEnabled(); }
+  void SetStatusText(const std::string& text) override { status_ = text; }
+  void SetInstallEnabled(bool enabled) override { installEnabled_ = enabled; }
+  void SetRemoveEnabled(bool enabled) override { removeEnabled_ = enabled; }
+
+ private:
+  std::string status_ = kNoiPodText;
+  bool installEnabled_ = false;
+  bool removeEnabled_ = false;
 };
 
 class iPodScanTest : public ::testing::Test {
@@ -188,9 +185,9 @@ TEST_F(iPodScanTest, EveryTickSetsTheStatusLineAndButtonsAgain) {
   const ScopedVolumes mounted({FixtureVolume(temp_.path(), "Pod").root()});
   window_.scanTimerAction();
   // Something else changed them since: the next tick puts them back although the volumes did not change.
-  window_.ControlAs<QLabel>("ErrorStatic").setText("Installing");
-  window_.ControlAs<QPushButton>("PushButton1").setEnabled(false);
-  window_.ControlAs<QPushButton>("PushButton2").setEnabled(false);
+  window_.SetStatusText("Installing");
+  window_.SetInstallEnabled(false);
+  window_.SetRemoveEnabled(false);
   window_.scanTimerAction();
   ExpectWindowShows(ReadyText("Pod"), true);
 }

@@ -1,15 +1,9 @@
 #include <gtest/gtest.h>
 
-#include <QAbstractButton>
-#include <QApplication>
-#include <QMessageBox>
-#include <QTimer>
-#include <memory>
 #include <string>
 
 #include "framework/AtomnoteState.h"
 #include "framework/MessageSink.h"
-#include "framework/widgets/QtMessageSink.h"
 #include "notes/threadClass.h"
 #include "support/TestSupport.h"
 
@@ -79,28 +73,6 @@ TEST_F(CompletionDialogTest, TrueOnlyForTheActionButton) {
     App().globalMacOSVersion = c.version;
     sink_.SetDialogAnswer(c.answer);
     EXPECT_EQ(worker_.successInstall(), c.result) << c.version << " " << static_cast<int>(c.answer);
-  }
-}
-
-// On screen: a real modal dialog, answered here by pressing its buttons.
-TEST_F(CompletionDialogTest, TheRealDialogAnswersWithTheButtonPressed) {
-  InstallMessageSink(std::make_shared<QtMessageSink>());
-  App().globalMacOSVersion = 10.4;
-  for (const auto& [caption, result] :
-       {std::pair<QString, bool>{"Eject iPod and Quit", true}, {"Continue Using Installer", false}}) {
-    QString shownExplanation;
-    QTimer::singleShot(0, [caption, &shownExplanation] {
-      auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-      ASSERT_NE(box, nullptr);
-      shownExplanation = box->informativeText();
-      for (QAbstractButton* button : box->buttons()) {
-        if (button->text() == caption) return button->click();
-      }
-      box->buttons().first()->click();
-      ADD_FAILURE() << "no button " << caption.toStdString();
-    });
-    EXPECT_EQ(worker_.successInstall(), result) << caption.toStdString();
-    EXPECT_EQ(shownExplanation.toStdString(), kEjectExplanation);
   }
 }
 

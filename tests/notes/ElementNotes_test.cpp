@@ -1,7 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <QObject>
-#include <QProgressBar>
 #include <algorithm>
 #include <filesystem>
 #include <iterator>
@@ -15,7 +13,6 @@
 #include "framework/Random.h"
 #include "install/InstallSteps.h"
 #include "install/InstallTestSupport.h"
-#include "install/ProgressWindow.h"
 #include "notes/threadClass.h"
 #include "prefs/PreferenceGlobals.h"
 #include "support/TestSupport.h"
@@ -101,6 +98,7 @@ class ElementNotesTest : public ::testing::Test {
   TempFolder temp_;
   fs::path e_ = temp_ / "root" / "e";
   ScopedRecordingSink messages_;
+  ScopedRecordingProgress progress_;
 
  private:
   // The tables a test may change, as loaded.
@@ -406,10 +404,13 @@ TEST_F(ElementNotesTest, MoreThanTwentyNaturalIsotopesLeaveAnEmptyIsotopeNoteAnd
 TEST_F(ElementNotesTest, ProgressBarGoesFrom25To100) {
   SetInstallProgressMaximum(100);
   SetInstallProgress(20);
-  QProgressBar& bar = progressWindow().ControlAs<QProgressBar>("ProgressBar1");
+  // Each value as the bar shows it: a value set again leaves the bar as it was.
   std::vector<std::pair<int, int>> valuesAndNotes;
-  QObject::connect(&bar, &QProgressBar::valueChanged,
-                   [&](int value) { valuesAndNotes.emplace_back(value, ElementNotesIn(e_)); });
+  progress_->onValue = [&](int value) {
+    if (valuesAndNotes.empty() || valuesAndNotes.back().first != value) {
+      valuesAndNotes.emplace_back(value, ElementNotesIn(e_));
+    }
+  };
 
   CreateElements(e_);
 
@@ -424,13 +425,13 @@ TEST_F(ElementNotesTest, ProgressBarGoesFrom25To100) {
   for (std::size_t i = 0; i < valuesAndNotes.size(); ++i) {
     EXPECT_EQ(valuesAndNotes[i], std::make_pair(25 + static_cast<int>(i), notesWhenShown[i]));
   }
-  EXPECT_TRUE(progressWindowExists()) << "the worker's run closes it, not the element notes";
+  EXPECT_TRUE(progress_->IsOpen()) << "the worker's run closes it, not the element notes";
 
   CloseProgressWindowIfOpen();
   fs::remove_all(e_);
   fs::create_directories(e_);
   CreateElements(e_);
-  EXPECT_FALSE(progressWindowExists());
+  EXPECT_FALSE(progress_->IsOpen());
 }
 
 // After the last element the "._" files of the folder are removed; a folder that had none stops
@@ -514,7 +515,7 @@ TEST_F(ElementNotesTest, AFailureWhileAnElementIsWrittenEndsTheLoop) {
       }
     }
     EXPECT_TRUE(fs::exists(folder / "._H"));
-    EXPECT_EQ(progressWindow().ControlAs<QProgressBar>("ProgressBar1").value(), 41);
+    EXPECT_EQ(progress_->value, 41);
   }
 }
 

@@ -15,7 +15,6 @@
 #include "framework/MessageSink.h"
 #include "install/InstallSteps.h"
 #include "install/InstallTestSupport.h"
-#include "install/ProgressWindow.h"
 #include "notes/threadClass.h"
 #include "prefs/PreferenceGlobals.h"
 #include "support/TestSupport.h"
@@ -56,7 +55,7 @@ class WorkerRunTest : public ::testing::Test {
   void SetUp() override {
     CloseProgressWindowIfOpen();
     ResetPreferenceGlobals();
-    messages_.OnDialog([this] { progressOpenAtDialog_ = progressWindowExists(); });
+    messages_.OnDialog([this] { progressOpenAtDialog_ = progress_->IsOpen(); });
     for (const char* folder : {"e", "h", "p", "g", "t"}) fs::create_directories(root_ / folder);
     fs::create_directories(bundle_ / "Contents" / "MacOS");
     fs::create_directories(helper_.parent_path());
@@ -102,6 +101,7 @@ class WorkerRunTest : public ::testing::Test {
   // Every box and dialog in the order shown, and whether the progress window was open when the
   // dialog came.
   ScopedRecordingSink messages_;
+  ScopedRecordingProgress progress_;
   bool progressOpenAtDialog_ = false;
   Application application_;
 };
@@ -152,7 +152,7 @@ TEST_F(WorkerRunTest, ContinueUsingInstallerEndsTheRunWithTheInstallerOpen) {
 
   EXPECT_EQ(messages_.shown(), std::vector<std::string>{kCompletionDialog});
   EXPECT_FALSE(progressOpenAtDialog_) << "the progress window is closed before the dialog";
-  EXPECT_FALSE(progressWindowExists());
+  EXPECT_FALSE(progress_->IsOpen());
   EXPECT_FALSE(application_.QuitRequested());
   std::this_thread::sleep_for(std::chrono::milliseconds(200));
   EXPECT_FALSE(fs::exists(ejects_)) << "the iPod was ejected";
@@ -219,7 +219,7 @@ TEST_F(WorkerRunTest, AnyOtherFailureEndsTheRunWithTheEjectMessageAndNoQuit) {
   SetInstallProgressMaximum(100);
   RunWorker(FolderItem());
   EXPECT_EQ(messages_.shown(), (std::vector<std::string>{kError712, kCannotEject}));
-  EXPECT_TRUE(progressWindowExists()) << "the steps after the failure are skipped";
+  EXPECT_TRUE(progress_->IsOpen()) << "the steps after the failure are skipped";
   EXPECT_FALSE(application_.QuitRequested());
 }
 

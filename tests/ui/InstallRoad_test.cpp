@@ -22,8 +22,9 @@
 #include "framework/AtomnoteState.h"
 #include "framework/MessageSink.h"
 #include "install/InstallTestSupport.h"
-#include "install/ProgressWindow.h"
 #include "install/iPodScanClass.h"
+#include "install/widgets/ProgressWindow.h"
+#include "install/widgets/ProgressWindowDisplay.h"
 #include "prefs/PreferenceGlobals.h"
 #include "prefs/PreferencesFile.h"
 #include "support/FixtureVolume.h"
@@ -128,6 +129,7 @@ class InstallRoadTest : public ::testing::Test {
   ScopedBundle bundle_{FixtureBundle()};
   // Every box and dialog in the order shown; the dialog is answered "Continue Using Installer".
   ScopedRecordingSink messages_;
+  ScopedProgressDisplay<ProgressWindowDisplay> progress_;
   Application application_;
 };
 
@@ -146,7 +148,7 @@ TEST_F(InstallRoadTest, TheInstallButtonWritesACompleteTreeWhoseLinksAllResolve)
   EXPECT_EQ(prefPhysical, "1 1 1 1 1 1 1 1 ");
   EXPECT_EQ(prefIsotope, "1 ");
   ASSERT_TRUE(progressWindowExists());
-  EXPECT_EQ(progressWindow().ControlAs<QProgressBar>("ProgressBar1").value(), 20);
+  EXPECT_EQ(progressWindow().ProgressBar1().value(), 20);
   EXPECT_TRUE(fs::is_directory(root / "e"));
   EXPECT_TRUE(fs::is_empty(root / "e")) << "the element notes come after the action has returned";
   EXPECT_TRUE(messages_.shown().empty());

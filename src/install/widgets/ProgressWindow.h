@@ -18,6 +18,12 @@ class progressWindow : public Window {
 
   // Sets the window's title, then the label's text.
   void displayTexts(const std::string& title, const std::string& text);
+  // The bar's maximum (0: none yet, the bar shows activity only) and its value.
+  void SetProgressMaximum(int maximum);
+  void SetProgressValue(int value);
+
+  QLabel& StaticText1() const;
+  QProgressBar& ProgressBar1() const;
   // Hides the window and ends this instance.
   void Close();
 

@@ -1,4 +1,4 @@
-#include "install/ProgressWindow.h"
+#include "install/widgets/ProgressWindow.h"
 
 #include <gtest/gtest.h>
 

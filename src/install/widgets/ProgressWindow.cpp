@@ -1,4 +1,4 @@
-#include "install/ProgressWindow.h"
+#include "install/widgets/ProgressWindow.h"
 
 #include <QCloseEvent>
 #include <QGuiApplication>
@@ -73,8 +73,16 @@ progressWindow::progressWindow() {
 
 void progressWindow::displayTexts(const std::string& title, const std::string& text) {
   SetTitle(title);
-  ControlAs<QLabel>("StaticText1").setText(QString::fromStdString(text));
+  StaticText1().setText(QString::fromStdString(text));
 }
+
+void progressWindow::SetProgressMaximum(int maximum) { ProgressBar1().setMaximum(maximum); }
+
+void progressWindow::SetProgressValue(int value) { ProgressBar1().setValue(value); }
+
+QLabel& progressWindow::StaticText1() const { return ControlAs<QLabel>("StaticText1"); }
+
+QProgressBar& progressWindow::ProgressBar1() const { return ControlAs<QProgressBar>("ProgressBar1"); }
 
 void progressWindow::Close() {
   hide();
