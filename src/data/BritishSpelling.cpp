@@ -2,6 +2,7 @@
 
 #include <string_view>
 
+#include "data/DataMessages.h"
 #include "framework/Exceptions.h"
 #include "framework/MessageSink.h"
 #include "framework/RegEx.h"
@@ -108,7 +109,7 @@ std::string britishTranslate(const std::string& text) {
   try {
     return TranslateAllRows(text);
   } catch (const RegExException&) {
-    MsgBox("Error #722: British translation failure.", kCautionIcon, "Error");
+    MsgBox(BritishTranslationErrorMessage(), kCautionIcon, "Error");
     return "";
   }
 }

@@ -9,6 +9,8 @@
 // loadDatasets and only read afterwards.
 inline constexpr int kElementRowUpperBound = 117;
 inline constexpr int kElementRowCount = 118;
+// The last element row that gets notes: atomic number 111. The rows after it get none.
+inline constexpr int kLastElementRow = 110;
 inline constexpr int kGlossaryTermCount = 65;
 
 extern StringArray2D eGeneral;     // name, symbol, atomic weight, two unread columns

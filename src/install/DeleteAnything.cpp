@@ -10,6 +10,7 @@
 #include "framework/Gestalt.h"
 #include "framework/MessageSink.h"
 #include "framework/Yield.h"
+#include "install/InstallMessages.h"
 
 namespace fs = std::filesystem;
 
@@ -121,7 +122,7 @@ bool DeleteReporting(const FolderItem& item) {
     }
     return DeleteFolderItemByItem(item);
   } catch (...) {
-    MsgBox("Atomnote Install cleanup error #928.");
+    MsgBox(CleanupErrorMessage());
     return false;
   }
 }

@@ -5,6 +5,7 @@
 #include "framework/Exceptions.h"
 #include "framework/Launch.h"
 #include "framework/MessageSink.h"
+#include "install/InstallMessages.h"
 
 FolderItem EjectHelper() {
   return Application::RunningExecutable().Parent().Parent().Child("Resources").Child("EjectIpod.app");
@@ -14,7 +15,7 @@ void ejectiPodMethod() {
   if (App().globalMacOSVersion < 10.4) return;
   const FolderItem helper = EjectHelper();
   if (!helper.Exists()) {
-    MsgBox("Could not eject the iPod. Use iTunes or the Finder to eject the iPod before disconnecting it.");
+    MsgBox(EjectFailedMessage());
     return;
   }
   // A helper that is there but cannot be started is an error for the caller to report; the

@@ -1,17 +1,11 @@
 #include "framework/MessageSink.h"
-#include "framework/TextOutputStream.h"
 #include "install/DeleteAnything.h"
+#include "install/InstallMessages.h"
 #include "install/InstallSteps.h"
 #include "install/InstallerWindow.h"
 #include "install/ProgressDisplay.h"
 
-void ShowNothingInstalled() {
-  const std::string lineEnd(EndOfLine);
-  MsgBox("Nothing was installed." + lineEnd + lineEnd +
-             "Make sure your iPod is connected and you are selecting your iPod when you try again. Also "
-             "remember that disk mode must be enabled on your iPod for it to appear in the selection dialog.",
-         kCautionIcon, "Problem finding iPod.");
-}
+void ShowNothingInstalled() { MsgBox(NothingInstalledMessage(), kCautionIcon, kProblemFindingiPodTitle); }
 
 void OpenInstallProgress() {
   CurrentProgressDisplay().Open("Installing…", "Installing Atomnote on iPod... allow up to 4 minutes.");
@@ -38,6 +32,6 @@ void SetInstallProgress(int value) { CurrentProgressDisplay().SetValue(value); }
 void CloseInstallProgress() { CurrentProgressDisplay().Close(); }
 
 void ReportSetupError() {
-  MsgBox("Error #703: Generic setup error.", kCautionIcon, "Error");
+  MsgBox(SetupErrorMessage(), kCautionIcon, "Error");
   CurrentProgressDisplay().CloseIfInFront();
 }

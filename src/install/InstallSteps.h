@@ -2,13 +2,11 @@
 
 #include <string>
 
+#include "data/ElementTables.h"
 #include "framework/Arrays.h"
 #include "framework/FolderItem.h"
 
 class InstallerWindow;
-
-// The last element row the menu notes read: atomic number 111, although the tables hold more.
-inline constexpr int kLastElementRow = 110;
 
 // The working state of one run of createFolders: the window that runs it (for its note-text
 // methods), the notes root, and the name and symbol lists shared by the menu notes. Nothing of
@@ -18,7 +16,7 @@ struct InstallRun {
 
   const InstallerWindow& window;
   FolderItem root;
-  // Entries 0 to 110, one per element with atomic numbers 1 to 111.
+  // Entries 0 to kLastElementRow, one per element that gets a note.
   StringArray names{kLastElementRow};
   StringArray symbols{kLastElementRow};
 };

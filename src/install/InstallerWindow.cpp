@@ -2,6 +2,7 @@
 
 #include "framework/MessageSink.h"
 #include "framework/SelectFolderDialog.h"
+#include "install/InstallMessages.h"
 #include "install/iPodScanClass.h"
 
 namespace {
@@ -49,7 +50,7 @@ FolderItem InstallerWindow::getiPodLocation() {
     if (chosen.IsNil()) return FolderItem();
     return iPodTopFolder(chosen);
   } catch (...) {
-    MsgBox("Error #701: Problem accessing iPod.", kCautionIcon, "Error");
+    MsgBox(iPodAccessErrorMessage(), kCautionIcon, "Error");
     return FolderItem();
   }
 }

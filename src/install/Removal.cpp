@@ -2,8 +2,8 @@
 #include <string>
 
 #include "framework/MessageSink.h"
-#include "framework/TextOutputStream.h"
 #include "install/DeleteAnything.h"
+#include "install/InstallMessages.h"
 #include "install/InstallerWindow.h"
 #include "install/ProgressDisplay.h"
 #include "install/iPodScanClass.h"
@@ -21,18 +21,9 @@ void DeleteIfExists(const FolderItem& item) {
   if (item.Exists()) deleteAnything(item);
 }
 
-void ShowNothingRemoved() {
-  const std::string lineEnd(EndOfLine);
-  MsgBox("Nothing was removed." + lineEnd + lineEnd +
-             "Make sure your iPod is connected and it really has Atomnote installed!",
-         kCautionIcon, "Problem finding iPod.");
-}
+void ShowNothingRemoved() { MsgBox(NothingRemovedMessage(), kCautionIcon, kProblemFindingiPodTitle); }
 
-void ShowRemoved() {
-  const std::string lineEnd(EndOfLine);
-  MsgBox("Atomnote has been successfully removed from your iPod." + lineEnd + lineEnd +
-         "Thank you for trying Atomnote!");
-}
+void ShowRemoved() { MsgBox(RemovedMessage()); }
 
 void ShowRemovalProgress() { CurrentProgressDisplay().Open("Removing…", "Removing Atomnote from iPod..."); }
 
@@ -60,7 +51,7 @@ void InstallerWindow::removeAtomnote() {
     ShowRemoved();
   } catch (...) {
     CurrentProgressDisplay().CloseIfInFront();
-    MsgBox("Error #705: Generic Atomnote uninstall error.", kCautionIcon, "Error");
+    MsgBox(UninstallErrorMessage(), kCautionIcon, "Error");
   }
 }
 

@@ -7,18 +7,17 @@
 #include "framework/Yield.h"
 #include "install/NoteOutput.h"
 #include "install/ProgressDisplay.h"
+#include "notes/NoteMessages.h"
 #include "notes/OptionalLine.h"
 #include "notes/PropertyLines.h"
 #include "notes/threadClass.h"
 #include "prefs/PreferenceGlobals.h"
 
-// One note per element, atomic numbers 1 to 111 (rows 0 to 110; the tables hold rows up to 117,
-// which get no note). Every line of a note is built from the element's own row and the
+// One note per element, rows 0 to kLastElementRow (atomic numbers 1 to 111; the tables hold rows
+// up to 117, which get no note). Every line of a note is built from the element's own row and the
 // preference globals; nothing carries over from one element to the next but the row counter.
 
 namespace {
-
-constexpr int kLastElementRow = 110;
 
 std::string Symbol(int row) { return eGeneral(row, 1); }
 
@@ -53,7 +52,7 @@ std::string ClassWord(int row) {
 void ShowElementProgress(int row) {
   ProgressDisplay& progress = CurrentProgressDisplay();
   if (!progress.IsOpen()) return;
-  const double value = static_cast<double>(row) / 110 * 75 + 15 + 5 + 5;
+  const double value = static_cast<double>(row) / kLastElementRow * 75 + 15 + 5 + 5;
   progress.SetValue(static_cast<int>(value));
 }
 
@@ -133,6 +132,6 @@ void threadClass::createElements(const FolderItem& folder) {
     // The notes written so far stay, and the note being written keeps what it got. The "._"
     // files of the folder stay too, as its clean-up is skipped. A failure while the message is
     // shown goes on to the caller.
-    MsgBox("Error #712: Generic error in createElements", kCautionIcon, "Error");
+    MsgBox(CreateElementsErrorMessage(), kCautionIcon, "Error");
   }
 }

@@ -9,6 +9,7 @@
 #include "framework/TextFunctions.h"
 #include "framework/TextOutputStream.h"
 #include "framework/Yield.h"
+#include "notes/NoteMessages.h"
 #include "notes/threadClass.h"
 
 // The isotope note: title, the natural abundances, the numbers of isotopes and the naturally
@@ -109,7 +110,7 @@ std::string threadClass::createIsotopes(int atomicNumber) const {
   try {
     return IsotopeNoteText(atomicNumber - 1);
   } catch (const OutOfBoundsException&) {
-    MsgBox("Error: array out of bounds in createIsotopes", kCautionIcon, "Error");
+    MsgBox(IsotopeBoundsErrorMessage(), kCautionIcon, "Error");
   } catch (...) {
     // Every other failure ends the note silently; the caller writes the empty text.
   }

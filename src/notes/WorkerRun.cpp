@@ -2,6 +2,7 @@
 #include "framework/MessageSink.h"
 #include "install/Eject.h"
 #include "install/ProgressDisplay.h"
+#include "notes/NoteMessages.h"
 #include "notes/threadClass.h"
 
 namespace {
@@ -31,6 +32,6 @@ void threadClass::Event_Run() {
       QuitApplication();
     }
   } catch (...) {
-    MsgBox("Could not eject the iPod. Use iTunes to eject the iPod before disconnecting it.");
+    MsgBox(WorkerEjectFailedMessage());
   }
 }

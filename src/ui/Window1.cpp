@@ -78,27 +78,12 @@ void Window1::PushButton1_Action() {
   if (Application* application = Application::Instance()) application->Quit();
 }
 
-namespace {
-
-// The selection string each dataset row adds its token to.
-std::string& SelectionStringOfRow(int row) {
-  if (row <= 7) return prefPhysical;
-  if (row <= 16) return prefCrystal;
-  if (row <= 29) return prefBonding;
-  if (row <= 33) return prefAbundances;
-  if (row <= 35) return prefMisc;
-  return prefIsotope;
-}
-
-}  // namespace
-
 void Window1::storeDatasetPreferences() {
-  for (std::string* selection :
-       {&prefPhysical, &prefCrystal, &prefBonding, &prefAbundances, &prefMisc, &prefIsotope}) {
-    selection->clear();
-  }
-  for (int row = 0; row < kDatasetRows; ++row) {
-    SelectionStringOfRow(row) += datasetChecks[static_cast<std::size_t>(row)] ? "1 " : "0 ";
+  for (const DatasetGroup& group : kDatasetGroups) {
+    group.selection->clear();
+    for (int row = group.firstRow; row <= group.LastRow(); ++row) {
+      *group.selection += datasetChecks[static_cast<std::size_t>(row)] ? "1 " : "0 ";
+    }
   }
 }
 

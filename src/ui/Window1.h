@@ -5,6 +5,7 @@
 
 #include "framework/widgets/Window.h"
 #include "install/InstallerWindow.h"
+#include "prefs/DatasetGroups.h"
 
 class QLabel;
 class QPushButton;
@@ -28,14 +29,12 @@ class Window1 : public Window, public InstallerWindow {
   // Cleared before each install and tested after createFolders returns.
   bool quitASAP = false;
 
-  // The six selection strings from the dataset checkmarks: "1 " or "0 " per row, rows 0-7
-  // prefPhysical, 8-16 prefCrystal, 17-29 prefBonding, 30-33 prefAbundances, 34-35 prefMisc,
-  // 36 prefIsotope; every string ends with a blank.
+  // The six selection strings from the dataset checkmarks: "1 " or "0 " per row of the group
+  // that stores it (kDatasetGroups); every string ends with a blank.
   void storeDatasetPreferences();
 
-  // The checkmarks of the 37 dataset rows, all set at design. They stand in for the dataset
-  // list's checkboxes until the list itself is on the window, which then takes their place.
-  static constexpr int kDatasetRows = 37;
+  // The checkmarks of the dataset rows, all set at design. They stand in for the dataset list's
+  // checkboxes until the list itself is on the window, which then takes their place.
   std::array<bool, kDatasetRows> datasetChecks{};
 
   // Starts the worker that writes the element notes into the e folder; it keeps itself alive

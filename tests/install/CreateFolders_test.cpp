@@ -143,7 +143,7 @@ std::vector<int> MemberNumbers(const fs::path& note) {
     const std::size_t start = line.find("/e/");
     if (start == std::string::npos) continue;
     const std::string symbol = line.substr(start + 3, line.find('"', start) - start - 3);
-    for (int row = 0; row <= 110; ++row) {
+    for (int row = 0; row <= kLastElementRow; ++row) {
       if (eGeneral(row, 1) == symbol) numbers.push_back(row + 1);
     }
   }

@@ -22,7 +22,7 @@ namespace fs = std::filesystem;
 namespace {
 
 constexpr int kIron = 25;  // row of Fe, atomic number 26
-constexpr int kElementNotes = 111;
+constexpr int kElementNotes = kLastElementRow + 1;
 
 const char kError712[] = "Error #712: Generic error in createElements";
 

@@ -174,7 +174,7 @@ TEST_F(InstallRoadTest, TheInstallButtonWritesACompleteTreeWhoseLinksAllResolve)
   }
 
   std::vector<std::string> elementNotes;
-  for (int row = 0; row <= 110; ++row) {
+  for (int row = 0; row <= kLastElementRow; ++row) {
     for (const std::string suffix : {"", "-i", "-n"}) elementNotes.push_back(eGeneral(row, 1) + suffix);
   }
   std::sort(elementNotes.begin(), elementNotes.end());

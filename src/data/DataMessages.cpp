@@ -1,0 +1,3 @@
+#include "data/DataMessages.h"
+
+std::string BritishTranslationErrorMessage() { return "Error #722: British translation failure."; }

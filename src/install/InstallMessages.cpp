@@ -1,0 +1,37 @@
+#include "install/InstallMessages.h"
+
+#include "framework/TextOutputStream.h"
+
+namespace {
+
+const std::string kParagraphBreak = std::string(EndOfLine) + std::string(EndOfLine);
+
+}  // namespace
+
+std::string NothingInstalledMessage() {
+  return "Nothing was installed." + kParagraphBreak +
+         "Make sure your iPod is connected and you are selecting your iPod when you try again. Also "
+         "remember that disk mode must be enabled on your iPod for it to appear in the selection dialog.";
+}
+
+std::string NothingRemovedMessage() {
+  return "Nothing was removed." + kParagraphBreak +
+         "Make sure your iPod is connected and it really has Atomnote installed!";
+}
+
+std::string RemovedMessage() {
+  return "Atomnote has been successfully removed from your iPod." + kParagraphBreak +
+         "Thank you for trying Atomnote!";
+}
+
+std::string iPodAccessErrorMessage() { return "Error #701: Problem accessing iPod."; }
+
+std::string SetupErrorMessage() { return "Error #703: Generic setup error."; }
+
+std::string UninstallErrorMessage() { return "Error #705: Generic Atomnote uninstall error."; }
+
+std::string CleanupErrorMessage() { return "Atomnote Install cleanup error #928."; }
+
+std::string EjectFailedMessage() {
+  return "Could not eject the iPod. Use iTunes or the Finder to eject the iPod before disconnecting it.";
+}

@@ -1,0 +1,14 @@
+#pragma once
+
+#include <string>
+
+// Texts of the messages the install, the removal and the eject show.
+inline constexpr char kProblemFindingiPodTitle[] = "Problem finding iPod.";
+std::string NothingInstalledMessage();  // titled "Problem finding iPod."
+std::string NothingRemovedMessage();    // titled "Problem finding iPod."
+std::string RemovedMessage();
+std::string iPodAccessErrorMessage();  // #701
+std::string SetupErrorMessage();       // #703
+std::string UninstallErrorMessage();   // #705
+std::string CleanupErrorMessage();     // #928
+std::string EjectFailedMessage();

@@ -1,0 +1,3 @@
+#include "ui/WindowMessages.h"
+
+std::string ListboxDrawingErrorMessage() { return "Error #715: Listbox drawing error."; }

@@ -1,0 +1,6 @@
+#pragma once
+
+#include <string>
+
+// Texts of the messages the main window's own controls show.
+std::string ListboxDrawingErrorMessage();  // #715
