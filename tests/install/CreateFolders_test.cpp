@@ -27,6 +27,10 @@ struct NotesCase {
   InstallChoices choices;
 };
 
+// The two places the notes go: filling the Notes folder, or in the product folder inside it.
+std::string ModeName(bool monopolize) { return monopolize ? "Monopolize" : "ProductFolder"; }
+std::string ModeCaseName(const ::testing::TestParamInfo<bool>& info) { return ModeName(info.param); }
+
 std::string CaseName(const ::testing::TestParamInfo<NotesCase>& info) {
   std::string name = info.param.name;
   std::replace(name.begin(), name.end(), '-', '_');
@@ -134,7 +138,10 @@ TEST_P(MemberLinkTest, LinksHydrogenFromEveryMenu) {
 
 INSTANTIATE_TEST_SUITE_P(Modes, MemberLinkTest,
                          ::testing::Values(LinkCase{true, "<A HREF=\"/e/H\">hydrogen</A>"},
-                                           LinkCase{false, "<A HREF=\"/Atomnote/e/H\">hydrogen</A>"}));
+                                           LinkCase{false, "<A HREF=\"/Atomnote/e/H\">hydrogen</A>"}),
+                         [](const ::testing::TestParamInfo<LinkCase>& info) {
+                           return ModeName(info.param.monopolize);
+                         });
 
 // The atomic numbers a note's member lines link to, read back from its "/e/<symbol>" targets.
 std::vector<int> MemberNumbers(const fs::path& note) {
@@ -211,10 +218,7 @@ TEST_P(CreatorCodeTest, SetsCreatorCodesOnNotesOnly) {
   EXPECT_EQ(notes, 6 + 2 + 1 + 65 + 12 + 8);
 }
 
-INSTANTIATE_TEST_SUITE_P(Modes, CreatorCodeTest, ::testing::Bool(),
-                         [](const ::testing::TestParamInfo<bool>& info) {
-                           return info.param ? std::string("Monopolize") : std::string("ProductFolder");
-                         });
+INSTANTIATE_TEST_SUITE_P(Modes, CreatorCodeTest, ::testing::Bool(), ModeCaseName);
 
 // The about texts are written without a line end; only the history takes British spelling.
 // Glossary notes are the xml line and the definition, its CR breaks inside the one line; a
@@ -340,6 +344,6 @@ TEST_P(CleanUpTest, RemovesAnEarlierInstallAndKeepsTheUsersNotes) {
   EXPECT_EQ(ReadFileBytes(notes / "Recipes" / "bread.linx"), "flour");
 }
 
-INSTANTIATE_TEST_SUITE_P(Modes, CleanUpTest, ::testing::Bool());
+INSTANTIATE_TEST_SUITE_P(Modes, CleanUpTest, ::testing::Bool(), ModeCaseName);
 
 }  // namespace

@@ -5,6 +5,7 @@
 #include "data/ElementTables.h"
 #include "framework/Exceptions.h"
 #include "notes/threadClass.h"
+#include "support/TestSupport.h"
 
 namespace {
 
@@ -56,7 +57,10 @@ INSTANTIATE_TEST_SUITE_P(
         std::pair<std::string, std::string>{"nul", ""}, std::pair<std::string, std::string>{"", ""},
         std::pair<std::string, std::string>{"silver", ""},
         std::pair<std::string, std::string>{"silverwhite3", ""},
-        std::pair<std::string, std::string>{"phosphorus", ""}));
+        std::pair<std::string, std::string>{"phosphorus", ""}),
+    [](const ::testing::TestParamInfo<std::pair<std::string, std::string>>& info) {
+      return TestNameOf(info.param.first);
+    });
 
 TEST(AppearanceRowTest, AnAtomicNumberOutsideTheTableRaises) {
   const threadClass worker;

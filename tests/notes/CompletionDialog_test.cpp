@@ -4,6 +4,7 @@
 
 #include "framework/AtomnoteState.h"
 #include "framework/MessageSink.h"
+#include "framework/TextFunctions.h"
 #include "notes/threadClass.h"
 #include "support/TestSupport.h"
 
@@ -56,7 +57,10 @@ INSTANTIATE_TEST_SUITE_P(Versions, CompletionDialogVersionTest,
                          ::testing::Values(VersionCase{10.4, "Eject iPod and Quit", &kEjectExplanation},
                                            VersionCase{10.5, "Eject iPod and Quit", &kEjectExplanation},
                                            VersionCase{10.3, "Quit", &kQuitExplanation},
-                                           VersionCase{10.39, "Quit", &kQuitExplanation}));
+                                           VersionCase{10.39, "Quit", &kQuitExplanation}),
+                         [](const ::testing::TestParamInfo<VersionCase>& info) {
+                           return "MacOS" + TestNameOf(Str(info.param.version));
+                         });
 
 // Only the action button answers true, "Quit" before 10.4 included.
 TEST_F(CompletionDialogTest, TrueOnlyForTheActionButton) {

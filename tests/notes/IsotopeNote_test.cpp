@@ -192,6 +192,7 @@ INSTANTIATE_TEST_SUITE_P(
                   "None of the radioactive isotopes of iron are naturally occurring.\r"},
         CountCase{"38", "1", "37", "2",
                   "Iron has:\r38 total isotopes, \r1 stable isotope, and \r37 unstable isotopes.  \r\r"
-                  "2 of the radioactive isotopes of iron are naturally occurring.\r"}));
+                  "2 of the radioactive isotopes of iron are naturally occurring.\r"}),
+    [](const ::testing::TestParamInfo<CountCase>& info) { return "Total" + info.param.total; });
 
 }  // namespace

@@ -6,6 +6,7 @@
 #include "framework/Random.h"
 #include "framework/TextFunctions.h"
 #include "notes/CompanionNoteFixture.h"
+#include "support/TestSupport.h"
 
 namespace {
 
@@ -73,7 +74,10 @@ INSTANTIATE_TEST_SUITE_P(Draws, DiscoveryWordingTest,
                          ::testing::Values(DrawCase{0.0, false}, DrawCase{0.2, false},
                                            DrawCase{0.2499, false}, DrawCase{0.25, true}, DrawCase{0.5, true},
                                            DrawCase{0.7499, true}, DrawCase{0.75, false},
-                                           DrawCase{0.9, false}, DrawCase{0.9999, false}));
+                                           DrawCase{0.9, false}, DrawCase{0.9999, false}),
+                         [](const ::testing::TestParamInfo<DrawCase>& info) {
+                           return "Draw" + TestNameOf(Str(info.param.u));
+                         });
 
 // With the program's own generator each wording comes up about half the time, anew on every call.
 TEST_F(MiscNoteTest, TheProcessGeneratorGivesBothWordingsAboutEquallyOften) {
@@ -130,7 +134,8 @@ INSTANTIATE_TEST_SUITE_P(
                       SourceCase{"art", "Source: artificially produced"}, SourceCase{"none", "Source: none"},
                       SourceCase{"copper", "Source: copper"}, SourceCase{"", "Source: "},
                       SourceCase{"a, b", "Sources: a, b"}, SourceCase{"art, none", "Sources: art, none"},
-                      SourceCase{"pitchblende,carnotite,", "Sources: pitchblende,carnotite,"}));
+                      SourceCase{"pitchblende,carnotite,", "Sources: pitchblende,carnotite,"}),
+    [](const ::testing::TestParamInfo<SourceCase>& info) { return TestNameOf(info.param.ores); });
 
 // A row outside the tables is the caller's failure to report.
 TEST_F(MiscNoteTest, AnAtomicNumberOutsideTheTablesRaises) {

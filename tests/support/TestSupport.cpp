@@ -1,5 +1,6 @@
 #include "support/TestSupport.h"
 
+#include <cctype>
 #include <cstdlib>
 #include <fstream>
 #include <sstream>
@@ -118,4 +119,22 @@ std::string ReadFileBytes(const std::filesystem::path& path) {
 void WriteFileBytes(const std::filesystem::path& path, const std::string& bytes) {
   std::ofstream out(path, std::ios::binary | std::ios::trunc);
   out << bytes;
+}
+
+std::string TestNameOf(const std::string& text) {
+  std::string name;
+  bool wordStart = true;
+  for (const char c : text) {
+    const auto byte = static_cast<unsigned char>(c);
+    if (std::isalnum(byte) != 0 && byte < 0x80) {
+      name += wordStart ? static_cast<char>(std::toupper(byte)) : c;
+      wordStart = false;
+    } else if (c == '.') {
+      name += '_';
+      wordStart = true;
+    } else {
+      wordStart = true;
+    }
+  }
+  return name.empty() ? "Empty" : name;
 }

@@ -95,3 +95,8 @@ class ScopedResourceFork {
 // Whole file contents, bytes unchanged.
 std::string ReadFileBytes(const std::filesystem::path& path);
 void WriteFileBytes(const std::filesystem::path& path, const std::string& bytes);
+
+// A test name made from text, for the cases of a parameterised test: its letters and digits,
+// each word begun with a capital, a point as "_", every other character dropped; "Empty" when
+// nothing is left. "silver white" gives "SilverWhite", "0.25" gives "0_25".
+std::string TestNameOf(const std::string& text);
