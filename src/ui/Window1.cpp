@@ -13,51 +13,46 @@
 
 namespace {
 
-QPushButton* MakeButton(QWidget* window, const char* name, const char* caption, QRect box) {
-  auto* button = new QPushButton(QString(caption), window);
-  button->setObjectName(name);
-  button->setGeometry(box);
-  button->setEnabled(false);  // until a scan finds exactly one iPod
-  return button;
-}
-
-// The status line across the foot of the window. Plain text: a volume name shown in it is never
-// read as markup.
-QLabel* MakeErrorStatic(QWidget* window) {
-  auto* label = new QLabel(
-      QString(
-          "Your iPod must be connected with disk mode enabled before you can install or remove Atomnote."),
-      window);
-  label->setObjectName("ErrorStatic");
-  label->setTextFormat(Qt::PlainText);
-  label->setGeometry(20, 330, 560, 20);
-  return label;
-}
+// The Install and Remove buttons take clicks once a scan finds exactly one iPod. The status line
+// is plain text: a volume name shown in it is never read as markup.
+// clang-format off
+const ControlRow kControls[] = {
+    // name          kind                     left  top  width height caption
+    {"PushButton1", ControlKind::PushButton,   360, 280, 220, 32, "Install Atomnote on iPod",  {.enabled = false}},
+    {"PushButton2", ControlKind::PushButton,    20, 280, 220, 32, "Remove Atomnote from iPod", {.enabled = false}},
+    {"ErrorStatic", ControlKind::StaticText,    20, 330, 560, 20,
+     "Your iPod must be connected with disk mode enabled before you can install or remove Atomnote."},
+};
+// clang-format on
 
 }  // namespace
 
 Window1::Window1() {
   SetTitle("Atomnote Installer");
   resize(600, 360);
-  MakeButton(this, "PushButton1", "Install Atomnote on iPod", QRect(360, 280, 220, 32));
-  MakeButton(this, "PushButton2", "Remove Atomnote from iPod", QRect(20, 280, 220, 32));
-  MakeErrorStatic(this);
+  CreateControls(kControls);
   datasetChecks.fill(true);
-  QObject::connect(&ControlAs<QPushButton>("PushButton1"), &QPushButton::clicked, this,
-                   [this] { PushButton1_Action(); });
-  QObject::connect(&ControlAs<QPushButton>("PushButton2"), &QPushButton::clicked, this,
-                   [this] { removeAtomnote(); });
+  ConnectHandlers();
+}
+
+void Window1::ConnectHandlers() {
+  QObject::connect(&PushButton1(), &QPushButton::clicked, this, [this] { PushButton1_Action(); });
+  QObject::connect(&PushButton2(), &QPushButton::clicked, this, [this] { removeAtomnote(); });
   scanTimer.setSingleShot(false);
   QObject::connect(&scanTimer, &QTimer::timeout, this, [this] { scanTimerAction(); });
 }
 
-void Window1::SetStatusText(const std::string& text) {
-  ControlAs<QLabel>("ErrorStatic").setText(QString::fromStdString(text));
-}
+QPushButton& Window1::PushButton1() const { return ControlAs<QPushButton>("PushButton1"); }
 
-void Window1::SetInstallEnabled(bool enabled) { ControlAs<QPushButton>("PushButton1").setEnabled(enabled); }
+QPushButton& Window1::PushButton2() const { return ControlAs<QPushButton>("PushButton2"); }
 
-void Window1::SetRemoveEnabled(bool enabled) { ControlAs<QPushButton>("PushButton2").setEnabled(enabled); }
+QLabel& Window1::ErrorStatic() const { return ControlAs<QLabel>("ErrorStatic"); }
+
+void Window1::SetStatusText(const std::string& text) { ErrorStatic().setText(QString::fromStdString(text)); }
+
+void Window1::SetInstallEnabled(bool enabled) { PushButton1().setEnabled(enabled); }
+
+void Window1::SetRemoveEnabled(bool enabled) { PushButton2().setEnabled(enabled); }
 
 void Window1::Event_Open() {
   scanTimer.stop();

@@ -17,6 +17,11 @@ class Window1 : public Window, public InstallerWindow {
  public:
   Window1();
 
+  // The controls, in creation order.
+  QPushButton& PushButton1() const;  // Install
+  QPushButton& PushButton2() const;  // Remove
+  QLabel& ErrorStatic() const;       // the status line
+
   // Scans for iPods on every tick (scanTimerAction). Created switched off; the window's Open
   // starts it, every 2200 ms.
   QTimer scanTimer;
@@ -50,6 +55,9 @@ class Window1 : public Window, public InstallerWindow {
   void Event_Open() override;
   // Stores the dataset selection and asks the application to quit (which saves the preferences).
   void Event_Close() override;
+
+ private:
+  void ConnectHandlers();
 };
 
 // The main window's one instance, created with all its controls on the first call.

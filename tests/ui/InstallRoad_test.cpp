@@ -30,6 +30,7 @@
 #include "support/FixtureVolume.h"
 #include "support/ScopedImmutableFile.h"
 #include "support/TestSupport.h"
+#include "support/widgets/WindowEvents.h"
 #include "ui/Window1.h"
 
 namespace fs = std::filesystem;
@@ -279,11 +280,12 @@ TEST(InstallButton, AClickRunsTheAction) {
   SetScanList({});
   ResetPreferenceGlobals();
   class Window1 window;
-  QPushButton& button = window.ControlAs<QPushButton>("PushButton1");
-  button.setEnabled(true);
+  window.PushButton1().setEnabled(true);
+  ASSERT_TRUE(ShowAndWaitExposed(window));
 
-  button.click();
+  ClickControl(window, window.PushButton1());
 
+  ASSERT_TRUE(WaitFor([&] { return !messages.messages().empty(); }));
   EXPECT_EQ(prefPhysical, "1 1 1 1 1 1 1 1 ");
   ASSERT_EQ(messages.messages().size(), 1u);
   EXPECT_EQ(messages.messages()[0].text, "Error #703: Generic setup error.");

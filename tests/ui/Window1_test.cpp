@@ -2,17 +2,15 @@
 
 #include <gtest/gtest.h>
 
-#include <QCoreApplication>
 #include <QLabel>
 #include <QPushButton>
-#include <chrono>
-#include <thread>
 
 #include "framework/Application.h"
 #include "install/iPodScanClass.h"
 #include "prefs/PreferenceGlobals.h"
 #include "support/FixtureVolume.h"
 #include "support/TestSupport.h"
+#include "support/widgets/WindowEvents.h"
 
 namespace {
 
@@ -35,12 +33,17 @@ TEST(Window1, ControlsFoundByNameInTheirDesignState) {
   for (const ButtonCase& button : {ButtonCase{"PushButton1", "Install Atomnote on iPod"},
                                    ButtonCase{"PushButton2", "Remove Atomnote from iPod"}}) {
     SCOPED_TRACE(button.name);
+    // Found by name, as other code finds them, and the same as the typed accessors give.
     const QPushButton& control = window.ControlAs<QPushButton>(button.name);
     EXPECT_EQ(control.text(), button.caption);
     EXPECT_FALSE(control.isEnabled());
   }
 
-  const QLabel& status = window.ControlAs<QLabel>("ErrorStatic");
+  EXPECT_EQ(&window.PushButton1(), window.Control("PushButton1"));
+  EXPECT_EQ(&window.PushButton2(), window.Control("PushButton2"));
+  EXPECT_EQ(&window.ErrorStatic(), window.Control("ErrorStatic"));
+
+  const QLabel& status = window.ErrorStatic();
   EXPECT_EQ(status.text(), kDesignStatusText);
   // A volume name in the status line is shown as it is, never read as markup.
   EXPECT_EQ(status.textFormat(), Qt::PlainText);
@@ -64,24 +67,19 @@ class Window1WithPodTest : public ::testing::Test {
 };
 
 TEST_F(Window1WithPodTest, EachTickOfTheScanTimerScans) {
-  const QLabel& status = window.ControlAs<QLabel>("ErrorStatic");
+  const QLabel& status = window.ErrorStatic();
   window.scanTimer.start(0);
-  const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(5);
-  while (status.text() == kDesignStatusText && std::chrono::steady_clock::now() < deadline) {
-    QCoreApplication::processEvents();
-    std::this_thread::sleep_for(std::chrono::milliseconds(1));
-  }
+  WaitFor([&] { return status.text() != kDesignStatusText; });
   window.scanTimer.stop();
   EXPECT_EQ(status.text(), "Ready to install Atomnote on the attached iPod named \"Pod\".");
-  EXPECT_TRUE(window.ControlAs<QPushButton>("PushButton1").isEnabled());
-  EXPECT_TRUE(window.ControlAs<QPushButton>("PushButton2").isEnabled());
+  EXPECT_TRUE(window.PushButton1().isEnabled());
+  EXPECT_TRUE(window.PushButton2().isEnabled());
 }
 
 TEST_F(Window1WithPodTest, OpeningScansAtOnceAndStartsTheScanTimer) {
   window.Show();
 
-  EXPECT_EQ(window.ControlAs<QLabel>("ErrorStatic").text(),
-            "Ready to install Atomnote on the attached iPod named \"Pod\".");
+  EXPECT_EQ(window.ErrorStatic().text(), "Ready to install Atomnote on the attached iPod named \"Pod\".");
   EXPECT_TRUE(window.scanTimer.isActive());
   EXPECT_EQ(window.scanTimer.interval(), 2200);
   EXPECT_FALSE(window.scanTimer.isSingleShot());
@@ -110,12 +108,13 @@ TEST(Window1, RemoveButtonRunsTheRemoval) {
   iPodScanClass::iPodList.ResizeTo(-1);
   iPodScanClass::iPodType.ResizeTo(-1);
   class Window1 window;
-  QPushButton& remove = window.ControlAs<QPushButton>("PushButton2");
-  remove.setEnabled(true);
+  window.PushButton2().setEnabled(true);
+  ASSERT_TRUE(ShowAndWaitExposed(window));
 
-  remove.click();
+  ClickControl(window, window.PushButton2());
 
   // With no iPod in the scan list the removal ends in its catch-all.
+  ASSERT_TRUE(WaitFor([&] { return !messages.messages().empty(); }));
   ASSERT_EQ(messages.messages().size(), 1u);
   EXPECT_EQ(messages.messages()[0].text, "Error #705: Generic Atomnote uninstall error.");
 }

@@ -5,6 +5,7 @@
 #include <QEvent>
 #include <QGuiApplication>
 #include <QPointer>
+#include <QResizeEvent>
 #include <QString>
 #include <algorithm>
 #include <vector>
@@ -48,6 +49,44 @@ Window::Window(QWidget* parent) : QWidget(parent, Qt::Window) {}
 
 QWidget* Window::Control(const std::string& name) const {
   return findChild<QWidget*>(QString::fromStdString(name));
+}
+
+void Window::CreateControls(std::span<const ControlRow> rows) {
+  designSize_ = size();
+  for (const ControlRow& row : rows) {
+    QWidget& control = CreateControl(row);
+    const ControlProperties& locks = row.properties;
+    if (locks.lockLeft || locks.lockTop || locks.lockRight || locks.lockBottom) {
+      lockedControls_.push_back(
+          {&control, control.geometry(), locks.lockLeft, locks.lockTop, locks.lockRight, locks.lockBottom});
+    }
+  }
+}
+
+namespace {
+
+// The start and length of a control along one axis when the window grew by delta: locked at
+// both ends it stretches, locked only at the far end it moves, otherwise it stays.
+std::pair<int, int> Along(int start, int length, bool lockNear, bool lockFar, int delta) {
+  if (lockFar && lockNear) return {start, length + delta};
+  if (lockFar) return {start + delta, length};
+  return {start, length};
+}
+
+}  // namespace
+
+void Window::resizeEvent(QResizeEvent* event) {
+  QWidget::resizeEvent(event);
+  if (!designSize_.isValid()) return;
+  const int dx = event->size().width() - designSize_.width();
+  const int dy = event->size().height() - designSize_.height();
+  for (const LockedControl& locked : lockedControls_) {
+    if (locked.control.isNull()) continue;
+    const QRect& design = locked.design;
+    const auto [left, width] = Along(design.left(), design.width(), locked.left, locked.right, dx);
+    const auto [top, height] = Along(design.top(), design.height(), locked.top, locked.bottom, dy);
+    locked.control->setGeometry(left, top, width, height);
+  }
 }
 
 std::string Window::Title() const { return windowTitle().toStdString(); }

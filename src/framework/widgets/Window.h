@@ -1,12 +1,19 @@
 #pragma once
 
+#include <QPointer>
+#include <QRect>
+#include <QSize>
 #include <QWidget>
+#include <span>
 #include <string>
+#include <vector>
 
 #include "framework/Exceptions.h"
+#include "framework/widgets/ControlTable.h"
 
 // A window of the program: a top-level Qt widget whose controls are reached by their names (the
-// Qt object name of each control).
+// Qt object name of each control). A window builds its controls from its table of control rows
+// (CreateControls), then connects its handlers, and gives each control a typed accessor.
 class Window : public QWidget {
  public:
   explicit Window(QWidget* parent = nullptr);
@@ -21,6 +28,13 @@ class Window : public QWidget {
     if (control == nullptr) throw NilObjectException("no control named " + name);
     return *control;
   }
+
+  // Creates the controls of rows in their order, each named, placed and set as its row says. It
+  // connects nothing, so no handler runs while the window is built. Called once the window has
+  // its design size: the locked edges of the controls keep their distances to the edges of that
+  // size. Raises RuntimeException for a row without a name of its own, NilObjectException for a
+  // parent that is not an earlier control or a Custom row without a make function.
+  void CreateControls(std::span<const ControlRow> rows);
 
   std::string Title() const;
   void SetTitle(const std::string& title);
@@ -40,9 +54,22 @@ class Window : public QWidget {
   // Keeps the program's front-to-back order of windows when the windowing system activates one.
   void changeEvent(QEvent* event) override;
   void closeEvent(QCloseEvent* event) override;
+  // Moves and stretches the controls with locked edges.
+  void resizeEvent(QResizeEvent* event) override;
 
  private:
+  // A control with a locked edge, and where it lies in the window's design size.
+  struct LockedControl {
+    QPointer<QWidget> control;
+    QRect design;
+    bool left, top, right, bottom;
+  };
+
+  QWidget& CreateControl(const ControlRow& row);
+
   bool opened_ = false;
+  QSize designSize_;
+  std::vector<LockedControl> lockedControls_;
 };
 
 // The program's frontmost window (the active window, else the topmost visible one); nullptr when

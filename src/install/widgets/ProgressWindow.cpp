@@ -3,7 +3,6 @@
 #include <QCloseEvent>
 #include <QGuiApplication>
 #include <QLabel>
-#include <QPalette>
 #include <QPointer>
 #include <QProgressBar>
 #include <QScreen>
@@ -17,33 +16,15 @@ QPointer<class progressWindow>& Instance() {
   return instance;
 }
 
-QProgressBar* MakeProgressBar(QWidget* window) {
-  auto* bar = new QProgressBar(window);
-  bar->setObjectName("ProgressBar1");
-  bar->setGeometry(20, 46, 309, 20);
-  bar->setTextVisible(false);
-  // Maximum 0: indeterminate until a caller sets a maximum. The bar starts reset (value -1).
-  bar->setRange(0, 0);
-  bar->reset();
-  return bar;
-}
-
-QLabel* MakeStaticText(QWidget* window) {
-  auto* label = new QLabel(QString("Installing Atomnote on iPod... allow up to 2 minutes."), window);
-  label->setObjectName("StaticText1");
-  label->setGeometry(20, 14, 309, 20);
-  label->setTextFormat(Qt::PlainText);
-  label->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
-  label->setWordWrap(false);
-  // The small system font: the desktop's size scaled as the Mac's small size (11 against 13).
-  QFont font = label->font();
-  font.setPointSizeF(font.pointSizeF() * 11.0 / 13.0);
-  label->setFont(font);
-  QPalette palette = label->palette();
-  palette.setColor(QPalette::WindowText, Qt::black);
-  label->setPalette(palette);
-  return label;
-}
+// The bar, then the label above it.
+// clang-format off
+const ControlRow kControls[] = {
+    // name           kind                      left top width height caption
+    {"ProgressBar1", ControlKind::ProgressBar,   20,  46, 309, 20},
+    {"StaticText1",  ControlKind::StaticText,    20,  14, 309, 20, "Installing Atomnote on iPod... allow up to 2 minutes.",
+     {.font = TextFont::SmallSystem, .textColour = 0x000000}},
+};
+// clang-format on
 
 // Centres the window on the screen of the window in front of it (the main window), else on the
 // primary screen.
@@ -66,8 +47,7 @@ progressWindow::progressWindow() {
   setWindowModality(Qt::ApplicationModal);
   // Not resizable: the size is fixed, so the design's minimum and maximum never come into play.
   setFixedSize(348, 88);
-  MakeProgressBar(this);
-  MakeStaticText(this);
+  CreateControls(kControls);
   CentreOnScreen(this);
 }
 

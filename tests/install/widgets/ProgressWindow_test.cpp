@@ -10,10 +10,9 @@
 #include <QProgressBar>
 #include <QWidget>
 
-namespace {
+#include "install/widgets/ProgressWindowDisplay.h"
 
-QProgressBar& Bar(class progressWindow& window) { return window.ControlAs<QProgressBar>("ProgressBar1"); }
-QLabel& Label(class progressWindow& window) { return window.ControlAs<QLabel>("StaticText1"); }
+namespace {
 
 // Deletes the windows whose Close has run, as the event loop would.
 void DeleteClosedWindows() { QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete); }
@@ -40,14 +39,14 @@ TEST_F(ProgressWindowTest, FirstUseBuildsTheDesignState) {
   EXPECT_TRUE(flags & Qt::WindowMinimizeButtonHint);
   EXPECT_TRUE(flags & Qt::WindowTitleHint);
 
-  QProgressBar& bar = Bar(window);
+  QProgressBar& bar = window.ProgressBar1();
   EXPECT_EQ(bar.geometry(), QRect(20, 46, 309, 20));
   EXPECT_EQ(bar.value(), -1);
   EXPECT_EQ(bar.maximum(), 0);
   EXPECT_EQ(bar.minimum(), 0) << "indeterminate";
   EXPECT_TRUE(bar.isEnabled());
 
-  QLabel& label = Label(window);
+  QLabel& label = window.StaticText1();
   EXPECT_EQ(label.geometry(), QRect(20, 14, 309, 20));
   EXPECT_EQ(label.text(), "Installing Atomnote on iPod... allow up to 2 minutes.");
   EXPECT_EQ(label.textFormat(), Qt::PlainText);
@@ -70,25 +69,25 @@ TEST_F(ProgressWindowTest, DisplayTextsSetsTheTitleAndTheLabel) {
   class progressWindow& window = progressWindow();
   window.displayTexts("Installing\xE2\x80\xA6", "Installing Atomnote on iPod... allow up to 4 minutes.");
   EXPECT_EQ(window.Title(), "Installing\xE2\x80\xA6");
-  EXPECT_EQ(Label(window).text(), "Installing Atomnote on iPod... allow up to 4 minutes.");
+  EXPECT_EQ(window.StaticText1().text(), "Installing Atomnote on iPod... allow up to 4 minutes.");
 }
 
 TEST_F(ProgressWindowTest, DisplayTextsWithAnEmptyTextLeavesTheBar) {
   class progressWindow& window = progressWindow();
-  Bar(window).setMaximum(100);
-  Bar(window).setValue(20);
+  window.SetProgressMaximum(100);
+  window.SetProgressValue(20);
   window.displayTexts("Removing\xE2\x80\xA6", "");
   EXPECT_EQ(window.Title(), "Removing\xE2\x80\xA6");
-  EXPECT_EQ(Label(window).text(), "");
-  EXPECT_EQ(Bar(window).maximum(), 100);
-  EXPECT_EQ(Bar(window).value(), 20);
+  EXPECT_EQ(window.StaticText1().text(), "");
+  EXPECT_EQ(window.ProgressBar1().maximum(), 100);
+  EXPECT_EQ(window.ProgressBar1().value(), 20);
 }
 
 TEST_F(ProgressWindowTest, ARemovalAfterAnInstallStartsFromTheDesignState) {
   class progressWindow& install = progressWindow();
   install.displayTexts("Installing\xE2\x80\xA6", "Installing Atomnote on iPod... allow up to 4 minutes.");
-  Bar(install).setMaximum(100);
-  Bar(install).setValue(100);
+  install.SetProgressMaximum(100);
+  install.SetProgressValue(100);
   const QPointer<class progressWindow> installWindow(&install);
   install.Close();
   EXPECT_FALSE(progressWindowExists());
@@ -100,9 +99,9 @@ TEST_F(ProgressWindowTest, ARemovalAfterAnInstallStartsFromTheDesignState) {
   EXPECT_NE(&removal, &install);
   removal.displayTexts("Removing\xE2\x80\xA6", "Removing Atomnote from iPod...");
   EXPECT_TRUE(removal.isVisible());
-  EXPECT_EQ(Label(removal).text(), "Removing Atomnote from iPod...");
-  EXPECT_EQ(Bar(removal).value(), -1);
-  EXPECT_EQ(Bar(removal).maximum(), 0);
+  EXPECT_EQ(removal.StaticText1().text(), "Removing Atomnote from iPod...");
+  EXPECT_EQ(removal.ProgressBar1().value(), -1);
+  EXPECT_EQ(removal.ProgressBar1().maximum(), 0);
 
   DeleteClosedWindows();
   EXPECT_TRUE(installWindow.isNull());
@@ -115,6 +114,30 @@ TEST_F(ProgressWindowTest, ClosingFromCodeEndsTheInstanceLikeClose) {
   window.close();
   EXPECT_FALSE(window.isVisible());
   EXPECT_FALSE(progressWindowExists());
+}
+
+// The install and removal code reach the window through its display: it opens the window with
+// its texts, sets the bar, and closes it without ever opening one to close.
+TEST_F(ProgressWindowTest, TheDisplayDrivesTheWindow) {
+  ProgressWindowDisplay display;
+  display.Close();
+  EXPECT_FALSE(progressWindowExists());
+  EXPECT_FALSE(display.IsOpen());
+
+  display.Open("Installing\xE2\x80\xA6", "Installing Atomnote on iPod... allow up to 4 minutes.");
+  ASSERT_TRUE(display.IsOpen());
+  class progressWindow& window = progressWindow();
+  EXPECT_TRUE(window.isVisible());
+  EXPECT_EQ(window.Title(), "Installing\xE2\x80\xA6");
+  EXPECT_EQ(window.StaticText1().text(), "Installing Atomnote on iPod... allow up to 4 minutes.");
+
+  display.SetMaximum(100);
+  display.SetValue(20);
+  EXPECT_EQ(window.ProgressBar1().maximum(), 100);
+  EXPECT_EQ(window.ProgressBar1().value(), 20);
+
+  display.Close();
+  EXPECT_FALSE(display.IsOpen());
 }
 
 // ---- closing it only when it is in front ----

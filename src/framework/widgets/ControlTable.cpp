@@ -1,0 +1,203 @@
+#include "framework/widgets/ControlTable.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QFrame>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPalette>
+#include <QPlainTextEdit>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QShortcut>
+#include <QString>
+#include <QStringList>
+#include <QTextBrowser>
+
+#include "framework/Exceptions.h"
+#include "framework/widgets/Canvas.h"
+#include "framework/widgets/Window.h"
+
+namespace {
+
+QString Text(const std::string& text) { return QString::fromStdString(text); }
+
+// A caption is shown as written: an "&" is no shortcut mark.
+QString Caption(const std::string& caption) { return Text(caption).replace('&', "&&"); }
+
+QStringList Rows(const std::vector<std::string>& rows) {
+  QStringList list;
+  for (const std::string& row : rows) list.append(Text(row));
+  return list;
+}
+
+Qt::Alignment HorizontalAlignment(TextAlign align) {
+  switch (align) {
+    case TextAlign::Centre:
+      return Qt::AlignHCenter;
+    case TextAlign::Right:
+      return Qt::AlignRight;
+    case TextAlign::Left:
+      break;
+  }
+  return Qt::AlignLeft;
+}
+
+// Return and Enter (Default) or Escape (Cancel) anywhere in the window press the button while
+// it takes clicks.
+void PressOnKeys(QPushButton* button, Window& window, std::initializer_list<Qt::Key> keys) {
+  for (const Qt::Key key : keys) {
+    auto* shortcut = new QShortcut(QKeySequence(key), &window);
+    QObject::connect(shortcut, &QShortcut::activated, button, [button] {
+      if (button->isEnabled() && button->isVisible()) button->click();
+    });
+  }
+}
+
+QWidget* MakePushButton(const ControlRow& row, QWidget* parent, Window& window) {
+  auto* button = new QPushButton(Caption(row.caption), parent);
+  button->setAutoDefault(false);
+  if (row.properties.isDefault) {
+    button->setDefault(true);
+    PressOnKeys(button, window, {Qt::Key_Return, Qt::Key_Enter});
+  }
+  if (row.properties.isCancel) PressOnKeys(button, window, {Qt::Key_Escape});
+  return button;
+}
+
+QWidget* MakeCheckBox(const ControlRow& row, QWidget* parent) {
+  auto* box = new QCheckBox(Caption(row.caption), parent);
+  box->setChecked(row.properties.checked);
+  return box;
+}
+
+QWidget* MakeStaticText(const ControlRow& row, QWidget* parent) {
+  auto* label = new QLabel(Text(row.caption), parent);
+  label->setTextFormat(Qt::PlainText);
+  label->setWordWrap(row.properties.multiline);
+  label->setAlignment(HorizontalAlignment(row.properties.align) | Qt::AlignTop);
+  return label;
+}
+
+QWidget* MakePopupMenu(const ControlRow& row, QWidget* parent) {
+  auto* popup = new QComboBox(parent);
+  popup->addItems(Rows(row.properties.rows));
+  popup->setCurrentIndex(row.properties.listIndex);
+  return popup;
+}
+
+QWidget* MakeImageWell(QWidget* parent) {
+  auto* well = new QLabel(parent);
+  well->setAlignment(Qt::AlignCenter);
+  return well;
+}
+
+QWidget* MakeSeparator(const ControlRow& row, QWidget* parent) {
+  auto* line = new QFrame(parent);
+  line->setFrameShape(row.width >= row.height ? QFrame::HLine : QFrame::VLine);
+  line->setFrameShadow(QFrame::Sunken);
+  return line;
+}
+
+QWidget* MakeEditField(const ControlRow& row, QWidget* parent) {
+  if (row.properties.multiline) {
+    auto* field = new QPlainTextEdit(Text(row.caption), parent);
+    field->setReadOnly(row.properties.readOnly);
+    return field;
+  }
+  auto* field = new QLineEdit(Text(row.caption), parent);
+  field->setReadOnly(row.properties.readOnly);
+  field->setAlignment(HorizontalAlignment(row.properties.align));
+  return field;
+}
+
+QWidget* MakeProgressBar(const ControlRow& row, QWidget* parent) {
+  auto* bar = new QProgressBar(parent);
+  bar->setTextVisible(false);
+  bar->setRange(0, row.properties.maximum);
+  bar->reset();  // no value yet
+  return bar;
+}
+
+QWidget* MakeListBox(const ControlRow& row, QWidget* parent) {
+  auto* list = new QListWidget(parent);
+  list->addItems(Rows(row.properties.rows));
+  return list;
+}
+
+QWidget* MakeControl(const ControlRow& row, QWidget* parent, Window& window) {
+  switch (row.kind) {
+    case ControlKind::PushButton:
+      return MakePushButton(row, parent, window);
+    case ControlKind::CheckBox:
+      return MakeCheckBox(row, parent);
+    case ControlKind::StaticText:
+      return MakeStaticText(row, parent);
+    case ControlKind::PopupMenu:
+      return MakePopupMenu(row, parent);
+    case ControlKind::Canvas:
+      return new Canvas(parent);
+    case ControlKind::ImageWell:
+      return MakeImageWell(parent);
+    case ControlKind::Separator:
+      return MakeSeparator(row, parent);
+    case ControlKind::GroupBox:
+      return new QGroupBox(Caption(row.caption), parent);
+    case ControlKind::EditField:
+      return MakeEditField(row, parent);
+    case ControlKind::ProgressBar:
+      return MakeProgressBar(row, parent);
+    case ControlKind::ListBox:
+      return MakeListBox(row, parent);
+    case ControlKind::HTMLViewer:
+      return new QTextBrowser(parent);
+    case ControlKind::Custom:
+      break;
+  }
+  if (row.make == nullptr) throw NilObjectException("no way to make the control " + row.name);
+  return row.make(parent);
+}
+
+void ApplyTextProperties(QWidget& control, const ControlProperties& properties) {
+  control.setFont(ControlFont(properties.font, properties.textSize, properties.bold));
+  if (properties.textColour) {
+    QPalette palette = control.palette();
+    const QColor colour = QColor::fromRgb(*properties.textColour);
+    palette.setColor(QPalette::WindowText, colour);
+    palette.setColor(QPalette::Text, colour);
+    palette.setColor(QPalette::ButtonText, colour);
+    control.setPalette(palette);
+  }
+}
+
+}  // namespace
+
+QFont ControlFont(TextFont font, int textSize, bool bold) {
+  QFont chosen = QApplication::font();
+  if (font == TextFont::SmallSystem) chosen.setPointSizeF(chosen.pointSizeF() * 11.0 / 13.0);
+  if (textSize > 0) chosen.setPointSize(textSize);
+  chosen.setBold(bold);
+  return chosen;
+}
+
+QWidget& Window::CreateControl(const ControlRow& row) {
+  if (row.name.empty() || Control(row.name) != nullptr) {
+    throw RuntimeException("a control needs a name of its own: \"" + row.name + "\"");
+  }
+  QWidget* parent = this;
+  if (!row.properties.parent.empty()) {
+    parent = Control(row.properties.parent);
+    if (parent == nullptr)
+      throw NilObjectException("no control " + row.properties.parent + " to hold " + row.name);
+  }
+  QWidget* control = MakeControl(row, parent, *this);
+  control->setObjectName(Text(row.name));
+  control->setGeometry(row.left, row.top, row.width, row.height);
+  ApplyTextProperties(*control, row.properties);
+  control->setEnabled(row.properties.enabled);
+  if (!row.properties.visible) control->setVisible(false);
+  return *control;
+}

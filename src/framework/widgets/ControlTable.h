@@ -1,0 +1,92 @@
+#pragma once
+
+#include <QWidget>
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <vector>
+
+// A window's controls written as one table of rows, in the order they are created: that order is
+// also the keyboard tab order, and a control made later lies above an earlier one where they
+// overlap. Each row names its control, gives its kind, its place in the window's content area
+// (left, top, width, height in pixels), its caption and the properties that differ from the
+// defaults:
+//
+//   const ControlRow kControls[] = {
+//       {"PushButton1", ControlKind::PushButton, 369, 565, 239, 20, "Install Atomnote on iPod",
+//        {.isDefault = true, .enabled = false, .lockBottom = true}},
+//       {"StaticText4", ControlKind::StaticText, 43, 31, 559, 32, "always installed: ...",
+//        {.font = TextFont::SmallSystem, .multiline = true}},
+//   };
+//
+// Window::CreateControls builds them and connects nothing, so building fires no handler; the
+// window connects its handlers afterwards.
+
+// The kinds of control and the Qt widget each is made as.
+enum class ControlKind {
+  PushButton,   // QPushButton
+  CheckBox,     // QCheckBox
+  StaticText,   // QLabel, plain text, drawn from the top
+  PopupMenu,    // QComboBox
+  Canvas,       // Canvas (framework/widgets/Canvas.h)
+  ImageWell,    // QLabel showing a picture, centred
+  Separator,    // QFrame, a sunken line across its longer side
+  GroupBox,     // QGroupBox
+  EditField,    // QLineEdit, or QPlainTextEdit when multiline
+  ProgressBar,  // QProgressBar without text
+  ListBox,      // QListWidget
+  HTMLViewer,   // QTextBrowser
+  Custom,       // made by the row's make function
+};
+
+// "System" is the application's font; "SmallSystem" a smaller one, as the small system font
+// stands to the system font (11 to 13 points).
+enum class TextFont { System, SmallSystem };
+// Left, centred, right: the framework's alignments 0, 1 and 2.
+enum class TextAlign { Left, Centre, Right };
+
+// The properties a row may set; every other one keeps its default.
+struct ControlProperties {
+  TextFont font = TextFont::System;
+  int textSize = 0;  // points; 0 is the font's standard size
+  bool bold = false;
+  bool multiline = false;
+  TextAlign align = TextAlign::Left;
+  std::optional<std::uint32_t> textColour = {};  // 0xRRGGBB; the style's colour when none
+  bool isDefault = false;                        // a push button that Return and Enter press
+  bool isCancel = false;                         // a push button that Escape presses
+  bool enabled = true;
+  bool visible = true;
+  bool checked = false;                // a check box's value
+  std::vector<std::string> rows = {};  // a popup menu's or a list's rows
+  int listIndex = -1;                  // the popup menu's selected row; -1 none
+  int maximum = 0;                     // a progress bar's maximum; 0 none yet (it shows activity)
+  bool readOnly = false;               // an edit field the person cannot change
+  // Each locked edge keeps its distance to the same edge of the window when the window is
+  // resized; a control locked left and right (or top and bottom) stretches.
+  bool lockLeft = false;
+  bool lockTop = false;
+  bool lockRight = false;
+  bool lockBottom = false;
+  // The name of an earlier control this one lies in (its place is then inside that control);
+  // empty: the window.
+  std::string parent = {};
+};
+
+// Makes a control of a kind of the program's own, as a child of parent.
+using ControlFactory = QWidget* (*)(QWidget* parent);
+
+struct ControlRow {
+  std::string name = {};
+  ControlKind kind = ControlKind::Custom;
+  int left = 0;
+  int top = 0;
+  int width = 0;
+  int height = 0;
+  std::string caption = {};  // a button's or label's text, an edit field's text; shown as written
+  ControlProperties properties = {};
+  ControlFactory make = nullptr;  // for ControlKind::Custom
+};
+
+// The font of a control with those properties.
+QFont ControlFont(TextFont font, int textSize, bool bold);
