@@ -11,9 +11,6 @@ namespace {
 SelectFolderDialog iPodDialog() {
   SelectFolderDialog dialog;
   dialog.Title = "Select your iPod";
-  dialog.PromptText = "Select your iPod.";
-  dialog.ActionButtonCaption = "Select";
-  dialog.Filter = "special/disk";
   return dialog;
 }
 
