@@ -8,6 +8,7 @@ packages=(
   qt6-base-dev libgl-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   dosfstools
+  fonts-dejavu-core fonts-dejavu-extra
 )
 
 missing=()

@@ -3,14 +3,15 @@
 #include <QCoreApplication>
 #include <QEvent>
 #include <QEventLoop>
+#include <QImageReader>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QTimer>
 #include <algorithm>
-#include <cstdlib>
 #include <filesystem>
 #include <iostream>
 #include <memory>
+#include <optional>
 #include <regex>
 #include <set>
 #include <string>
@@ -28,6 +29,7 @@
 #include "prefs/PreferenceGlobals.h"
 #include "prefs/PreferencesFile.h"
 #include "support/FixtureVolume.h"
+#include "support/KeepFolder.h"
 #include "support/ScopedImmutableFile.h"
 #include "support/TestSupport.h"
 #include "support/widgets/WindowEvents.h"
@@ -88,21 +90,18 @@ bool Resolves(const fs::path& notes, const NoteLink& link) {
 }
 
 // The Notes folder as the install left it, kept for a look by hand when ATOMNOTE_TEST_KEEP
-// names a folder; the folder is made when it does not exist yet.
+// names a folder.
 void KeepNotesFolder(const fs::path& notes) {
-  const char* keep = std::getenv("ATOMNOTE_TEST_KEEP");
-  if (keep == nullptr || *keep == '\0') return;
-  std::error_code error;
-  fs::create_directories(keep, error);
-  ASSERT_TRUE(fs::is_directory(keep)) << "ATOMNOTE_TEST_KEEP names \"" << keep
-                                      << "\", which is no folder and cannot be made: " << error.message();
-  const fs::path copy = fs::path(keep) / "Notes";
+  const std::optional<fs::path> keep = KeepFolder();
+  if (!keep) return;
+  const fs::path copy = *keep / "Notes";
   fs::remove_all(copy);
   fs::copy(notes, copy, fs::copy_options::recursive);
 }
 
-// A fixture iPod that the scan finds, the real data, the fixture bundle, the preferences at
-// their defaults with the glossary and visual tables on, and the host answering as 10.4.
+// A fixture iPod that the scan finds, the real data, the installer's built bundle with the
+// pictures it ships, the preferences at their defaults with the glossary and visual tables on,
+// and the host answering as 10.4.
 class InstallRoadTest : public ::testing::Test {
  protected:
   static void SetUpTestSuite() { LoadShippedDataOnce(); }
@@ -127,7 +126,7 @@ class InstallRoadTest : public ::testing::Test {
   TempFolder temp_;
   FixtureVolume volume_{temp_.path(), "IPOD"};
   ScopedVolumes volumes_{{volume_.root()}};
-  ScopedBundle bundle_{FixtureBundle()};
+  ScopedBundle bundle_{fs::path(ATOMNOTE_BUNDLE_DIR)};
   // Every box and dialog in the order shown; the dialog is answered "Continue Using Installer".
   ScopedRecordingSink messages_;
   ScopedProgressDisplay<ProgressWindowDisplay> progress_;
@@ -137,8 +136,8 @@ class InstallRoadTest : public ::testing::Test {
 // The Install button's action on a fresh iPod with every dataset selected: it returns with the
 // progress window at 20 and no element note yet; the worker then writes the element notes and
 // their companions, the completion dialog comes, and "Continue Using Installer" leaves the
-// installer running. Every link of every note leads to a note of the tree, and every note fits
-// the iPod's limit.
+// installer running. Every link of every note leads to a note of the tree, every visual table
+// linked is a picture the iPod shows, and every note fits the iPod's limit.
 TEST_F(InstallRoadTest, TheInstallButtonWritesACompleteTreeWhoseLinksAllResolve) {
   const fs::path notes = volume_.notes();
   const fs::path root = notes / "Atomnote";
@@ -199,6 +198,17 @@ TEST_F(InstallRoadTest, TheInstallButtonWritesACompleteTreeWhoseLinksAllResolve)
   // At least the two companion links of every element note and one link per element in each of
   // the three index notes.
   EXPECT_GE(links.size(), 111u * 2 + 111u * 3);
+
+  // The four visual tables: JPEGs in t/ of the size of the iPod's screen.
+  const std::vector<std::string> tables = LinkTargets(ReadFileBytes(root / "table.linx"));
+  EXPECT_EQ(tables.size(), 4u);
+  for (const std::string& target : tables) {
+    SCOPED_TRACE(target);
+    EXPECT_EQ(fs::path(target).parent_path(), "t");
+    QImageReader reader(QString::fromStdString((root / target).string()));
+    EXPECT_EQ(reader.format(), "jpeg");
+    EXPECT_EQ(reader.size(), QSize(320, 240));
+  }
 
   std::sort(sizes.rbegin(), sizes.rend());
   std::cout << "Largest notes of " << sizes.size() << ":\n";
