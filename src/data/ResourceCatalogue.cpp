@@ -85,6 +85,9 @@ std::string glossary() { return CachedText(186); }
 std::string general() { return CachedText(187); }
 std::string uses() { return CachedText(188); }
 std::string british() { return CachedText(189); }
+std::string licenseAgreement() { return CachedText(190); }
+std::string aboutRightsLine() { return CachedText(191); }
+std::string aboutCreditsLine() { return CachedText(192); }
 
 void ReleaseResourceCatalogue() {
   PictureSlots().clear();

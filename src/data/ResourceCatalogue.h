@@ -43,6 +43,11 @@ std::string glossary();               // 186
 std::string general();                // 187
 std::string uses();                   // 188
 std::string british();                // 189
+// The texts of the windows: the licence agreement (CR-separated lines), and the rights line and
+// the credits line of the About window (one line each, no line end).
+std::string licenseAgreement();  // 190
+std::string aboutRightsLine();   // 191
+std::string aboutCreditsLine();  // 192
 
 // Empties every cache slot, as at program start (the program's finalisation, and tests).
 void ReleaseResourceCatalogue();

@@ -60,6 +60,9 @@ const TextAccessor kTextAccessors[] = {
     {"general", general, 187},
     {"uses", uses, 188},
     {"british", british, 189},
+    {"licenseAgreement", licenseAgreement, 190},
+    {"aboutRightsLine", aboutRightsLine, 191},
+    {"aboutCreditsLine", aboutCreditsLine, 192},
 };
 
 Picture PictureOfWidth(int width) { return std::make_shared<const QImage>(width, 1, QImage::Format_RGB32); }
