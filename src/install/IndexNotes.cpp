@@ -10,8 +10,10 @@
 
 namespace {
 
+// Written without the xml line, so the iPod reads it as Latin-1: plain ASCII shows the same
+// there, where a UTF-8 "©" would show as two wrong characters.
 const char* const kRightsNotice =
-    "Atomnote notes copyright © 2026 Hollowbrook Works. All rights reserved. These notes may be used "
+    "Atomnote notes Copyright (c) 2026 Hollowbrook Works. All rights reserved. These notes may be used "
     "on the iPod of their owner.";
 
 // The one comparison of element names and symbols, for sorting and for looking them up again:

@@ -220,6 +220,17 @@ TEST_P(CreatorCodeTest, SetsCreatorCodesOnNotesOnly) {
 
 INSTANTIATE_TEST_SUITE_P(Modes, CreatorCodeTest, ::testing::Bool(), ModeCaseName);
 
+// The rights notice has no xml line, so the iPod reads it as Latin-1: it is one line of plain
+// ASCII, its copyright sign written "(c)", which shows the same in any encoding.
+TEST_F(InstallTest, WritesTheRightsNoticeInPlainAscii) {
+  ApplyInstallChoices({.monopolize = false});
+  InstallOnVolume();
+  const std::string notice = ReadFileBytes(Notes() / "Atomnote" / "License Note.txt");
+  EXPECT_TRUE(std::all_of(notice.begin(), notice.end(), [](char c) { return c > 0 && c < 0x7F; })) << notice;
+  EXPECT_EQ(notice.find('\n'), notice.size() - 1) << "one line";
+  EXPECT_NE(notice.find("Copyright (c) 2026 Hollowbrook Works."), std::string::npos) << notice;
+}
+
 // The about texts are written without a line end; only the history takes British spelling.
 // Glossary notes are the xml line and the definition, its CR breaks inside the one line; a
 // term of two words names its note and its link with the blank.
