@@ -1,6 +1,8 @@
 #include "DiskUseHelp.h"
 
 #include <QPainter>
+#include <array>
+#include <initializer_list>
 
 #include "WindowSketch.h"
 
@@ -39,6 +41,25 @@ QRect DrawSourceList(QPainter& painter, const QString& iPodHeading) {
   return iPodRow;
 }
 
+// Three check boxes the user need not read, ticked or not, then "Enable disk use", ticked; the
+// area to ring round the last is returned.
+QRect DrawDiskUseBoxes(QPainter& painter, const QPoint& first, int rowHeight, int placeholderWidth,
+                       const std::array<bool, 3>& ticked) {
+  for (int i = 0; i < 3; ++i) {
+    SketchCheckBox(painter, first + QPoint(0, i * rowHeight), "", ticked[std::size_t(i)],
+                   placeholderWidth - i * 25);
+  }
+  const QPoint diskUse = first + QPoint(0, 3 * rowHeight);
+  SketchCheckBox(painter, diskUse, "Enable disk use", true);
+  return QRect(diskUse.x(), diskUse.y() - 1, 112, 13);
+}
+
+// The steps in order, each ringed with its number.
+void RingSteps(QPainter& painter, std::initializer_list<QRect> steps) {
+  int step = 0;
+  for (const QRect& area : steps) SketchCallout(painter, area, ++step);
+}
+
 void DrawPlaceholderLines(QPainter& painter, int left, int top, int count, int width) {
   for (int i = 0; i < count; ++i) {
     SketchPlaceholder(painter, QRect(left, top + i * 14, width - (i % 2) * 40, 5));
@@ -61,18 +82,12 @@ QImage DrawDiskUseHelpITunes4() {
 
   const QRect dialog(kFrame.left() + 130, kFrame.top() + 100, 220, 132);
   SketchWindow(painter, dialog, "iPod Preferences");
-  for (int i = 0; i < 3; ++i) {
-    SketchCheckBox(painter, QPoint(dialog.left() + 14, dialog.top() + 28 + i * 18), "", i == 0, 120 - i * 20);
-  }
-  const QPoint diskUse(dialog.left() + 14, dialog.top() + 84);
-  SketchCheckBox(painter, diskUse, "Enable disk use", true);
+  const QRect diskUse =
+      DrawDiskUseBoxes(painter, QPoint(dialog.left() + 14, dialog.top() + 25), 21, 120, {true, false, false});
   const QRect okButton(dialog.right() - 66, dialog.bottom() - 26, 54, 18);
   SketchButton(painter, okButton, "OK", true);
 
-  SketchCallout(painter, iPodRow.adjusted(4, 0, -4, 0), 1);
-  SketchCallout(painter, optionsButton, 2);
-  SketchCallout(painter, QRect(diskUse.x(), diskUse.y() - 2, 112, 15), 3);
-  SketchCallout(painter, okButton, 4);
+  RingSteps(painter, {iPodRow.adjusted(4, 0, -4, 0), optionsButton, diskUse, okButton});
   return image;
 }
 
@@ -94,19 +109,13 @@ QImage DrawDiskUseHelpITunes6() {
 
   const QRect options(kFrame.left() + 30, toolbarTop + 76, 320, 126);
   SketchGroupBox(painter, options, "iPod");
-  for (int i = 0; i < 3; ++i) {
-    SketchCheckBox(painter, QPoint(options.left() + 16, options.top() + 14 + i * 22), "", i != 1,
-                   170 - i * 30);
-  }
-  const QPoint diskUse(options.left() + 16, options.top() + 14 + 3 * 22);
-  SketchCheckBox(painter, diskUse, "Enable disk use", true);
+  const QRect diskUse = DrawDiskUseBoxes(painter, QPoint(options.left() + 16, options.top() + 14), 22, 170,
+                                         {true, false, true});
   const QRect okButton(kFrame.right() - 74, kFrame.bottom() - 30, 60, 20);
   SketchButton(painter, QRect(okButton.left() - 72, okButton.top(), 60, 20), "Cancel", false);
   SketchButton(painter, okButton, "OK", true);
 
-  SketchCallout(painter, iPodPane.adjusted(2, 0, -2, 0), 1);
-  SketchCallout(painter, QRect(diskUse.x(), diskUse.y() - 2, 112, 15), 2);
-  SketchCallout(painter, okButton, 3);
+  RingSteps(painter, {iPodPane.adjusted(2, 0, -2, 0), diskUse, okButton});
   return image;
 }
 
@@ -129,18 +138,11 @@ QImage DrawDiskUseHelpITunes7() {
 
   const QRect options(left, kFrame.top() + 136, 250, 96);
   SketchGroupBox(painter, options, "Options");
-  for (int i = 0; i < 3; ++i) {
-    SketchCheckBox(painter, QPoint(options.left() + 12, options.top() + 10 + i * 20), "", i == 0,
-                   150 - i * 25);
-  }
-  const QPoint diskUse(options.left() + 12, options.top() + 10 + 3 * 20);
-  SketchCheckBox(painter, diskUse, "Enable disk use", true);
+  const QRect diskUse = DrawDiskUseBoxes(painter, QPoint(options.left() + 12, options.top() + 10), 20, 150,
+                                         {true, false, false});
   const QRect applyButton(kFrame.right() - 74, kFrame.bottom() - 30, 60, 20);
   SketchButton(painter, applyButton, "Apply", false);
 
-  SketchCallout(painter, iPodRow.adjusted(4, 0, -4, 0), 1);
-  SketchCallout(painter, summaryTab, 2);
-  SketchCallout(painter, QRect(diskUse.x(), diskUse.y() - 2, 112, 15), 3);
-  SketchCallout(painter, applyButton, 4);
+  RingSteps(painter, {iPodRow.adjusted(4, 0, -4, 0), summaryTab, diskUse, applyButton});
   return image;
 }

@@ -9,29 +9,43 @@ namespace {
 
 const QColor kNotKnown(0xdc, 0xdc, 0xdc);
 
-// Classes.
-const QColor kMetal(0x9c, 0xc3, 0xf0);
-const QColor kSemimetal(0xa6, 0xdc, 0x9a);
-const QColor kNonmetal(0xf8, 0xd4, 0x6a);
+// A value of the data shown as a colour of its own, with its label in the legend.
+struct Category {
+  const char* value;
+  QColor fill;
+  const char* label;
+};
 
-QColor ClassFill(const ElementFact& element) {
-  if (element.elementClass == "m") return kMetal;
-  if (element.elementClass == "s") return kSemimetal;
-  if (element.elementClass == "n") return kNonmetal;
+const std::array<Category, 3> kClasses = {{
+    {"m", QColor(0x9c, 0xc3, 0xf0), "metal"},
+    {"s", QColor(0xa6, 0xdc, 0x9a), "semimetal"},
+    {"n", QColor(0xf8, 0xd4, 0x6a), "nonmetal"},
+}};
+
+const std::array<Category, 3> kStates = {{
+    {"solid", QColor(0xd8, 0xc6, 0xa4), "solid"},
+    {"liquid", QColor(0x7f, 0xb4, 0xf2), "liquid"},
+    {"gas", QColor(0xf4, 0xa4, 0xa4), "gas"},
+}};
+
+// Any other value ("nul") is not known.
+QColor CategoryFill(const std::array<Category, 3>& categories, const std::string& value) {
+  for (const Category& category : categories) {
+    if (value == category.value) return category.fill;
+  }
   return kNotKnown;
 }
 
-// States at 298 K.
-const QColor kSolid(0xd8, 0xc6, 0xa4);
-const QColor kLiquid(0x7f, 0xb4, 0xf2);
-const QColor kGas(0xf4, 0xa4, 0xa4);
-
-QColor StateFill(const ElementFact& element) {
-  if (element.state == "solid") return kSolid;
-  if (element.state == "liquid") return kLiquid;
-  if (element.state == "gas") return kGas;
-  return kNotKnown;
+std::vector<LegendEntry> CategoryLegend(const std::array<Category, 3>& categories) {
+  std::vector<LegendEntry> legend;
+  for (const Category& category : categories) legend.push_back({category.fill, category.label});
+  legend.push_back({kNotKnown, "not known"});
+  return legend;
 }
+
+QColor ClassFill(const ElementFact& element) { return CategoryFill(kClasses, element.elementClass); }
+
+QColor StateFill(const ElementFact& element) { return CategoryFill(kStates, element.state); }
 
 // Electronegativity in bands of 0.5 from blue (low) to red (high); a band holds its lower bound.
 struct Band {
@@ -111,24 +125,14 @@ QString RoundedAtomicWeight(const std::string& stored) {
 
 const std::vector<VisualTable>& VisualTables() {
   static const std::vector<VisualTable> tables = {
-      {"periodic-320-vpod.jpg",
-       177,
-       "periodic320vpod",
-       "Periodic Table",
+      {"periodic-320-vpod.jpg", 177, "periodic320vpod", "Periodic Table",
        "Atomic number above each symbol. Lanthanides and actinides in the two rows below.",
-       {{kMetal, "metal"}, {kSemimetal, "semimetal"}, {kNonmetal, "nonmetal"}, {kNotKnown, "not known"}},
-       ClassFill,
-       nullptr},
+       CategoryLegend(kClasses), ClassFill, nullptr},
       {"en-320-vpod.jpg", 179, "en320vpod", "Electronegativity",
        "Pauling scale, the value under each symbol.", BandLegend(), ElectronegativityFill,
        ElectronegativityValue},
-      {"solid-liquid-gas-320-vpod.jpg",
-       180,
-       "solidliquidgas320vpod",
-       "State at 298 K",
-       "Solid, liquid or gas at 298 K (25 \u00b0C) and normal pressure.",
-       {{kSolid, "solid"}, {kLiquid, "liquid"}, {kGas, "gas"}, {kNotKnown, "not known"}},
-       StateFill,
+      {"solid-liquid-gas-320-vpod.jpg", 180, "solidliquidgas320vpod", "State at 298 K",
+       "Solid, liquid or gas at 298 K (25 \u00b0C) and normal pressure.", CategoryLegend(kStates), StateFill,
        nullptr},
       {"atwt-320-vpod.jpg",
        178,
