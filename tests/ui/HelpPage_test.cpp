@@ -23,6 +23,13 @@ struct PageLinks {
   std::set<std::string> targets;  // every link's address
 };
 
+fs::path HelpPage() { return fs::path(ATOMNOTE_BUNDLE_DIR) / "Contents" / "Resources" / "helpTextMac.html"; }
+
+// The page as a viewer shows it, loaded from the built bundle.
+void LoadHelpPage(QTextBrowser& viewer) {
+  viewer.setSource(QUrl::fromLocalFile(QString::fromStdString(HelpPage().string())));
+}
+
 PageLinks LinksOf(const QTextDocument& document) {
   PageLinks links;
   for (QTextBlock block = document.begin(); block.isValid(); block = block.next()) {
@@ -39,10 +46,9 @@ PageLinks LinksOf(const QTextDocument& document) {
 // Loaded from the built bundle, the page has its title, and every link leads to a place in the
 // page itself: the viewer opens nothing else.
 TEST(HelpPage, EveryLinkLeadsToAPlaceInThePage) {
-  const fs::path page = fs::path(ATOMNOTE_BUNDLE_DIR) / "Contents" / "Resources" / "helpTextMac.html";
-  ASSERT_TRUE(fs::is_regular_file(page));
+  ASSERT_TRUE(fs::is_regular_file(HelpPage()));
   QTextBrowser viewer;
-  viewer.setSource(QUrl::fromLocalFile(QString::fromStdString(page.string())));
+  LoadHelpPage(viewer);
   EXPECT_EQ(viewer.documentTitle(), "Atomnote Installer Help");
 
   const PageLinks links = LinksOf(*viewer.document());
@@ -58,8 +64,7 @@ TEST(HelpPage, EveryLinkLeadsToAPlaceInThePage) {
 // program uses.
 TEST(HelpPage, NamesThePreferencesFileAndTheSupportAddressAsTheProgramDoes) {
   QTextBrowser viewer;
-  viewer.setSource(QUrl::fromLocalFile(QString::fromStdString(
-      (fs::path(ATOMNOTE_BUNDLE_DIR) / "Contents" / "Resources" / "helpTextMac.html").string())));
+  LoadHelpPage(viewer);
   const QString text = viewer.toPlainText();
   EXPECT_TRUE(text.contains(kPreferencesFileName));
   EXPECT_TRUE(text.contains(kMakerSupportAddress));
