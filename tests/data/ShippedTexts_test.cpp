@@ -346,7 +346,7 @@ struct SpotCheck {
 
 const SpotCheck kSpotChecks[] = {
     {"H", "atomic weight", &eGeneral, 2, 1.008, 0.001},
-    {"H", "boiling point K", &ePhysical, 4, 20.28, 0.1},
+    {"H", "boiling point K", &ePhysical, 4, 20.271, 0.001},
     {"H", "first ionization eV", &eBonding, 4, 13.598, 0.001},
     // Per mole of atoms: the handbook's 0.904 kJ/mol is per mole of H2.
     {"H", "heat of vaporization kJ/mol", &ePhysical, 5, 0.452, 0.005},
@@ -360,6 +360,8 @@ const SpotCheck kSpotChecks[] = {
     {"Na", "atomic weight", &eGeneral, 2, 22.98977, 0.00001},
     {"N", "melting point K", &ePhysical, 3, 63.15, 0.005},
     {"O", "melting point K", &ePhysical, 3, 54.36, 0.005},
+    {"F", "melting point K", &ePhysical, 3, 53.48, 0.005},
+    {"Ne", "boiling point K", &ePhysical, 4, 27.104, 0.001},
     {"Na", "melting point K", &ePhysical, 3, 370.944, 0.0005},
     {"Na", "density g/cm3", &eCrystal, 0, 0.97, 0.005},
     {"Na", "first ionization eV", &eBonding, 4, 5.139, 0.001},
@@ -394,7 +396,11 @@ const SpotCheck kSpotChecks[] = {
     {"Hg", "liquid density g/mL", &eCrystal, 0, 13.53, 0.02},
     {"Hg", "superconducting Tc K (alpha)", &eCrystal2, 0, 4.15, 0.01},
     {"La", "superconducting Tc K (alpha)", &eCrystal2, 0, 4.88, 0.01},
+    {"Gd", "boiling point K", &ePhysical, 4, 3546, 1},
     {"Tb", "magnetic susceptibility 10^-6 cm3/mol", &ePhysical2, 1, 146000, 1000},
+    {"Ho", "melting point K", &ePhysical, 3, 1747, 1},
+    {"Ho", "boiling point K", &ePhysical, 4, 2973, 1},
+    {"Lu", "melting point K", &ePhysical, 3, 1936, 1},
     {"Lu", "atomic weight", &eGeneral, 2, 174.96669, 0.000005},
     {"Pb", "atomic weight", &eGeneral, 2, 207.2, 0.01},
     {"Pb", "melting point K", &ePhysical, 3, 600.6, 0.2},
