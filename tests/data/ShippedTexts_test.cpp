@@ -465,6 +465,7 @@ TEST_F(ShippedTextsTest, WordsAndCodesAgreeWithPublishedOnes) {
       {"Cu", "valences", eBonding(RowOf("Cu"), 7), "1,2"},
       {"Au", "valences", eBonding(RowOf("Au"), 7), "1,3"},
       {"Xe", "valences", eBonding(RowOf("Xe"), 7), "2,4,6,8"},
+      {"U", "valences", eBonding(RowOf("U"), 7), "4,6"},
       {"Kr", "valences (KrF2 decomposes at room temperature)", eBonding(RowOf("Kr"), 7), "nul"},
       {"Sn", "stable isotopes", eIsotope(RowOf("Sn"), 1), "10"},
   };
