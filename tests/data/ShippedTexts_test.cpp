@@ -301,6 +301,7 @@ TEST_F(ShippedTextsTest, NaturalRadioactiveIsotopesFollowOneRule) {
       {"Ar", "37", false},
       {"Fe", "60", false},
       {"Kr", "85", false},
+      {"Pu", "244", false},
   };
   for (const Trace& trace : kTraces) {
     const std::string& line = eIsotope2(RowOf(trace.symbol), 1);

@@ -29,8 +29,10 @@ NATURAL_RADIOACTIVE_RULE = (
     "(4) nucleogenic: formed in uranium ores by spontaneous fission or neutron capture and "
     "measured in natural ore, with a half-life of at least one year. Shorter-lived cosmogenic "
     "isotopes such as Be-7 (53 days) and Ar-37 (35 days), and isotopes that reach the Earth from "
-    "space (Fe-60), do not count. Groups 2 to 4 are curated/trace-isotopes.tsv, which the "
-    "generator checks against this rule; the notes show them as \"small amounts\".")
+    "space (Fe-60), do not count; nor do Kr-85, whose natural traces are lost among the krypton "
+    "of nuclear fission, and Pu-244, whose primordial traces have not been confirmed and whose "
+    "traces in deep-sea crusts came from space. Groups 2 to 4 are curated/trace-isotopes.tsv, "
+    "which the generator checks against this rule; the notes show them as \"small amounts\".")
 
 # A trace isotope made in nature outside the decay series must live at least this long.
 MIN_TRACE_HALF_LIFE_YEARS = 1
