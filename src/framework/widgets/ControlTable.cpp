@@ -7,7 +7,6 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
-#include <QListWidget>
 #include <QPalette>
 #include <QPlainTextEdit>
 #include <QProgressBar>
@@ -18,7 +17,9 @@
 #include <QTextBrowser>
 
 #include "framework/Exceptions.h"
+#include "framework/Timer.h"
 #include "framework/widgets/Canvas.h"
+#include "framework/widgets/Listbox.h"
 #include "framework/widgets/Window.h"
 
 namespace {
@@ -122,12 +123,6 @@ QWidget* MakeProgressBar(const ControlRow& row, QWidget* parent) {
   return bar;
 }
 
-QWidget* MakeListBox(const ControlRow& row, QWidget* parent) {
-  auto* list = new QListWidget(parent);
-  list->addItems(Rows(row.properties.rows));
-  return list;
-}
-
 QWidget* MakeControl(const ControlRow& row, QWidget* parent, Window& window) {
   switch (row.kind) {
     case ControlKind::PushButton:
@@ -151,9 +146,10 @@ QWidget* MakeControl(const ControlRow& row, QWidget* parent, Window& window) {
     case ControlKind::ProgressBar:
       return MakeProgressBar(row, parent);
     case ControlKind::ListBox:
-      return MakeListBox(row, parent);
+      return new Listbox(parent);
     case ControlKind::HTMLViewer:
       return new QTextBrowser(parent);
+    case ControlKind::Timer:
     case ControlKind::Custom:
       break;
   }
@@ -183,10 +179,14 @@ QFont ControlFont(TextFont font, int textSize, bool bold) {
   return chosen;
 }
 
-QWidget& Window::CreateControl(const ControlRow& row) {
-  if (row.name.empty() || Control(row.name) != nullptr) {
-    throw RuntimeException("a control needs a name of its own: \"" + row.name + "\"");
+void Window::RequireOwnName(const std::string& name) const {
+  if (name.empty() || NamedControl(name) != nullptr) {
+    throw RuntimeException("a control needs a name of its own: \"" + name + "\"");
   }
+}
+
+QWidget& Window::CreateControl(const ControlRow& row) {
+  RequireOwnName(row.name);
   QWidget* parent = this;
   if (!row.properties.parent.empty()) {
     parent = Control(row.properties.parent);
@@ -197,7 +197,17 @@ QWidget& Window::CreateControl(const ControlRow& row) {
   control->setObjectName(Text(row.name));
   control->setGeometry(row.left, row.top, row.width, row.height);
   ApplyTextProperties(*control, row.properties);
+  // A list, of the framework's kind or one of the program's own, takes the row's rows.
+  if (auto* list = dynamic_cast<Listbox*>(control)) list->AddRows(row.properties.rows);
   control->setEnabled(row.properties.enabled);
   if (!row.properties.visible) control->setVisible(false);
   return *control;
+}
+
+void Window::CreateTimer(const ControlRow& row) {
+  RequireOwnName(row.name);
+  auto* timer = new Timer(this);
+  timer->setObjectName(Text(row.name));
+  timer->SetPeriod(row.properties.period);
+  timer->SetMode(row.properties.mode);
 }

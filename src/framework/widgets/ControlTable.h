@@ -20,7 +20,8 @@
 //   };
 //
 // Window::CreateControls builds them and connects nothing, so building fires no handler; the
-// window connects its handlers afterwards.
+// window connects its handlers afterwards. A timer is a row too (no widget, no place): it counts
+// from its creation in the mode and period of its row.
 
 // The kinds of control and the Qt widget each is made as.
 enum class ControlKind {
@@ -34,8 +35,9 @@ enum class ControlKind {
   GroupBox,     // QGroupBox
   EditField,    // QLineEdit, or QPlainTextEdit when multiline
   ProgressBar,  // QProgressBar without text
-  ListBox,      // QListWidget
+  ListBox,      // Listbox (framework/widgets/Listbox.h)
   HTMLViewer,   // QTextBrowser
+  Timer,        // Timer (framework/Timer.h): no widget, so its place is unused
   Custom,       // made by the row's make function
 };
 
@@ -58,10 +60,12 @@ struct ControlProperties {
   bool enabled = true;
   bool visible = true;
   bool checked = false;                // a check box's value
-  std::vector<std::string> rows = {};  // a popup menu's or a list's rows
+  std::vector<std::string> rows = {};  // a popup menu's or a list's rows (a Custom list's too)
   int listIndex = -1;                  // the popup menu's selected row; -1 none
   int maximum = 0;                     // a progress bar's maximum; 0 none yet (it shows activity)
   bool readOnly = false;               // an edit field the person cannot change
+  int mode = 2;                        // a timer's Mode: 0 off, 1 once, 2 repeating
+  int period = 1000;                   // a timer's Period in milliseconds
   // Each locked edge keeps its distance to the same edge of the window when the window is
   // resized; a control locked left and right (or top and bottom) stretches.
   bool lockLeft = false;

@@ -51,9 +51,18 @@ QWidget* Window::Control(const std::string& name) const {
   return findChild<QWidget*>(QString::fromStdString(name));
 }
 
+QObject* Window::NamedControl(const std::string& name) const {
+  if (name.empty()) return nullptr;
+  return findChild<QObject*>(QString::fromStdString(name));
+}
+
 void Window::CreateControls(std::span<const ControlRow> rows) {
   designSize_ = size();
   for (const ControlRow& row : rows) {
+    if (row.kind == ControlKind::Timer) {
+      CreateTimer(row);
+      continue;
+    }
     QWidget& control = CreateControl(row);
     const ControlProperties& locks = row.properties;
     if (locks.lockLeft || locks.lockTop || locks.lockRight || locks.lockBottom) {
@@ -121,8 +130,14 @@ void Window::closeEvent(QCloseEvent* event) {
 }
 
 void Window::changeEvent(QEvent* event) {
-  if (event->type() == QEvent::ActivationChange && isActiveWindow()) BringToFront(this);
   QWidget::changeEvent(event);
+  if (event->type() != QEvent::ActivationChange) return;
+  if (isActiveWindow()) {
+    BringToFront(this);
+    Event_Activate();
+  } else {
+    Event_Deactivate();
+  }
 }
 
 void Window::Refresh(bool immediately) {

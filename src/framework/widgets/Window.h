@@ -18,19 +18,20 @@ class Window : public QWidget {
  public:
   explicit Window(QWidget* parent = nullptr);
 
-  // The control of that name; nullptr when the window has none.
+  // The control of that name; nullptr when the window has none or it is no widget (a timer).
   QWidget* Control(const std::string& name) const;
-  // The control of that name as the kind the caller expects; raises NilObjectException when
-  // there is no such control or it is of another kind.
+  // The control of that name as the kind the caller expects, timers included; raises
+  // NilObjectException when there is no such control or it is of another kind.
   template <typename Kind>
   Kind& ControlAs(const std::string& name) const {
-    auto* control = qobject_cast<Kind*>(Control(name));
+    auto* control = dynamic_cast<Kind*>(NamedControl(name));
     if (control == nullptr) throw NilObjectException("no control named " + name);
     return *control;
   }
 
   // Creates the controls of rows in their order, each named, placed and set as its row says. It
-  // connects nothing, so no handler runs while the window is built. Called once the window has
+  // connects nothing, so no handler runs while the window is built (a timer row's timer counts
+  // from its creation, with no Action yet). Called once the window has
   // its design size: the locked edges of the controls keep their distances to the edges of that
   // size. Raises RuntimeException for a row without a name of its own, NilObjectException for a
   // parent that is not an earlier control or a Custom row without a make function.
@@ -50,8 +51,13 @@ class Window : public QWidget {
   virtual void Event_Open() {}
   // Runs when the window is closed (by the person or by close()).
   virtual void Event_Close() {}
+  // Run when the window becomes the active window, and when another window (of this program or
+  // another) takes that place.
+  virtual void Event_Activate() {}
+  virtual void Event_Deactivate() {}
 
-  // Keeps the program's front-to-back order of windows when the windowing system activates one.
+  // Keeps the program's front-to-back order of windows when the windowing system activates one,
+  // and runs Event_Activate and Event_Deactivate.
   void changeEvent(QEvent* event) override;
   void closeEvent(QCloseEvent* event) override;
   // Moves and stretches the controls with locked edges.
@@ -65,7 +71,12 @@ class Window : public QWidget {
     bool left, top, right, bottom;
   };
 
+  // The control of that name, widget or not; nullptr when there is none.
+  QObject* NamedControl(const std::string& name) const;
+  // Raises RuntimeException for an empty name or one an earlier control has.
+  void RequireOwnName(const std::string& name) const;
   QWidget& CreateControl(const ControlRow& row);
+  void CreateTimer(const ControlRow& row);
 
   bool opened_ = false;
   QSize designSize_;

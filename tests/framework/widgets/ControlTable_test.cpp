@@ -14,6 +14,7 @@
 #include <vector>
 
 #include "framework/Exceptions.h"
+#include "framework/Timer.h"
 #include "framework/widgets/Canvas.h"
 #include "framework/widgets/Window.h"
 #include "support/widgets/WindowEvents.h"
@@ -247,6 +248,28 @@ TEST(ControlTable, LockedEdgesFollowTheWindowsEdges) {
   EXPECT_EQ(window.Control("Bottom")->geometry(), QRect(10, 170, 50, 20));
 }
 
+// A timer is no widget: it is found by its name as a timer, in the mode and period of its row,
+// and counts from its creation; the Action connected afterwards runs when it fires.
+TEST(ControlTable, ATimerRowMakesANamedTimerCountingFromItsCreation) {
+  TableWindow window({
+      {"Timer1", ControlKind::Timer, 0, 0, 0, 0, "", {.mode = 1, .period = 20}},
+      {"scanTimer", ControlKind::Timer, 0, 0, 0, 0, "", {.mode = 0, .period = 2500}},
+  });
+  Timer& once = window.ControlAs<Timer>("Timer1");
+  const Timer& off = window.ControlAs<Timer>("scanTimer");
+  EXPECT_EQ(once.Mode(), Timer::kModeSingle);
+  EXPECT_EQ(once.Period(), 20);
+  EXPECT_EQ(off.Mode(), Timer::kModeOff);
+  EXPECT_EQ(off.Period(), 2500);
+  EXPECT_EQ(window.Control("Timer1"), nullptr) << "no widget";
+  EXPECT_THROW(window.ControlAs<QPushButton>("Timer1"), NilObjectException);
+
+  int fired = 0;
+  once.OnAction([&] { ++fired; });
+  EXPECT_TRUE(WaitFor([&] { return fired == 1; }));
+  EXPECT_EQ(once.Mode(), Timer::kModeOff);
+}
+
 // The names are how other code finds the controls, so each must be there and be its own.
 TEST(ControlTable, ABadRowRaises) {
   struct Case {
@@ -258,6 +281,10 @@ TEST(ControlTable, ABadRowRaises) {
        {{"PushButton1", ControlKind::PushButton, 0, 0, 10, 10},
         {"PushButton1", ControlKind::CheckBox, 0, 0, 10, 10}}},
       {"no name", {{"", ControlKind::PushButton, 0, 0, 10, 10}}},
+      {"a timer named like a control",
+       {{"Timer1", ControlKind::Canvas, 0, 0, 10, 10}, {"Timer1", ControlKind::Timer, 0, 0, 0, 0}}},
+      {"a control named like a timer",
+       {{"Timer1", ControlKind::Timer, 0, 0, 0, 0}, {"Timer1", ControlKind::Canvas, 0, 0, 10, 10}}},
       {"a parent made later",
        {{"Mark", ControlKind::StaticText, 0, 0, 10, 10, "TM", {.parent = "Canvas1"}},
         {"Canvas1", ControlKind::Canvas, 0, 0, 10, 10}}},

@@ -7,8 +7,11 @@
 #include <QProgressBar>
 #include <QPushButton>
 #include <memory>
+#include <string>
+#include <vector>
 
 #include "framework/Exceptions.h"
+#include "support/widgets/WindowEvents.h"
 
 namespace {
 
@@ -54,6 +57,31 @@ TEST(WindowShow, ReturnsAtOnceWithTheWindowShown) {
   window.Show();
   EXPECT_TRUE(window.isVisible());
   EXPECT_FALSE(window.isMinimized());
+}
+
+// The window's events when it becomes the active window and when another one takes its place.
+TEST(WindowActivation, RunsActivateAndDeactivate) {
+  class ActivationWindow : public Window {
+   public:
+    std::vector<std::string> events;
+
+   protected:
+    void Event_Activate() override { events.emplace_back("activate"); }
+    void Event_Deactivate() override { events.emplace_back("deactivate"); }
+  };
+  ActivationWindow first;
+  Window second;
+  first.Show();
+  if (!WaitFor([&] { return first.isActiveWindow(); }))
+    GTEST_SKIP() << "this platform plug-in does not activate windows";
+  ASSERT_EQ(first.events, std::vector<std::string>{"activate"});
+
+  second.Show();
+  ASSERT_TRUE(WaitFor([&] { return first.events.size() == 2; }));
+  first.activateWindow();
+  ASSERT_TRUE(WaitFor([&] { return first.events.size() == 3; }));
+
+  EXPECT_EQ(first.events, (std::vector<std::string>{"activate", "deactivate", "activate"}));
 }
 
 // ---- the frontmost window ----

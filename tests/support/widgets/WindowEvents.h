@@ -16,6 +16,11 @@ bool ShowAndWaitExposed(QWidget& window);
 void ClickAt(QWidget& window, QPoint point, Qt::MouseButton button = Qt::LeftButton);
 // A click at the centre of control, one of the window's controls.
 void ClickControl(QWidget& window, const QWidget& control, Qt::MouseButton button = Qt::LeftButton);
+// The two halves of a click, for a press in one place and a release in another.
+void PressAt(QWidget& window, QPoint point, Qt::MouseButton button = Qt::LeftButton);
+void ReleaseAt(QWidget& window, QPoint point, Qt::MouseButton button = Qt::LeftButton);
+// The pointer moved to point, no button held.
+void MoveTo(QWidget& window, QPoint point);
 // A key pressed and released in the window.
 void PressKey(QWidget& window, Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier);
 // Lets the event loop run until condition holds or timeoutMs passed; whether it held.
