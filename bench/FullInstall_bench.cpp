@@ -58,6 +58,7 @@ void BM_FullInstall(benchmark::State& state) {
   iPodScanClass::iPodFolderItemList.ResizeTo(-1);
   iPodScanClass::iPodFolderItemList.Append(FolderItem(fixture.Notes()));
   class Window1 window;
+  window.AllPushButton_Action();
 
   double installSeconds = 0;
   double copySeconds = 0;

@@ -4,3 +4,5 @@
 
 // Texts of the messages the main window's own controls show.
 std::string ListboxDrawingErrorMessage();  // #715
+// The caution shown before the monopolize option can be ticked.
+std::string MonopolizeCautionMessage();

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <QCheckBox>
 #include <QCoreApplication>
 #include <QEvent>
 #include <QEventLoop>
@@ -33,6 +34,7 @@
 #include "support/ScopedImmutableFile.h"
 #include "support/TestSupport.h"
 #include "support/widgets/WindowEvents.h"
+#include "ui/MainWindowTestSupport.h"
 #include "ui/Window1.h"
 
 namespace fs = std::filesystem;
@@ -142,6 +144,7 @@ TEST_F(InstallRoadTest, TheInstallButtonWritesACompleteTreeWhoseLinksAllResolve)
   const fs::path notes = volume_.notes();
   const fs::path root = notes / "Atomnote";
   class Window1 window;
+  ASSERT_TRUE(OpenAndWaitExposed(window));
 
   window.PushButton1_Action();
 
@@ -218,6 +221,70 @@ TEST_F(InstallRoadTest, TheInstallButtonWritesACompleteTreeWhoseLinksAllResolve)
   for (const auto& [size, name] : sizes) EXPECT_LE(size, kNoteSizeLimit) << name;
 }
 
+// The line of each dataset row in an element note, by the label it starts with (the boiling point
+// follows the melting point on its line); the last two rows are the links to the element's
+// companion notes.
+// clang-format off
+const std::vector<std::string> kRowLineStarts = {
+    "melt: ", "boil: ", "\u0394Hvap: ", "\u0394Hfus: ", "spec. heat: ", "photo. work. fxn.: ",
+    "linear expansion coeff.:", "magnetic susceptibility:",
+    "density: ", "thermal cond.: ", "resistivity: ", "supercond. Tc: ", "crystal structure: ", "metal cluster: ",
+    "nearest neighbor: ", "lattice a: ", "lattice c: ",
+    "electronic configuration: ", "atomic radius: ", "covalent radius: ", "ionic radius (ion): ",
+    "atomic volume: ", "electronegativity: ", "electron affinity: ", "1st ioniz. en.: ", "2nd ioniz. en.: ",
+    "3rd ioniz. en.: ", "4th ioniz. en.: ", "electric dipole polarizability:", "valences: ",
+    "crustal abundance: ", "oceanic abundance: ", "atmosphere abundance: ", "solar system abundance:",
+    "CAS #: ",
+    "\u2022 <A HREF=\"", "\u2022 <A HREF=\""};
+// clang-format on
+
+// The rows whose lines the note holds.
+std::set<int> RowsInNote(const std::string& symbol, const std::vector<std::string>& lines) {
+  std::set<int> rows;
+  for (const std::string& line : lines) {
+    for (int row = 0; row <= 34; ++row) {
+      const std::string& label = kRowLineStarts[static_cast<std::size_t>(row)];
+      if (line.starts_with(label) || line.find(" \u2022 " + label) != std::string::npos) rows.insert(row);
+    }
+    if (line == kRowLineStarts[35] + symbol + "-i\">miscellaneous information</A>") rows.insert(35);
+    if (line == kRowLineStarts[36] + symbol + "-n\">isotope information</A>") rows.insert(36);
+  }
+  return rows;
+}
+
+// A person unticks some datasets by clicking their check boxes, and the option to leave out
+// lines without data, then clicks Install: every element note holds the lines of exactly the
+// ticked rows (missing values written as "--"), and companion notes only for the ticked ones.
+TEST_F(InstallRoadTest, TheInstallWritesExactlyTheTickedDatasets) {
+  const std::set<int> unticked = {0, 7, 8, 16, 17, 20, 29, 31, 34, 36};
+  std::set<int> ticked;
+  for (int row = 0; row < 37; ++row) {
+    if (!unticked.contains(row)) ticked.insert(row);
+  }
+  class Window1 window;
+  ASSERT_TRUE(OpenAndWaitExposed(window));
+  ASSERT_TRUE(window.PushButton1().isEnabled()) << "the iPod is found";
+  ASSERT_TRUE(window.OmitCheckBox().isChecked());
+  for (const int row : unticked) ClickDatasetCheckbox(window, row);
+  ClickControl(window, window.OmitCheckBox());
+  ASSERT_TRUE(WaitFor([&] { return !window.OmitCheckBox().isChecked(); }));
+  for (int row = 0; row < 37; ++row)
+    ASSERT_EQ(window.InstallList().CellCheck(row, 0), ticked.contains(row)) << row;
+
+  ClickControl(window, window.PushButton1());
+  RunUntilTheCompletionDialog(messages_);
+
+  ASSERT_EQ(messages_.shown(), std::vector<std::string>{kCompletionDialog});
+  const fs::path elements = volume_.notes() / "Atomnote" / "e";
+  for (int row = 0; row <= kLastElementRow; ++row) {
+    const std::string symbol = eGeneral(row, 1);
+    SCOPED_TRACE(symbol);
+    EXPECT_EQ(RowsInNote(symbol, FileLines(elements / symbol)), ticked);
+    EXPECT_TRUE(fs::is_regular_file(elements / (symbol + "-i")));
+    EXPECT_FALSE(fs::exists(elements / (symbol + "-n")));
+  }
+}
+
 // The notes root is the Notes folder itself, where a file "e" that nobody can delete is in the
 // way: its removal reports its own error, the folder "e" cannot be made, and the worker still
 // starts; its element notes report #712, and the completion dialog follows.
@@ -239,68 +306,24 @@ TEST_F(InstallRoadTest, AnElementFolderThatCannotBeMadeStillStartsTheWorker) {
   EXPECT_FALSE(progressWindowExists());
 }
 
-// The selection strings take one token and a blank per dataset row, from the row's checkmark;
-// whatever they held before is replaced.
-TEST(StoreDatasetPreferences, FoldsTheThirtySevenRowsIntoTheSixSelectionStrings) {
-  struct Case {
-    const char* name;
-    std::set<int> checked;
-    std::vector<std::string> strings;  // physical, crystal, bonding, abundances, misc, isotope
-  };
-  std::set<int> every;
-  for (int row = 0; row < 37; ++row) every.insert(row);
-  const Case cases[] = {
-      {"every row",
-       every,
-       {"1 1 1 1 1 1 1 1 ", "1 1 1 1 1 1 1 1 1 ", "1 1 1 1 1 1 1 1 1 1 1 1 1 ", "1 1 1 1 ", "1 1 ", "1 "}},
-      {"no row",
-       {},
-       {"0 0 0 0 0 0 0 0 ", "0 0 0 0 0 0 0 0 0 ", "0 0 0 0 0 0 0 0 0 0 0 0 0 ", "0 0 0 0 ", "0 0 ", "0 "}},
-      {"the first and last row of each group",
-       {0, 7, 8, 16, 17, 29, 30, 33, 34, 35, 36},
-       {"1 0 0 0 0 0 0 1 ", "1 0 0 0 0 0 0 0 1 ", "1 0 0 0 0 0 0 0 0 0 0 0 1 ", "1 0 0 1 ", "1 1 ", "1 "}},
-      {"the rows next to the group ends",
-       {1, 6, 9, 15, 18, 28, 31, 32},
-       {"0 1 0 0 0 0 1 0 ", "0 1 0 0 0 0 0 1 0 ", "0 1 0 0 0 0 0 0 0 0 0 1 0 ", "0 1 1 0 ", "0 0 ", "0 "}},
-  };
-  class Window1 window;
-  for (bool checked : window.datasetChecks) EXPECT_TRUE(checked) << "every row is checked at design";
-  for (const Case& test : cases) {
-    SCOPED_TRACE(test.name);
-    for (int row = 0; row < 37; ++row)
-      window.datasetChecks[static_cast<std::size_t>(row)] = test.checked.contains(row);
-    for (std::string* selection :
-         {&prefPhysical, &prefCrystal, &prefBonding, &prefAbundances, &prefMisc, &prefIsotope}) {
-      *selection = "1 1 junk ";
-    }
-
-    window.storeDatasetPreferences();
-
-    EXPECT_EQ((std::vector<std::string>{prefPhysical, prefCrystal, prefBonding, prefAbundances, prefMisc,
-                                        prefIsotope}),
-              test.strings);
-  }
-  ResetPreferenceGlobals();
-}
-
 // A click on the Install button runs its action: the selection is stored, then the install
 // driver runs (here without an iPod in the scan's list, so it ends in its own error).
-TEST(InstallButton, AClickRunsTheAction) {
-  ScopedRecordingSink messages;
-  SetScanList({});
-  ResetPreferenceGlobals();
+class InstallButtonTest : public MainWindowTest {};
+
+TEST_F(InstallButtonTest, AClickRunsTheAction) {
   class Window1 window;
+  ASSERT_TRUE(OpenAndWaitExposed(window));
+  window.scanTimer().SetMode(Timer::kModeOff);
+  SetScanList({});
   window.PushButton1().setEnabled(true);
-  ASSERT_TRUE(ShowAndWaitExposed(window));
 
   ClickControl(window, window.PushButton1());
 
-  ASSERT_TRUE(WaitFor([&] { return !messages.messages().empty(); }));
+  ASSERT_TRUE(WaitFor([&] { return !messages_.messages().empty(); }));
   EXPECT_EQ(prefPhysical, "1 1 1 1 1 1 1 1 ");
-  ASSERT_EQ(messages.messages().size(), 1u);
-  EXPECT_EQ(messages.messages()[0].text, "Error #703: Generic setup error.");
+  EXPECT_EQ(MessageTexts(messages_),
+            std::vector<std::string>{"48 | Error | Error #703: Generic setup error."});
   EXPECT_FALSE(window.quitASAP);
-  ResetPreferenceGlobals();
 }
 
 }  // namespace

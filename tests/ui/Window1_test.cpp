@@ -1,60 +1,47 @@
+// The main window's events, driven as a person drives them: clicks, keys and pointer moves sent
+// to the window.
+
 #include "ui/Window1.h"
 
 #include <gtest/gtest.h>
 
+#include <QCheckBox>
+#include <QComboBox>
+#include <QEvent>
+#include <QImage>
 #include <QLabel>
+#include <QPixmap>
 #include <QPushButton>
+#include <memory>
+#include <string>
+#include <vector>
 
+#include "data/ResourceCatalogue.h"
 #include "framework/Application.h"
+#include "framework/widgets/Canvas.h"
 #include "install/iPodScanClass.h"
-#include "prefs/PreferenceGlobals.h"
-#include "support/FixtureVolume.h"
-#include "support/TestSupport.h"
-#include "support/widgets/WindowEvents.h"
+#include "ui/MainWindowTestSupport.h"
 
 namespace {
 
 const char kDesignStatusText[] =
     "Your iPod must be connected with disk mode enabled before you can install or remove Atomnote.";
 
-// An application object that only records a quit request.
-class QuitRecorder : public Application {};
+const std::string kCaution =
+    "48 | Caution | Please use the \"Monopolize iPod Notes Function\" with caution. If enabled, only Atomnote will "
+    "appear under the iPod's \"Notes\" function.\n\nThis provides slightly faster access to Atomnote. However, no "
+    "other notes installed on your iPod will be available. Click the checkbox again if you really want to enable "
+    "this feature.";
 
 TEST(Window1, OneInstance) { EXPECT_EQ(&Window1(), &Window1()); }
 
-TEST(Window1, ControlsFoundByNameInTheirDesignState) {
-  const class Window1 window;
-  EXPECT_EQ(window.Title(), "Atomnote Installer");
-
-  struct ButtonCase {
-    const char* name;
-    const char* caption;
-  };
-  for (const ButtonCase& button : {ButtonCase{"PushButton1", "Install Atomnote on iPod"},
-                                   ButtonCase{"PushButton2", "Remove Atomnote from iPod"}}) {
-    SCOPED_TRACE(button.name);
-    // Found by name, as other code finds them, and the same as the typed accessors give.
-    const QPushButton& control = window.ControlAs<QPushButton>(button.name);
-    EXPECT_EQ(control.text(), button.caption);
-    EXPECT_FALSE(control.isEnabled());
-  }
-
-  EXPECT_EQ(&window.PushButton1(), window.Control("PushButton1"));
-  EXPECT_EQ(&window.PushButton2(), window.Control("PushButton2"));
-  EXPECT_EQ(&window.ErrorStatic(), window.Control("ErrorStatic"));
-
-  const QLabel& status = window.ErrorStatic();
-  EXPECT_EQ(status.text(), kDesignStatusText);
-  // A volume name in the status line is shown as it is, never read as markup.
-  EXPECT_EQ(status.textFormat(), Qt::PlainText);
-
-  EXPECT_FALSE(window.scanTimer.isActive()) << "started by the window's Open";
-}
+// ---- the scan ----
 
 // One iPod named "Pod" mounted, and a main window of the test's own.
-class Window1WithPodTest : public ::testing::Test {
+class Window1WithPodTest : public MainWindowTest {
  protected:
   void SetUp() override {
+    MainWindowTest::SetUp();
     if (FolderItem(pod_.root() / "iPod_Control").Visible()) {
       GTEST_SKIP() << "the temporary folder keeps no extended attributes, so no folder can be made invisible";
     }
@@ -68,9 +55,10 @@ class Window1WithPodTest : public ::testing::Test {
 
 TEST_F(Window1WithPodTest, EachTickOfTheScanTimerScans) {
   const QLabel& status = window.ErrorStatic();
-  window.scanTimer.start(0);
+  window.scanTimer().SetPeriod(0);
+  window.scanTimer().SetMode(Timer::kModeMultiple);
   WaitFor([&] { return status.text() != kDesignStatusText; });
-  window.scanTimer.stop();
+  window.scanTimer().SetMode(Timer::kModeOff);
   EXPECT_EQ(status.text(), "Ready to install Atomnote on the attached iPod named \"Pod\".");
   EXPECT_TRUE(window.PushButton1().isEnabled());
   EXPECT_TRUE(window.PushButton2().isEnabled());
@@ -80,43 +68,322 @@ TEST_F(Window1WithPodTest, OpeningScansAtOnceAndStartsTheScanTimer) {
   window.Show();
 
   EXPECT_EQ(window.ErrorStatic().text(), "Ready to install Atomnote on the attached iPod named \"Pod\".");
-  EXPECT_TRUE(window.scanTimer.isActive());
-  EXPECT_EQ(window.scanTimer.interval(), 2200);
-  EXPECT_FALSE(window.scanTimer.isSingleShot());
+  EXPECT_EQ(window.scanTimer().Mode(), Timer::kModeMultiple);
+  EXPECT_EQ(window.scanTimer().Period(), 2200);
 }
 
-TEST(Window1, ClosingStoresTheSelectionAndAsksToQuit) {
-  ResetPreferenceGlobals();
-  const ScopedVolumes noVolumes({});
-  QuitRecorder application;
-  class Window1 window;
-  window.datasetChecks.fill(false);
-  window.datasetChecks[0] = true;
+// ---- buttons and closing ----
 
-  window.Show();
+class Window1Test : public MainWindowTest {};
+
+TEST_F(Window1Test, ClosingStoresTheSelectionAndAsksToQuit) {
+  Application application;
+  class Window1 window;
+  ASSERT_TRUE(OpenAndWaitExposed(window));
+  ClickControl(window, window.NonePushButton());
+  ClickDatasetCheckbox(window, 0);
+  ASSERT_TRUE(WaitFor([&] { return window.InstallList().CellCheck(0, 0); }));
+
   window.close();
 
   EXPECT_EQ(prefPhysical, "1 0 0 0 0 0 0 0 ");
   EXPECT_EQ(prefIsotope, "0 ");
   EXPECT_TRUE(application.QuitRequested());
-  ResetPreferenceGlobals();
 }
 
-TEST(Window1, RemoveButtonRunsTheRemoval) {
-  ScopedRecordingSink messages;
-  iPodScanClass::iPodFolderItemList.ResizeTo(-1);
-  iPodScanClass::iPodList.ResizeTo(-1);
-  iPodScanClass::iPodType.ResizeTo(-1);
+TEST_F(Window1Test, RemoveButtonRunsTheRemoval) {
   class Window1 window;
+  ASSERT_TRUE(OpenAndWaitExposed(window));
+  window.scanTimer().SetMode(Timer::kModeOff);
   window.PushButton2().setEnabled(true);
-  ASSERT_TRUE(ShowAndWaitExposed(window));
 
   ClickControl(window, window.PushButton2());
 
   // With no iPod in the scan list the removal ends in its catch-all.
-  ASSERT_TRUE(WaitFor([&] { return !messages.messages().empty(); }));
-  ASSERT_EQ(messages.messages().size(), 1u);
-  EXPECT_EQ(messages.messages()[0].text, "Error #705: Generic Atomnote uninstall error.");
+  ASSERT_TRUE(WaitFor([&] { return !messages_.messages().empty(); }));
+  EXPECT_EQ(MessageTexts(messages_),
+            std::vector<std::string>{"48 | Error | Error #705: Generic Atomnote uninstall error."});
+}
+
+// ---- options ----
+
+// Each option box writes its preference the moment it is clicked, both ways.
+TEST_F(Window1Test, EachOptionBoxWritesItsPreference) {
+  struct Case {
+    const char* name;
+    QCheckBox& (Window1::*box)() const;
+    bool* preference;
+  };
+  const Case cases[] = {
+      {"omit", &Window1::OmitCheckBox, &prefOmitBlanks},
+      {"glossary", &Window1::GlossaryCheckBox, &prefGlossary},
+      {"visual tables", &Window1::VisualCheckBox, &prefVisualTables},
+  };
+  class Window1 window;
+  ASSERT_TRUE(OpenAndWaitExposed(window));
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    QCheckBox& box = (window.*c.box)();
+    const bool before = box.isChecked();
+    ASSERT_EQ(*c.preference, before) << "applied at open";
+    for (const bool expected : {!before, before}) {
+      ClickAt(window, box.mapTo(&window, QPoint(8, box.height() / 2)));
+      ASSERT_TRUE(WaitFor([&] { return box.isChecked() == expected; }));
+      EXPECT_EQ(*c.preference, expected);
+    }
+  }
+}
+
+// Unticking the visual tables dims the thumbnail beside the box; ticking them brightens it again.
+TEST_F(Window1Test, TheThumbnailIsDimmedWhileTheVisualTablesAreLeftOut) {
+  class Window1 window;
+  ASSERT_TRUE(OpenAndWaitExposed(window));
+  QLabel& thumbnail = window.ImageWell2();
+  ASSERT_EQ(thumbnail.pixmap().size(), QSize(96, 68));
+  ASSERT_TRUE(window.VisualCheckBox().isChecked());
+  const QImage bright = thumbnail.grab().toImage();
+
+  ClickControl(window, window.VisualCheckBox());
+  ASSERT_TRUE(WaitFor([&] { return !window.VisualCheckBox().isChecked(); }));
+  EXPECT_FALSE(prefVisualTables);
+  EXPECT_FALSE(thumbnail.isEnabled());
+  EXPECT_NE(thumbnail.grab().toImage(), bright) << "drawn dimmed";
+
+  ClickControl(window, window.VisualCheckBox());
+  ASSERT_TRUE(WaitFor([&] { return window.VisualCheckBox().isChecked(); }));
+  EXPECT_TRUE(prefVisualTables);
+  EXPECT_TRUE(thumbnail.isEnabled());
+  EXPECT_EQ(thumbnail.grab().toImage(), bright);
+}
+
+// The mean colour of the rectangle of the picture given in quarters: quarter (0, 0, 4, 4) is the
+// whole picture, (2, 0, 2, 2) its top-right quarter.
+QColor MeanColour(const QImage& picture, QRect quarters) {
+  const QImage image = picture.convertToFormat(QImage::Format_RGB32);
+  const int left = image.width() * quarters.left() / 4;
+  const int top = image.height() * quarters.top() / 4;
+  const int right = image.width() * (quarters.left() + quarters.width()) / 4;
+  const int bottom = image.height() * (quarters.top() + quarters.height()) / 4;
+  long red = 0, green = 0, blue = 0, count = 0;
+  for (int y = top; y < bottom; ++y) {
+    for (int x = left; x < right; ++x) {
+      const QRgb pixel = image.pixel(x, y);
+      red += qRed(pixel);
+      green += qGreen(pixel);
+      blue += qBlue(pixel);
+      ++count;
+    }
+  }
+  return QColor(int(red / count), int(green / count), int(blue / count));
+}
+
+// The thumbnail is the whole periodic table scaled down: the whole and each quarter of it have the
+// colours of the table's whole and quarters.
+TEST_F(Window1Test, TheThumbnailIsThePeriodicTableScaledDown) {
+  const Picture table = periodic320vpod();
+  if (!table) GTEST_SKIP() << "the program ships no periodic table picture";
+  class Window1 window;
+  window.Show();
+  const QImage thumbnail = window.ImageWell2().pixmap().toImage();
+  ASSERT_EQ(thumbnail.size(), QSize(96, 68));
+  for (const QRect part :
+       {QRect(0, 0, 4, 4), QRect(0, 0, 2, 2), QRect(2, 0, 2, 2), QRect(0, 2, 2, 2), QRect(2, 2, 2, 2)}) {
+    SCOPED_TRACE(::testing::Message()
+                 << part.x() << "," << part.y() << " " << part.width() << "x" << part.height());
+    const QColor shown = MeanColour(thumbnail, part);
+    const QColor expected = MeanColour(*table, part);
+    EXPECT_NEAR(shown.red(), expected.red(), 8);
+    EXPECT_NEAR(shown.green(), expected.green(), 8);
+    EXPECT_NEAR(shown.blue(), expected.blue(), 8);
+  }
+}
+
+// The spelling popup, from the keyboard: the row chosen is the spelling preference.
+TEST_F(Window1Test, TheSpellingPopupSetsTheLanguage) {
+  class Window1 window;
+  ASSERT_TRUE(OpenAndWaitExposed(window));
+  window.langPopup().setFocus();
+  ASSERT_EQ(window.langPopup().currentText(), "American English");
+
+  PressKey(window, Qt::Key_Down);
+  ASSERT_TRUE(WaitFor([&] { return window.langPopup().currentIndex() == 1; }));
+  EXPECT_EQ(window.langPopup().currentText(), "British English");
+  EXPECT_EQ(prefLanguage, 1);
+
+  PressKey(window, Qt::Key_Up);
+  ASSERT_TRUE(WaitFor([&] { return window.langPopup().currentIndex() == 0; }));
+  EXPECT_EQ(prefLanguage, 0);
+}
+
+// ---- the monopolize guard ----
+
+class MonopolizeTest : public MainWindowTest {
+ protected:
+  void Click(QWidget& control) { ClickAt(window, control.mapTo(&window, QPoint(8, control.height() / 2))); }
+  bool Ticked() const { return window.MonopolyCheckBox().isChecked(); }
+  int GuardLeft() const { return window.blockingCanvas().x(); }
+
+  class Window1 window;
+};
+
+// Ticking takes the caution and a second click; unticking takes one click and re-arms the caution.
+TEST_F(MonopolizeTest, TheCautionComesBeforeTheFirstTickAndAfterEachUntick) {
+  ASSERT_TRUE(OpenAndWaitExposed(window));
+  ASSERT_EQ(GuardLeft(), 22);
+
+  Click(window.MonopolyCheckBox());
+  ASSERT_TRUE(WaitFor([&] { return messages_.messages().size() == 1; }));
+  EXPECT_EQ(MessageTexts(messages_), std::vector<std::string>{kCaution});
+  EXPECT_FALSE(Ticked());
+  EXPECT_FALSE(prefMonopolizeiPodNotes);
+  EXPECT_EQ(GuardLeft(), 900);
+
+  Click(window.MonopolyCheckBox());
+  ASSERT_TRUE(WaitFor([&] { return Ticked(); }));
+  EXPECT_TRUE(prefMonopolizeiPodNotes);
+  EXPECT_EQ(GuardLeft(), 900);
+
+  Click(window.MonopolyCheckBox());
+  ASSERT_TRUE(WaitFor([&] { return !Ticked(); }));
+  EXPECT_FALSE(prefMonopolizeiPodNotes);
+  EXPECT_EQ(GuardLeft(), 22);
+
+  Click(window.MonopolyCheckBox());
+  ASSERT_TRUE(WaitFor([&] { return messages_.messages().size() == 2; }));
+  EXPECT_FALSE(Ticked());
+  EXPECT_EQ(messages_.messages().size(), 2u) << "one caution per untick";
+}
+
+// A click on the note under the box, where the guard covers it, is a click on the guard; after the
+// caution the note is uncovered and a click on it does nothing.
+TEST_F(MonopolizeTest, AClickOnTheCoveredNoteShowsTheCaution) {
+  ASSERT_TRUE(OpenAndWaitExposed(window));
+
+  ClickAt(window, {100, 510});
+  ASSERT_TRUE(WaitFor([&] { return messages_.messages().size() == 1; }));
+  EXPECT_EQ(MessageTexts(messages_), std::vector<std::string>{kCaution});
+  EXPECT_EQ(GuardLeft(), 900);
+  EXPECT_EQ(window.childAt(100, 510), &window.StaticText12());
+
+  ClickAt(window, {100, 510});
+  ClickAt(window, {400, 510});
+  Click(window.MonopolyCheckBox());
+  ASSERT_TRUE(WaitFor([&] { return Ticked(); }));
+  EXPECT_EQ(messages_.messages().size(), 1u);
+}
+
+// Switched on at start: one click switches it off without a caution; the next shows it.
+TEST_F(MonopolizeTest, OnAtStartOneClickSwitchesItOff) {
+  prefMonopolizeiPodNotes = true;
+  ASSERT_TRUE(OpenAndWaitExposed(window));
+  ASSERT_TRUE(Ticked());
+  ASSERT_EQ(GuardLeft(), 900);
+
+  Click(window.MonopolyCheckBox());
+  ASSERT_TRUE(WaitFor([&] { return !Ticked(); }));
+  EXPECT_FALSE(prefMonopolizeiPodNotes);
+  EXPECT_TRUE(messages_.messages().empty());
+
+  Click(window.MonopolyCheckBox());
+  ASSERT_TRUE(WaitFor([&] { return messages_.messages().size() == 1; }));
+  EXPECT_FALSE(Ticked());
+}
+
+// The keyboard reaches the box under the guard: a tick from it is taken back and answered with
+// the caution, as a click is.
+TEST_F(MonopolizeTest, ATickFromTheKeyboardWhileGuardedShowsTheCaution) {
+  ASSERT_TRUE(OpenAndWaitExposed(window));
+  window.MonopolyCheckBox().setFocus();
+
+  PressKey(window, Qt::Key_Space);
+  ASSERT_TRUE(WaitFor([&] { return messages_.messages().size() == 1; }));
+  EXPECT_EQ(MessageTexts(messages_), std::vector<std::string>{kCaution});
+  EXPECT_FALSE(Ticked());
+  EXPECT_FALSE(prefMonopolizeiPodNotes);
+  EXPECT_EQ(GuardLeft(), 900);
+
+  PressKey(window, Qt::Key_Space);
+  ASSERT_TRUE(WaitFor([&] { return Ticked(); }));
+  EXPECT_TRUE(prefMonopolizeiPodNotes);
+  EXPECT_EQ(messages_.messages().size(), 1u);
+}
+
+// ---- the product icon ----
+
+// The icon shows the dim face, the bright one while the pointer is over it; both under the mask,
+// which leaves the corners transparent.
+TEST_F(Window1Test, TheIconBrightensWhileThePointerIsOverIt) {
+  const Picture dim = vuzarorozedezira90dim();
+  const Picture bright = vuzarorozedezira90();
+  if (!dim || !bright || !vuzarorozedezira90mask()) GTEST_SKIP() << "the program ships no product icon";
+  class Window1 window;
+  ASSERT_TRUE(OpenAndWaitExposed(window));
+  const Canvas& icon = window.iconCanvas();
+  const QPoint centre(45, 45);
+  const auto face = [&] { return icon.Backdrop()->pixelColor(centre).rgba(); };
+  ASSERT_NE(icon.Backdrop(), nullptr);
+  ASSERT_NE(dim->pixelColor(centre).rgba(), bright->pixelColor(centre).rgba());
+
+  EXPECT_EQ(face(), dim->pixelColor(centre).rgba());
+  EXPECT_EQ(qAlpha(icon.Backdrop()->pixel(0, 0)), 0) << "masked";
+  MoveTo(window, icon.mapTo(&window, centre));
+  ASSERT_TRUE(WaitFor([&] { return face() == bright->pixelColor(centre).rgba(); }));
+  EXPECT_EQ(qAlpha(icon.Backdrop()->pixel(0, 0)), 0) << "masked";
+  MoveTo(window, {300, 200});
+  ASSERT_TRUE(WaitFor([&] { return face() == dim->pixelColor(centre).rgba(); }));
+}
+
+// Without the pictures the icon and the thumbnail draw nothing, and the window works on.
+TEST_F(Window1Test, WithoutThePicturesTheIconAndThumbnailDrawNothing) {
+  ReleaseResourceCatalogue();
+  const ScopedResourceFork noPictures(std::make_shared<MemoryResourceFork>());
+  {
+    class Window1 window;
+    ASSERT_TRUE(OpenAndWaitExposed(window));
+    MoveTo(window, window.iconCanvas().mapTo(&window, QPoint(45, 45)));
+    MoveTo(window, {300, 200});
+    ASSERT_NE(window.iconCanvas().Backdrop(), nullptr);
+    for (const QImage& picture : {*window.iconCanvas().Backdrop(), window.ImageWell2().pixmap().toImage()}) {
+      for (int y = 0; y < picture.height(); ++y) {
+        for (int x = 0; x < picture.width(); ++x) ASSERT_EQ(qAlpha(picture.pixel(x, y)), 0) << x << "," << y;
+      }
+    }
+    EXPECT_EQ(window.scanTimer().Mode(), Timer::kModeMultiple) << "the Open event went on to its end";
+  }
+  ReleaseResourceCatalogue();
+}
+
+// ---- activation ----
+
+// Another window in front makes the main window inactive, which the help button shows at once.
+TEST_F(Window1Test, ActivationIsToldToTheHelpButton) {
+  class Window1 window;
+  int helpPaints = 0;
+  class PaintCounter : public QObject {
+   public:
+    explicit PaintCounter(int& count) : count_(count) {}
+    bool eventFilter(QObject* /*watched*/, QEvent* event) override {
+      if (event->type() == QEvent::Paint) ++count_;
+      return false;
+    }
+
+   private:
+    int& count_;
+  } counter(helpPaints);
+  window.HelpCanvas().installEventFilter(&counter);
+  window.Show();
+  if (!WaitFor([&] { return window.isActiveWindow(); }))
+    GTEST_SKIP() << "this platform plug-in does not activate windows";
+  EXPECT_FALSE(App().disabledWIndow);
+
+  Window other;
+  const int paintsBefore = helpPaints;
+  other.Show();
+  ASSERT_TRUE(WaitFor([&] { return App().disabledWIndow; }));
+  EXPECT_GT(helpPaints, paintsBefore);
+
+  window.activateWindow();
+  ASSERT_TRUE(WaitFor([&] { return !App().disabledWIndow; }));
 }
 
 }  // namespace

@@ -1,0 +1,69 @@
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <QPoint>
+#include <QRect>
+#include <QTest>
+#include <vector>
+
+#include "framework/AtomnoteState.h"
+#include "framework/widgets/Listbox.h"
+#include "prefs/PreferenceGlobals.h"
+#include "prefs/PreferencesFile.h"
+#include "support/FixtureVolume.h"
+#include "support/TestSupport.h"
+#include "support/widgets/WindowEvents.h"
+#include "ui/Window1.h"
+#include "ui/shadedListbox.h"
+
+// Shared set-up of the main-window tests. The test program is built from the *_test.cpp files
+// only, so these helpers live in this header.
+
+// The preferences at their defaults as this version last wrote them (so the version rule leaves
+// the dataset list alone), no volume mounted, every message box recorded. Each test builds its
+// own window.
+class MainWindowTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    setDefaultPreferences();
+    prefLastUsedVersion = "1.6.2";
+  }
+
+  void TearDown() override {
+    ResetPreferenceGlobals();
+    App().disabledWIndow = false;
+  }
+
+  const ScopedVolumes noVolumes_{{}};
+  ScopedRecordingSink messages_;
+};
+
+// Opens the window as the program does (its Open event runs) and waits until it takes input;
+// false when it never could.
+inline bool OpenAndWaitExposed(class Window1& window) {
+  window.Show();
+  return QTest::qWaitForWindowExposed(&window);
+}
+
+// The 37 dataset checkmarks of the window's list, row 0 first.
+inline std::vector<bool> DatasetChecks(const class Window1& window) {
+  std::vector<bool> checks;
+  const shadedListbox& list = window.InstallList();
+  for (int row = 0; row < list.ListCount(); ++row) checks.push_back(list.CellCheck(row, 0));
+  return checks;
+}
+
+// Scrolls the list until the row is in view; the row's cell in the list's viewport.
+inline QRect ShowRow(const class Window1& window, int row) {
+  shadedListbox& list = window.InstallList();
+  list.scrollToItem(list.item(row));
+  return list.visualItemRect(list.item(row));
+}
+
+// A click on the check box of the row, brought into view first, as a person scrolls to it.
+inline void ClickDatasetCheckbox(class Window1& window, int row) {
+  ShowRow(window, row);
+  const shadedListbox& list = window.InstallList();
+  ClickAt(window, list.viewport()->mapTo(&window, list.CellCheckboxRect(row).center()));
+}
