@@ -16,11 +16,14 @@ void DrawPicture(QImage& target, const Picture& picture, int left, int top) {
   painter.drawImage(QPoint(left, top), *picture);
 }
 
+// Scaled by averaging, so a picture made much smaller keeps its thin lines as shades rather than
+// losing them between samples.
 void DrawPicture(QImage& target, const Picture& picture, QRect destination, QRect source) {
-  if (!picture || target.isNull()) return;
+  if (!picture || target.isNull() || destination.isEmpty()) return;
+  const QImage scaled =
+      picture->copy(source).scaled(destination.size(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
   QPainter painter(&target);
-  painter.setRenderHint(QPainter::SmoothPixmapTransform);
-  painter.drawImage(destination, *picture, source);
+  painter.drawImage(destination.topLeft(), scaled);
 }
 
 void DrawMask(QImage& target, const Picture& mask) {
