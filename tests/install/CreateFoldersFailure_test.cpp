@@ -4,11 +4,14 @@
 #include <unistd.h>
 
 #include <filesystem>
+#include <map>
+#include <ostream>
 #include <string>
 #include <vector>
 
 #include "install/InstallTestSupport.h"
 #include "support/ScopedFileSizeLimit.h"
+#include "support/ScopedImmutableFile.h"
 
 namespace fs = std::filesystem;
 
@@ -147,6 +150,58 @@ TEST_P(NoteFaultTest, EndsInTheSetupErrorAndKeepsThePartialTree) {
 
 INSTANTIATE_TEST_SUITE_P(Faults, NoteFaultTest, ::testing::ValuesIn(kFaultCases),
                          [](const ::testing::TestParamInfo<FaultCase>& info) { return info.param.name; });
+
+// ---- links that cannot be cleared away ----
+
+const std::string kCleanupError = "0 |  | Atomnote Install cleanup error #928.";
+
+struct LinkCase {
+  const char* name;
+  bool monopolize;
+  bool visualTables;
+  const char* link;  // in Notes, the installer's name that is a link out of the iPod
+  bool toFolder;     // to the outside folder, else to a file in it
+  std::vector<std::string> messages;
+};
+
+const LinkCase kLinkCases[] = {
+    {"EntryNote", true, false, "main.linx", false, {kCleanupError, kSetupError}},
+    {"RightsNotice", true, false, "License Note.txt", false, {kCleanupError, kSetupError}},
+    {"ProductFolder", false, false, "Atomnote", true, {kCleanupError, kSetupError}},
+    {"HelpFolder", true, false, "h", true, {kCleanupError, kSetupError}},
+    {"GroupFolder", true, false, "g", true, {kCleanupError, kSetupError}},
+    // The pictures are left out without a message, as a missing picture is.
+    {"TablesFolder", true, true, "t", true, {kCleanupError}},
+};
+
+void PrintTo(const LinkCase& c, std::ostream* out) { *out << c.name; }
+
+class UnclearedLinkTest : public InstallTest, public ::testing::WithParamInterface<LinkCase> {};
+
+// A link where the installer writes, which its clean-up cannot delete (here the Notes folder
+// takes new items but gives none up), fails that item on its own error path: nothing is ever
+// written through it, and what it points to stays byte for byte.
+TEST_P(UnclearedLinkTest, IsNeverWrittenThrough) {
+  const fs::path outside = temp_ / "outside";
+  fs::create_directory(outside);
+  for (const char* name : {"own.txt", "H", "index.linx", "._keep"}) WriteFileBytes(outside / name, name);
+  fs::create_symlink(GetParam().toFolder ? outside : outside / "own.txt", Notes() / GetParam().link);
+  WriteFileBytes(Notes() / "Shopping", "milk");
+  const std::map<std::string, std::string> outsideBefore = TreeContents(outside);
+  const ScopedAppendOnlyFolder stuck(Notes());
+  if (!stuck.applied()) GTEST_SKIP() << "append-only folders need root and a file system that keeps the flag";
+  ApplyInstallChoices({.monopolize = GetParam().monopolize, .visualTables = GetParam().visualTables});
+
+  InstallOnVolume();
+
+  EXPECT_EQ(MessageTexts(messages_), GetParam().messages);
+  EXPECT_EQ(TreeContents(outside), outsideBefore);
+  EXPECT_TRUE(fs::is_symlink(Notes() / GetParam().link));
+  EXPECT_EQ(ReadFileBytes(Notes() / "Shopping"), "milk");
+}
+
+INSTANTIATE_TEST_SUITE_P(Links, UnclearedLinkTest, ::testing::ValuesIn(kLinkCases),
+                         [](const ::testing::TestParamInfo<LinkCase>& info) { return info.param.name; });
 
 // When the progress window is not in front after the box (while the #703 box is up, another
 // modal window comes in front of it), it is left open.

@@ -33,3 +33,18 @@ std::vector<std::string> TreeListing(const std::filesystem::path& root) {
   std::sort(entries.begin(), entries.end());
   return entries;
 }
+
+std::map<std::string, std::string> TreeContents(const std::filesystem::path& root) {
+  std::map<std::string, std::string> contents;
+  for (const auto& entry : std::filesystem::recursive_directory_iterator(root)) {
+    const std::string relative = std::filesystem::relative(entry.path(), root).string();
+    if (entry.is_symlink()) {
+      contents[relative] = "link to " + std::filesystem::read_symlink(entry.path()).string();
+    } else if (entry.is_directory()) {
+      contents[relative] = "folder";
+    } else {
+      contents[relative] = ReadFileBytes(entry.path());
+    }
+  }
+  return contents;
+}

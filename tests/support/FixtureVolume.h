@@ -1,6 +1,7 @@
 #pragma once
 
 #include <filesystem>
+#include <map>
 #include <string>
 #include <vector>
 
@@ -38,3 +39,8 @@ class ScopedVolumes {
 
 // Every file and folder below root, as paths relative to it, sorted.
 std::vector<std::string> TreeListing(const std::filesystem::path& root);
+
+// Everything below root and what it holds, by path relative to root: a file's bytes, "folder" for
+// a folder, "link to " and the target for a link (never followed). Two snapshots compare equal
+// only when nothing was added, removed or changed by a single byte.
+std::map<std::string, std::string> TreeContents(const std::filesystem::path& root);
