@@ -10,7 +10,9 @@ void InstallerWindow::createFolders() {
     const std::string productFolder = "Atomnote";
     InstallRun run(*this);
 
-    if (iPodScanClass::iPodFolderItemList(0).IsNil()) {
+    // The iPod the last scan found must still be the one mounted there, right before anything is
+    // written: an iPod unplugged since leaves its mount folder behind on the system's own disk.
+    if (iPodScanClass::iPodFolderItemList(0).IsNil() || !iPodScanClass::StillAttached(0)) {
       ShowNothingInstalled();
       return;
     }

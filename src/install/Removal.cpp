@@ -32,18 +32,13 @@ void ShowRemovalProgress() { CurrentProgressDisplay().Open("Removing…", "Remov
 void InstallerWindow::removeAtomnote() {
   try {
     const FolderItem notes = iPodScanClass::iPodFolderItemList(0);
-    if (notes.IsNil()) {
+    // The iPod may have been disconnected or replaced since the last scan: nothing is deleted
+    // then, least of all from whatever now lies at its mount folder.
+    if (notes.IsNil() || !iPodScanClass::StillAttached(0)) {
       ShowNothingRemoved();
       return;
     }
     ShowRemovalProgress();
-    // The iPod may have been disconnected since the last scan: then nothing can have been
-    // removed, and saying so is truer than a success message.
-    if (!notes.Directory()) {
-      CurrentProgressDisplay().Close();
-      ShowNothingRemoved();
-      return;
-    }
     DeleteIfExists(notes.Child("Atomnote"));
     deleteOldFiles(notes);
     DeleteIfExists(notes.Child("helixaNotes"));

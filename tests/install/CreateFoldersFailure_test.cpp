@@ -12,6 +12,7 @@
 #include "install/InstallTestSupport.h"
 #include "support/ScopedFileSizeLimit.h"
 #include "support/ScopedImmutableFile.h"
+#include "support/ScopedTmpfs.h"
 
 namespace fs = std::filesystem;
 
@@ -56,19 +57,45 @@ TEST_F(InstallFailureTest, EmptyScanList) {
   EXPECT_EQ(TreeListing(volume_.root()), before);
 }
 
-// The Notes folder cannot be made: its volume's root is a plain file (a volume that went away
-// and left a file in its place), so creating the folder fails with ENOTDIR. The install ends
-// silently and closes the progress window.
-TEST_F(InstallFailureTest, NotesFolderCannotBeCreated) {
+const std::string kNothingInstalled =
+    "48 | Problem finding iPod. | Nothing was installed.\n\nMake sure your iPod is connected and you are "
+    "selecting your iPod when you try again. Also remember that disk mode must be enabled on your iPod "
+    "for it to appear in the selection dialog.";
+
+// A volume that went away and left a plain file in its place: the install tells that nothing was
+// installed, before any window opens, and touches nothing.
+TEST_F(InstallFailureTest, AVolumeGoneSinceTheScan) {
   const fs::path gone = temp_ / "GONE";
   WriteFileBytes(gone, "not a volume");
   SetScanList({FolderItem(gone / "Notes")});
   ApplyInstallChoices({.monopolize = true});
   RunInstall();
 
-  EXPECT_TRUE(messages_.messages().empty());
+  EXPECT_EQ(MessageTexts(messages_), std::vector<std::string>{kNothingInstalled});
   EXPECT_FALSE(progress_->IsOpen());
   EXPECT_EQ(ReadFileBytes(gone), "not a volume");
+}
+
+// The iPod is unplugged after the scan and its mount folder stays behind on the system's disk,
+// even laid out like an iPod there: nothing is written to that disk, and nothing is created.
+TEST_F(InstallFailureTest, AniPodUnpluggedSinceTheScan) {
+  ScopedTmpfs pod(temp_ / "POD", 1024 * 1024);
+  if (!pod.mounted()) GTEST_SKIP() << pod.skipReason();
+  FixtureVolume(temp_.path(), "POD");
+  const ScopedVolumes mounted({pod.root()});
+  iPodScanClass::GetiPodList();
+  ASSERT_EQ(iPodScanClass::iPodFolderItemList.Ubound(), 0);
+  pod.Unmount();
+  FixtureVolume(temp_.path(), "POD");
+  WriteFileBytes(pod.root() / "Notes" / "Shopping", "milk");
+  const std::map<std::string, std::string> before = TreeContents(pod.root());
+  ApplyInstallChoices({.monopolize = true});
+
+  RunInstall();
+
+  EXPECT_EQ(MessageTexts(messages_), std::vector<std::string>{kNothingInstalled});
+  EXPECT_FALSE(progress_->IsOpen());
+  EXPECT_EQ(TreeContents(pod.root()), before);
 }
 
 // Limits the number of files this process may have open, so that the next file opened while

@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <filesystem>
+#include <map>
 #include <ostream>
 #include <string>
 #include <tuple>
@@ -15,6 +16,7 @@
 #include "install/iPodScanClass.h"
 #include "support/FixtureVolume.h"
 #include "support/ScopedGestaltVersion.h"
+#include "support/ScopedTmpfs.h"
 #include "support/TestSupport.h"
 
 namespace fs = std::filesystem;
@@ -80,12 +82,14 @@ class RemovalTest : public testing::Test {
 
   // Scans the fixture volume as the installer does.
   void Scan(const FixtureVolume& volume) {
-    ScopedVolumes volumes({volume.root()});
+    ASSERT_EQ(volume.root(), temp_ / "IPOD") << "only the folder IPOD counts as mounted";
     iPodScanClass::GetiPodList();
     ASSERT_EQ(iPodScanClass::iPodFolderItemList.Ubound(), 0);
   }
 
   TempFolder temp_;
+  // The one mounted volume while the test runs, whether or not a test puts an iPod there.
+  ScopedVolumes volumes_{{temp_ / "IPOD"}};
   ScopedRecordingSink sink_;
   ScopedRecordingProgress progress_;
   InstallerWindow window_;
@@ -182,6 +186,24 @@ TEST_F(RemovalTest, ANotesFolderGoneSinceTheScanRemovesNothing) {
 
   EXPECT_EQ(MessageTexts(sink_), std::vector<std::string>{kNothingRemoved});
   EXPECT_FALSE(progress_->IsOpen());
+}
+
+// The iPod is unplugged after the scan and its mount folder, left behind on the system's disk,
+// holds a look-alike with the installer's names: nothing there is deleted.
+TEST_F(RemovalTest, AniPodUnpluggedSinceTheScanRemovesNothing) {
+  ScopedTmpfs pod(temp_ / "IPOD", 1024 * 1024);
+  if (!pod.mounted()) GTEST_SKIP() << pod.skipReason();
+  Scan(FixtureVolume(temp_.path(), "IPOD"));
+  pod.Unmount();
+  const FixtureVolume lookAlike(temp_.path(), "IPOD");
+  PutInstalledNotes(lookAlike.notes());
+  const std::map<std::string, std::string> before = TreeContents(lookAlike.root());
+
+  window_.removeAtomnote();
+
+  EXPECT_EQ(MessageTexts(sink_), std::vector<std::string>{kNothingRemoved});
+  EXPECT_FALSE(progress_->IsOpen());
+  EXPECT_EQ(TreeContents(lookAlike.root()), before);
 }
 
 // ---- a note that cannot be deleted ----
