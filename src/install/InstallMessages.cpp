@@ -35,3 +35,9 @@ std::string CleanupErrorMessage() { return "Atomnote Install cleanup error #928.
 std::string EjectFailedMessage() {
   return "Could not eject the iPod. Use iTunes or the Finder to eject the iPod before disconnecting it.";
 }
+
+std::string NotAllRemovedMessage() {
+  return "Atomnote could not be removed completely from your iPod." + kParagraphBreak +
+         "Some of its notes or folders could not be deleted and are still on your iPod. Make sure your iPod "
+         "is not locked or read-only, then try again.";
+}

@@ -12,3 +12,7 @@ std::string SetupErrorMessage();       // #703
 std::string UninstallErrorMessage();   // #705
 std::string CleanupErrorMessage();     // #928
 std::string EjectFailedMessage();
+
+// A removal that could not delete everything of Atomnote.
+inline constexpr char kNotAllRemovedTitle[] = "Problem removing Atomnote.";
+std::string NotAllRemovedMessage();

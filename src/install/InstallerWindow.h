@@ -30,8 +30,8 @@ class InstallerWindow {
   virtual void StartElementNotes(const FolderItem& /*elementFolder*/) {}
   // Removes everything the installer wrote from that Notes folder; ends with a message.
   virtual void removeAtomnote();
-  // Deletes the installer's fixed names found directly in root.
-  void deleteOldFiles(const FolderItem& root);
+  // Deletes the installer's fixed names found directly in root; true when none is left.
+  bool deleteOldFiles(const FolderItem& root);
 
   // Runs one scan, then sets the status line and the Install and Remove buttons.
   void scanTimerAction();

@@ -17,13 +17,16 @@ constexpr std::array<const char*, 14> kInstalledNames = {
     "License Note.txt", "main.linx",  "alpha.linx", "atnum.linx", "symbol.linx", "period.linx", "group.linx",
     "about.linx",       "table.linx", "e",          "h",          "g",           "p",           "t"};
 
-void DeleteIfExists(const FolderItem& item) {
-  if (item.Exists()) deleteAnything(item);
-}
+// True when the item is gone (or was never there).
+bool DeleteIfExists(const FolderItem& item) { return !item.Exists() || deleteAnything(item); }
 
 void ShowNothingRemoved() { MsgBox(NothingRemovedMessage(), kCautionIcon, kProblemFindingiPodTitle); }
 
 void ShowRemoved() { MsgBox(RemovedMessage()); }
+
+// Something of Atomnote could not be deleted (its own #928 boxes came first): the person must not
+// be told it is gone.
+void ShowNotAllRemoved() { MsgBox(NotAllRemovedMessage(), kCautionIcon, kNotAllRemovedTitle); }
 
 void ShowRemovalProgress() { CurrentProgressDisplay().Open("Removing…", "Removing Atomnote from iPod..."); }
 
@@ -39,17 +42,24 @@ void InstallerWindow::removeAtomnote() {
       return;
     }
     ShowRemovalProgress();
-    DeleteIfExists(notes.Child("Atomnote"));
-    deleteOldFiles(notes);
-    DeleteIfExists(notes.Child("helixaNotes"));
+    bool everythingGone = DeleteIfExists(notes.Child("Atomnote"));
+    everythingGone = deleteOldFiles(notes) && everythingGone;
+    everythingGone = DeleteIfExists(notes.Child("helixaNotes")) && everythingGone;
     CurrentProgressDisplay().Close();
-    ShowRemoved();
+    if (everythingGone) {
+      ShowRemoved();
+    } else {
+      ShowNotAllRemoved();
+    }
   } catch (...) {
     CurrentProgressDisplay().CloseIfInFront();
     MsgBox(UninstallErrorMessage(), kCautionIcon, "Error");
   }
 }
 
-void InstallerWindow::deleteOldFiles(const FolderItem& root) {
-  for (const char* name : kInstalledNames) DeleteIfExists(root.Child(name));
+bool InstallerWindow::deleteOldFiles(const FolderItem& root) {
+  bool everythingGone = true;
+  for (const char* name : kInstalledNames)
+    everythingGone = DeleteIfExists(root.Child(name)) && everythingGone;
+  return everythingGone;
 }

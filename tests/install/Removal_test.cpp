@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdint>
 #include <filesystem>
 #include <map>
@@ -31,6 +32,10 @@ const std::string kNothingRemoved =
     "Atomnote installed!";
 const std::string kUninstallError = "48 | Error | Error #705: Generic Atomnote uninstall error.";
 const std::string kCleanupError = "0 |  | Atomnote Install cleanup error #928.";
+const std::string kNotAllRemoved =
+    "48 | Problem removing Atomnote. | Atomnote could not be removed completely from your iPod.\n\nSome of "
+    "its notes or folders could not be deleted and are still on your iPod. Make sure your iPod is not "
+    "locked or read-only, then try again.";
 
 void MakeFile(const fs::path& path) {
   fs::create_directories(path.parent_path());
@@ -214,7 +219,7 @@ class RemovalStuckNote : public RemovalTest, public testing::WithParamInterface<
 };
 
 // The note that cannot be deleted is told once; everything else still goes, and the removal ends
-// as it would have.
+// saying that not all of Atomnote could be removed.
 TEST_P(RemovalStuckNote, IsToldAndTheRestStillGoes) {
   FixtureVolume volume(temp_.path(), "IPOD");
   PutInstalledNotes(volume.notes());
@@ -227,11 +232,73 @@ TEST_P(RemovalStuckNote, IsToldAndTheRestStillGoes) {
   EXPECT_EQ(TreeListing(volume.notes()),
             (std::vector<std::string>{"Recipes/", "Recipes/soup", "e/", "e/H/", "e/H/arrived", "index.linx",
                                       "my note.txt"}));
-  EXPECT_EQ(MessageTexts(sink_), (std::vector<std::string>{kCleanupError, kRemoved}));
+  EXPECT_EQ(MessageTexts(sink_), (std::vector<std::string>{kCleanupError, kNotAllRemoved}));
   EXPECT_FALSE(progress_->IsOpen());
 }
 
 INSTANTIATE_TEST_SUITE_P(Systems, RemovalStuckNote, testing::Values(kTiger, kPanther),
+                         [](const testing::TestParamInfo<int32_t>& info) { return SystemName(info.param); });
+
+// ---- an iPod that does not let everything go ----
+
+class RemovalOnTmpfs : public RemovalTest {
+ protected:
+  void SetUp() override {
+    if (!pod_.mounted()) GTEST_SKIP() << pod_.skipReason();
+  }
+
+  ScopedTmpfs pod_{temp_ / "IPOD", 1024 * 1024};
+};
+
+// A read-only iPod: every item fails on its own, the user hears of each, and the end says that
+// Atomnote is still there rather than that it was removed.
+TEST_F(RemovalOnTmpfs, AReadOnlyiPodIsNotReportedAsDone) {
+  const FixtureVolume volume(temp_.path(), "IPOD");
+  PutInstalledNotes(volume.notes());
+  PutUsersNotes(volume.notes());
+  Scan(volume);
+  const std::map<std::string, std::string> before = TreeContents(volume.root());
+  ASSERT_TRUE(pod_.SetReadOnly(true));
+
+  window_.removeAtomnote();
+
+  pod_.SetReadOnly(false);
+  std::vector<std::string> expected(16, kCleanupError);
+  expected.push_back(kNotAllRemoved);
+  EXPECT_EQ(MessageTexts(sink_), expected);
+  EXPECT_EQ(TreeContents(volume.root()), before);
+  EXPECT_FALSE(progress_->IsOpen());
+}
+
+// A volume mounted inside the product folder is not the iPod's: nothing on it is deleted, it is
+// an item that could not go, and everything else of Atomnote still goes.
+class RemovalAcrossAMount : public RemovalOnTmpfs, public testing::WithParamInterface<int32_t> {
+ protected:
+  ScopedGestaltVersion version_{GetParam()};
+};
+
+TEST_P(RemovalAcrossAMount, LeavesTheMountedVolumeAlone) {
+  const FixtureVolume volume(temp_.path(), "IPOD");
+  PutInstalledNotes(volume.notes());
+  PutUsersNotes(volume.notes());
+  Scan(volume);
+  const ScopedTmpfs inside(volume.notes() / "Atomnote" / "My Notes", 64 * 1024);
+  ASSERT_TRUE(inside.mounted()) << inside.skipReason();
+  MakeFile(inside.root() / "diary");
+  MakeFile(inside.root() / "e" / "H");
+
+  window_.removeAtomnote();
+
+  std::vector<std::string> left = {"Atomnote/", "Atomnote/My Notes/", "Atomnote/My Notes/diary",
+                                   "Atomnote/My Notes/e/", "Atomnote/My Notes/e/H"};
+  left.insert(left.end(), kUsersNotes.begin(), kUsersNotes.end());
+  std::sort(left.begin(), left.end());
+  EXPECT_EQ(TreeListing(volume.notes()), left);
+  EXPECT_EQ(ReadFileBytes(inside.root() / "diary"), "note");
+  EXPECT_EQ(MessageTexts(sink_), (std::vector<std::string>{kCleanupError, kNotAllRemoved}));
+}
+
+INSTANTIATE_TEST_SUITE_P(Systems, RemovalAcrossAMount, testing::Values(kTiger, kPanther),
                          [](const testing::TestParamInfo<int32_t>& info) { return SystemName(info.param); });
 
 // deleteOldFiles touches only its fixed names, whatever else lies in the folder.
