@@ -16,9 +16,15 @@ void InstallerWindow::createFolders() {
       ShowNothingInstalled();
       return;
     }
+    // One install or removal at a time on an iPod, from here to the last element note.
+    const FolderItem notes = iPodScanClass::iPodFolderItemList(0);
+    run.lock = iPodLock::Take(notes);
+    if (run.lock.HeldElsewhere()) {
+      ShowiPodBusyForInstall();
+      return;
+    }
     OpenInstallProgress();
 
-    const FolderItem notes = iPodScanClass::iPodFolderItemList(0);
     if (!EnsureNotesFolder(notes)) {
       CloseInstallProgress();
       return;
@@ -50,7 +56,7 @@ void InstallerWindow::createFolders() {
     // is reported by the worker. The progress window stays open for the worker to close.
     const FolderItem elementFolder = run.root.Child("e");
     elementFolder.CreateAsFolder();
-    StartElementNotes(elementFolder);
+    StartElementNotes(elementFolder, std::move(run.lock));
   } catch (...) {
     ReportSetupError();
   }

@@ -41,3 +41,15 @@ std::string NotAllRemovedMessage() {
          "Some of its notes or folders could not be deleted and are still on your iPod. Make sure your iPod "
          "is not locked or read-only, then try again.";
 }
+
+namespace {
+
+const char kiPodBusy[] =
+    "Another copy of Atomnote Installer is installing or removing Atomnote on this iPod. Wait until it has "
+    "finished, then try again.";
+
+}  // namespace
+
+std::string iPodBusyInstallMessage() { return "Nothing was installed." + kParagraphBreak + kiPodBusy; }
+
+std::string iPodBusyRemovalMessage() { return "Nothing was removed." + kParagraphBreak + kiPodBusy; }

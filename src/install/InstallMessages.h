@@ -16,3 +16,8 @@ std::string EjectFailedMessage();
 // A removal that could not delete everything of Atomnote.
 inline constexpr char kNotAllRemovedTitle[] = "Problem removing Atomnote.";
 std::string NotAllRemovedMessage();
+
+// Another install or removal is writing on the iPod.
+inline constexpr char kiPodBusyTitle[] = "iPod is busy.";
+std::string iPodBusyInstallMessage();
+std::string iPodBusyRemovalMessage();

@@ -6,6 +6,7 @@
 #include "install/InstallMessages.h"
 #include "install/InstallerWindow.h"
 #include "install/ProgressDisplay.h"
+#include "install/iPodLock.h"
 #include "install/iPodScanClass.h"
 
 namespace {
@@ -41,10 +42,16 @@ void InstallerWindow::removeAtomnote() {
       ShowNothingRemoved();
       return;
     }
+    iPodLock lock = iPodLock::Take(notes);
+    if (lock.HeldElsewhere()) {
+      MsgBox(iPodBusyRemovalMessage(), kCautionIcon, kiPodBusyTitle);
+      return;
+    }
     ShowRemovalProgress();
     bool everythingGone = DeleteIfExists(notes.Child("Atomnote"));
     everythingGone = deleteOldFiles(notes) && everythingGone;
     everythingGone = DeleteIfExists(notes.Child("helixaNotes")) && everythingGone;
+    lock.Release();
     CurrentProgressDisplay().Close();
     if (everythingGone) {
       ShowRemoved();

@@ -26,12 +26,14 @@ void threadClass::Event_Run() {
     blastDotUnderscoreFiles(root.Child("h"));
     blastDotUnderscoreFiles(root.Child("p"));
     blastDotUnderscoreFiles(root.Child("g"));
+    installLock.Release();
     CurrentProgressDisplay().Close();
     if (successInstall()) {
       ejectiPodMethod();
       QuitApplication();
     }
   } catch (...) {
+    installLock.Release();
     MsgBox(WorkerEjectFailedMessage());
   }
 }

@@ -5,6 +5,7 @@
 #include "framework/FolderItem.h"
 #include "framework/TextOutputStream.h"
 #include "framework/Thread.h"
+#include "install/iPodLock.h"
 
 // The worker thread of an install: writes one note per element (atomic numbers 1 to 111) into
 // the e folder it is handed, with the misc and isotope companion notes, removes "._*" files,
@@ -16,6 +17,9 @@ class threadClass : public Thread {
   FolderItem startItem;
   // True once a "._*" clean-up found no such file; later clean-ups of the run are skipped.
   bool stopFuturermCMDs = false;
+  // The install's lock on the iPod, held while the run writes and let go before the completion
+  // dialog (an open lock would keep the iPod from being ejected).
+  iPodLock installLock;
 
   // Writes the element notes into folder; failures are reported (#712) and end the loop.
   virtual void createElements(const FolderItem& folder);

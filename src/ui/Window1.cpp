@@ -82,10 +82,11 @@ void Window1::storeDatasetPreferences() {
   }
 }
 
-void Window1::StartElementNotes(const FolderItem& elementFolder) {
+void Window1::StartElementNotes(const FolderItem& elementFolder, iPodLock lock) {
   // The queued run holds the worker, so it needs no owner here.
   const auto worker = std::make_shared<threadClass>();
   worker->startItem = elementFolder;
+  worker->installLock = std::move(lock);
   worker->Run();
 }
 

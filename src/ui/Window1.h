@@ -42,9 +42,9 @@ class Window1 : public Window, public InstallerWindow {
   // checkboxes until the list itself is on the window, which then takes their place.
   std::array<bool, kDatasetRows> datasetChecks{};
 
-  // Starts the worker that writes the element notes into the e folder; it keeps itself alive
-  // until its run ends.
-  void StartElementNotes(const FolderItem& elementFolder) override;
+  // Starts the worker that writes the element notes into the e folder, holding the install's
+  // lock on the iPod; it keeps itself alive until its run ends.
+  void StartElementNotes(const FolderItem& elementFolder, iPodLock lock) override;
 
  protected:
   void SetStatusText(const std::string& text) override;

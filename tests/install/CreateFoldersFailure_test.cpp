@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "install/InstallTestSupport.h"
+#include "install/iPodLock.h"
 #include "support/ScopedFileSizeLimit.h"
 #include "support/ScopedImmutableFile.h"
 #include "support/ScopedTmpfs.h"
@@ -98,8 +99,28 @@ TEST_F(InstallFailureTest, AniPodUnpluggedSinceTheScan) {
   EXPECT_EQ(TreeContents(pod.root()), before);
 }
 
+// Another install or removal holds the iPod: the install says so and writes nothing.
+TEST_F(InstallFailureTest, AniPodBusyWithAnotherInstallerGetsNothing) {
+  PlaceEarlierInstall(Notes());
+  const std::map<std::string, std::string> before = TreeContents(volume_.root());
+  const iPodLock other = iPodLock::Take(FolderItem(Notes()));
+  ASSERT_TRUE(other.IsHeld());
+  ApplyInstallChoices({.monopolize = true});
+
+  InstallOnVolume();
+
+  EXPECT_EQ(
+      MessageTexts(messages_),
+      std::vector<std::string>{"48 | iPod is busy. | Nothing was installed.\n\nAnother copy of Atomnote "
+                               "Installer is installing or removing Atomnote on this iPod. Wait until it "
+                               "has finished, then try again."});
+  EXPECT_FALSE(progress_->IsOpen());
+  EXPECT_EQ(TreeContents(volume_.root()), before);
+}
+
 // Limits the number of files this process may have open, so that the next file opened while
-// one note is open fails with EMFILE: a note that cannot be created.
+// one note is open fails with EMFILE: a note that cannot be created. The install itself keeps
+// one more open from its start, the Notes folder it locks.
 class ScopedOneMoreOpenFile {
  public:
   ScopedOneMoreOpenFile() {
@@ -107,7 +128,7 @@ class ScopedOneMoreOpenFile {
     const int lowestFree = ::open("/dev/null", O_RDONLY | O_CLOEXEC);
     ::close(lowestFree);
     rlimit limited = previous_;
-    limited.rlim_cur = rlim_t(lowestFree) + 1;
+    limited.rlim_cur = rlim_t(lowestFree) + 2;
     setrlimit(RLIMIT_NOFILE, &limited);
   }
   ~ScopedOneMoreOpenFile() { setrlimit(RLIMIT_NOFILE, &previous_); }

@@ -14,6 +14,7 @@
 #include "install/InstallTestSupport.h"
 #include "install/InstallerWindow.h"
 #include "install/ScopedStuckItem.h"
+#include "install/iPodLock.h"
 #include "install/iPodScanClass.h"
 #include "support/FixtureVolume.h"
 #include "support/ScopedGestaltVersion.h"
@@ -209,6 +210,32 @@ TEST_F(RemovalTest, AniPodUnpluggedSinceTheScanRemovesNothing) {
   EXPECT_EQ(MessageTexts(sink_), std::vector<std::string>{kNothingRemoved});
   EXPECT_FALSE(progress_->IsOpen());
   EXPECT_EQ(TreeContents(lookAlike.root()), before);
+}
+
+// Another install or removal holds the iPod: nothing is deleted. Once the removal is over, it no
+// longer holds the iPod itself.
+TEST_F(RemovalTest, AniPodBusyWithAnotherInstallerRemovesNothing) {
+  FixtureVolume volume(temp_.path(), "IPOD");
+  PutInstalledNotes(volume.notes());
+  Scan(volume);
+  const std::map<std::string, std::string> before = TreeContents(volume.root());
+  {
+    const iPodLock other = iPodLock::Take(FolderItem(volume.notes()));
+    ASSERT_TRUE(other.IsHeld());
+
+    window_.removeAtomnote();
+  }
+
+  EXPECT_EQ(
+      MessageTexts(sink_),
+      std::vector<std::string>{"48 | iPod is busy. | Nothing was removed.\n\nAnother copy of Atomnote "
+                               "Installer is installing or removing Atomnote on this iPod. Wait until it "
+                               "has finished, then try again."});
+  EXPECT_FALSE(progress_->IsOpen());
+  EXPECT_EQ(TreeContents(volume.root()), before);
+
+  window_.removeAtomnote();
+  EXPECT_TRUE(iPodLock::Take(FolderItem(volume.notes())).IsHeld());
 }
 
 // ---- a note that cannot be deleted ----
