@@ -187,13 +187,20 @@ TEST_F(WorkerRunTest, TheActionButtonEjectsAndQuits) {
   }
 }
 
+// The completion dialog still comes after an error in the element notes, with its two choices,
+// but it says that the install did not complete, and how far it got.
 TEST_F(WorkerRunTest, AfterAnErrorInTheElementNotesTheCompletionDialogStillComes) {
   fs::create_directories(root_ / "e" / "Li");
   messages_.SetDialogAnswer(MessageDialogAnswer::AlternateAction);
 
   RunWorker();
 
-  EXPECT_EQ(messages_.shown(), (std::vector<std::string>{kError712, kCompletionDialog}));
+  EXPECT_EQ(
+      messages_.shown(),
+      (std::vector<std::string>{kError712, "dialog: Atomnote was not completely installed on your iPod."}));
+  ASSERT_EQ(messages_.dialogs().size(), 1u);
+  EXPECT_TRUE(messages_.dialogs()[0].explanation.starts_with(
+      "An error stopped the install after 2 of the 111 elements were written."));
   EXPECT_FALSE(progressOpenAtDialog_);
   EXPECT_TRUE(fs::is_regular_file(root_ / "e" / "He"));
   EXPECT_FALSE(fs::exists(root_ / "e" / "Be"));
