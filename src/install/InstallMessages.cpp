@@ -53,3 +53,15 @@ const char kiPodBusy[] =
 std::string iPodBusyInstallMessage() { return "Nothing was installed." + kParagraphBreak + kiPodBusy; }
 
 std::string iPodBusyRemovalMessage() { return "Nothing was removed." + kParagraphBreak + kiPodBusy; }
+
+std::string EjectFailedBecauseMessage(const std::string& reason) {
+  return EjectFailedMessage() + kParagraphBreak + reason;
+}
+
+std::string EjectTookTooLongReason() { return "The eject did not finish in time."; }
+
+std::string EjectHelperStoppedReason() { return "The eject helper stopped unexpectedly."; }
+
+std::string EjectHelperExitCodeReason(int exitCode) {
+  return "The eject helper ended with exit code " + std::to_string(exitCode) + ".";
+}

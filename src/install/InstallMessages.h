@@ -21,3 +21,10 @@ std::string NotAllRemovedMessage();
 inline constexpr char kiPodBusyTitle[] = "iPod is busy.";
 std::string iPodBusyInstallMessage();
 std::string iPodBusyRemovalMessage();
+
+// "Eject iPod and Quit" failed: EjectFailedMessage, then why.
+std::string EjectFailedBecauseMessage(const std::string& reason);
+// The reasons when the eject helper gave none itself.
+std::string EjectTookTooLongReason();
+std::string EjectHelperStoppedReason();
+std::string EjectHelperExitCodeReason(int exitCode);
