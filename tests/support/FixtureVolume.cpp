@@ -42,8 +42,10 @@ std::map<std::string, std::string> TreeContents(const std::filesystem::path& roo
       contents[relative] = "link to " + std::filesystem::read_symlink(entry.path()).string();
     } else if (entry.is_directory()) {
       contents[relative] = "folder";
-    } else {
+    } else if (entry.is_regular_file()) {
       contents[relative] = ReadFileBytes(entry.path());
+    } else {
+      contents[relative] = "neither file nor folder";
     }
   }
   return contents;

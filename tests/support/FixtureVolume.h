@@ -41,6 +41,7 @@ class ScopedVolumes {
 std::vector<std::string> TreeListing(const std::filesystem::path& root);
 
 // Everything below root and what it holds, by path relative to root: a file's bytes, "folder" for
-// a folder, "link to " and the target for a link (never followed). Two snapshots compare equal
+// a folder, "link to " and the target for a link (never followed); anything else (a pipe) is
+// named, never read. Two snapshots compare equal
 // only when nothing was added, removed or changed by a single byte.
 std::map<std::string, std::string> TreeContents(const std::filesystem::path& root);
