@@ -50,3 +50,21 @@ std::map<std::string, std::string> TreeContents(const std::filesystem::path& roo
   }
   return contents;
 }
+
+std::vector<std::string> ChangedPaths(const std::map<std::string, std::string>& before,
+                                      const std::map<std::string, std::string>& after) {
+  std::vector<std::string> changed;
+  for (const auto& [path, contents] : before) {
+    const auto now = after.find(path);
+    if (now == after.end()) {
+      changed.push_back(path + " (removed)");
+    } else if (now->second != contents) {
+      changed.push_back(path + " (changed)");
+    }
+  }
+  for (const auto& [path, contents] : after) {
+    if (!before.contains(path)) changed.push_back(path + " (added)");
+  }
+  std::sort(changed.begin(), changed.end());
+  return changed;
+}

@@ -45,3 +45,7 @@ std::vector<std::string> TreeListing(const std::filesystem::path& root);
 // named, never read. Two snapshots compare equal
 // only when nothing was added, removed or changed by a single byte.
 std::map<std::string, std::string> TreeContents(const std::filesystem::path& root);
+// The paths added, removed or changed between two such snapshots, sorted: empty when none, and
+// short enough to read when a large tree changed.
+std::vector<std::string> ChangedPaths(const std::map<std::string, std::string>& before,
+                                      const std::map<std::string, std::string>& after);
