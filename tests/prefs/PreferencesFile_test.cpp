@@ -307,14 +307,19 @@ TEST_F(PreferencesFileTest, AHugeFileIsReadQuicklyAndOnlyItsBeginning) {
   EXPECT_TRUE(messages_.messages().empty());
 }
 
-// Without a preferences folder there is nothing to read: message #89, and the defaults stay.
-TEST(PreferencesFileWithoutFolderTest, LoadShowsError89AndKeepsTheDefaults) {
-  TempFolder folder;
-  WriteFileBytes(folder / "not-a-folder", "x");
-  ScopedEnvironment config("XDG_CONFIG_HOME", (folder / "not-a-folder").string());
-  ScopedRecordingSink messages;
-  ResetPreferenceGlobals();
+// The preferences folder is a plain file: there is no preferences folder.
+class PreferencesFileWithoutFolderTest : public ::testing::Test {
+ protected:
+  PreferencesFileWithoutFolderTest() { WriteFileBytes(folder / "not-a-folder", "x"); }
+  ~PreferencesFileWithoutFolderTest() override { ResetPreferenceGlobals(); }
 
+  TempFolder folder;
+  ScopedEnvironment config{"XDG_CONFIG_HOME", (folder / "not-a-folder").string()};
+  ScopedRecordingSink messages;
+};
+
+// Nothing to read: message #89, and the defaults stay.
+TEST_F(PreferencesFileWithoutFolderTest, LoadShowsError89AndKeepsTheDefaults) {
   loadPreferences();
 
   ASSERT_EQ(messages.messages().size(), 1u);
@@ -323,15 +328,9 @@ TEST(PreferencesFileWithoutFolderTest, LoadShowsError89AndKeepsTheDefaults) {
   EXPECT_EQ(messages.messages()[0].icon, 48);
   EXPECT_TRUE(prefVisualTables);
   EXPECT_EQ(prefLastUsedVersion, "1.5");
-  ResetPreferenceGlobals();
 }
 
-TEST(PreferencesFileWithoutFolderTest, SaveSaysThePreferencesCouldNotBeSaved) {
-  TempFolder folder;
-  WriteFileBytes(folder / "not-a-folder", "x");
-  ScopedEnvironment config("XDG_CONFIG_HOME", (folder / "not-a-folder").string());
-  ScopedRecordingSink messages;
-
+TEST_F(PreferencesFileWithoutFolderTest, SaveSaysThePreferencesCouldNotBeSaved) {
   savePreferences();
 
   ASSERT_EQ(messages.messages().size(), 1u);
