@@ -158,7 +158,7 @@ bool deleteAnything(const FolderItem& item) {
   try {
     return DeleteReporting(item, DeviceOf(item.Parent().Path()));
   } catch (...) {
-    MsgBox("Atomnote Install cleanup error #928.");
+    MsgBox(CleanupErrorMessage());
     return false;
   }
 }
