@@ -60,7 +60,6 @@ TEST(ApplicationTest, QuitLetsTheAskingEventFinishThenCloses) {
 // Under a file-size limit (ulimit -f) a write past it is a failed write, reported as any other,
 // and never the end of the program.
 TEST(ApplicationDeathTest, AWritePastTheFileSizeLimitFailsInsteadOfEndingTheProgram) {
-  GTEST_FLAG_SET(death_test_style, "threadsafe");
   TempFolder temp;
   EXPECT_EXIT(WritePastTheFileSizeLimit(temp / "note"), ::testing::ExitedWithCode(0), "");
 }

@@ -376,7 +376,6 @@ TEST_F(PreferencesFileTest, SaveThatFailsPartWayKeepsTheEarlierFile) {
 
 TEST_F(PreferencesFileTest, AFileTheUserCannotReadOrWriteIsNeverReplaced) {
   if (geteuid() != 0) GTEST_SKIP() << "switching to the user nobody needs root";
-  GTEST_FLAG_SET(death_test_style, "threadsafe");
   std::filesystem::permissions(folder_.path(), std::filesystem::perms::all);
   WriteFile("prefLanguage=1\n");
   std::filesystem::permissions(FilePath(), std::filesystem::perms::none);
