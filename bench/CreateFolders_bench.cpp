@@ -20,11 +20,12 @@ namespace {
 namespace fs = std::filesystem;
 
 // The installer's own scan over these mount folders in place of the machine's: it fills the
-// three scan lists as it does for a real iPod.
+// scan lists as it does for a real iPod. They stay the mounted volumes until the next call (an
+// empty list gives the machine's own back), as the install checks its iPod is still there.
 void ScanVolumes(const std::vector<fs::path>& roots) {
   SetVolumesForTesting([roots] { return roots; });
   iPodScanClass::GetiPodList();
-  SetVolumesForTesting(nullptr);
+  if (roots.empty()) SetVolumesForTesting(nullptr);
 }
 
 // One whole install of the menu notes (index notes with their sorted look-ups, visual tables,

@@ -8,11 +8,13 @@
 #include <filesystem>
 #include <iostream>
 #include <memory>
+#include <vector>
 
 #include "BenchSupport.h"
 #include "framework/AtomnoteState.h"
 #include "framework/FolderItem.h"
 #include "framework/MessageSink.h"
+#include "framework/Volumes.h"
 #include "install/iPodScanClass.h"
 #include "prefs/PreferenceGlobals.h"
 #include "prefs/PreferencesFile.h"
@@ -55,8 +57,10 @@ void BM_FullInstall(benchmark::State& state) {
   const fs::path copyOfNotes = fixture.Folder() / "copy" / "Notes";
   auto sink = std::make_shared<ContinueSink>();
   const std::shared_ptr<MessageSink> previous = InstallMessageSink(sink);
-  iPodScanClass::iPodFolderItemList.ResizeTo(-1);
-  iPodScanClass::iPodFolderItemList.Append(FolderItem(fixture.Notes()));
+  // The fixture volume is the machine's one volume while the benchmark runs, found by the scan.
+  SetVolumesForTesting([volume = fixture.Volume()] { return std::vector<fs::path>{volume}; });
+  iPodScanClass::GetiPodList();
+  if (iPodScanClass::iPodFolderItemList.Ubound() != 0) state.SkipWithError("the fixture volume is no iPod");
   class Window1 window;
   window.AllPushButton_Action();
 
@@ -89,7 +93,9 @@ void BM_FullInstall(benchmark::State& state) {
             << copySeconds / iterations * 1000 << " ms, ratio " << installSeconds / copySeconds << '\n';
 
   InstallMessageSink(previous);
-  iPodScanClass::iPodFolderItemList.ResizeTo(-1);
+  SetVolumesForTesting([] { return std::vector<fs::path>{}; });
+  iPodScanClass::GetiPodList();
+  SetVolumesForTesting(nullptr);
   ResetPreferenceGlobals();
   App().globalMacOSVersion = 0.0;
 }

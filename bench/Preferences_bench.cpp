@@ -1,9 +1,14 @@
 #include <benchmark/benchmark.h>
 #include <stdlib.h>
 
+#include <QEventLoop>
+#include <QTimer>
+#include <cstdlib>
 #include <filesystem>
+#include <fstream>
 #include <string>
 
+#include "BenchSupport.h"
 #include "framework/MessageSink.h"
 #include "prefs/PreferenceGlobals.h"
 #include "prefs/PreferencesFile.h"
@@ -34,6 +39,26 @@ void BM_loadPreferences(benchmark::State& state) {
   }
 }
 BENCHMARK(BM_loadPreferences);
+
+// Start-up with a preferences file of 10 MB of empty lines after one setting, read with the event
+// loop running as at start-up, so that the reader's yields hand the turn on.
+void BM_loadPreferencesFromAHugeFile(benchmark::State& state) {
+  EnsureApplication();
+  PreferencesFolderForBenchmark folder;
+  const std::string path = std::string(std::getenv("XDG_CONFIG_HOME")) + "/" + kPreferencesFileName;
+  std::ofstream(path, std::ios::binary | std::ios::trunc) << "prefLanguage=1\n"
+                                                          << std::string(10 << 20, '\n');
+  for (auto _ : state) {
+    QEventLoop loop;
+    QTimer::singleShot(0, &loop, [&loop] {
+      loadPreferences();
+      loop.quit();
+    });
+    loop.exec();
+    benchmark::DoNotOptimize(prefLanguage);
+  }
+}
+BENCHMARK(BM_loadPreferencesFromAHugeFile)->Unit(benchmark::kMillisecond);
 
 void BM_savePreferences(benchmark::State& state) {
   PreferencesFolderForBenchmark folder;

@@ -1,6 +1,7 @@
 #include <QApplication>
 
 #include "app/Atomnote.h"
+#include "app/SingleInstanceLock.h"
 #include "data/ResourceCatalogue.h"
 #include "framework/MessageSink.h"
 #include "framework/SelectFolderDialog.h"
@@ -16,6 +17,12 @@ int main(int argc, char** argv) {
   InstallMessageSink(std::make_shared<QtMessageSink>());
   SetFolderChoice(ShowQtFolderDialog);
   SetProgressDisplay(std::make_shared<ProgressWindowDisplay>());
+  // A second installer of the same user says so and quits before it reads or writes anything.
+  const SingleInstanceLock onlyInstaller;
+  if (onlyInstaller.AnotherInstallerIsRunning()) {
+    SingleInstanceLock::ShowAlreadyRunning();
+    return 0;
+  }
   Atomnote application;
   // The main window is built before the event loop runs; its Open event waits until the
   // application's Open has loaded the preferences and the element tables.

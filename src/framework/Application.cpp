@@ -3,6 +3,7 @@
 #include <QCoreApplication>
 #include <QThread>
 #include <QTimer>
+#include <csignal>
 #include <filesystem>
 
 #include "framework/Exceptions.h"
@@ -12,7 +13,12 @@ Application* gApplication = nullptr;
 std::filesystem::path gExecutableFileForTesting;
 }  // namespace
 
-Application::Application() { gApplication = this; }
+Application::Application() {
+  gApplication = this;
+  // A write past the file-size limit (ulimit -f) then fails with EFBIG and is reported like any
+  // failed write, instead of ending the program part-way through a note.
+  std::signal(SIGXFSZ, SIG_IGN);
+}
 
 Application::~Application() {
   if (gApplication == this) gApplication = nullptr;

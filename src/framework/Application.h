@@ -6,7 +6,9 @@
 
 // The framework's application object. Run drives the program: the Open event on the first turn
 // of the event loop, then events until a quit, then the Close event. Quit only asks: the event
-// that asks runs to its end and the program stops once control is back in the event loop.
+// that asks runs to its end and the program stops once control is back in the event loop. From
+// its making on, a write past the file-size limit fails as a write error instead of ending the
+// program (SIGXFSZ is ignored).
 class Application {
  public:
   Application();

@@ -40,7 +40,8 @@ FinderInfo FinderInfo::Read(const std::filesystem::path& path) {
 }
 
 int FinderInfo::Write(const std::filesystem::path& path) const {
-  if (setxattr(path.c_str(), kAttributeName, bytes_.data(), bytes_.size(), 0) == 0) return 0;
+  // Never through a link: the block belongs to the item of this name.
+  if (lsetxattr(path.c_str(), kAttributeName, bytes_.data(), bytes_.size(), 0) == 0) return 0;
   const int error = errno;
   return IsAttributeUnsupported(error) ? 0 : error;
 }

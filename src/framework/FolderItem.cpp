@@ -46,6 +46,21 @@ bool IsFolder(const fs::path& path) {
   return ::stat(path.c_str(), &status) == 0 && S_ISDIR(status.st_mode);
 }
 
+// A folder itself, not a link to one.
+bool IsFolderNotLink(const fs::path& path, struct stat& status) {
+  return ::lstat(path.c_str(), &status) == 0 && S_ISDIR(status.st_mode);
+}
+
+// Whether folder is the top of its volume: what holds it (found through "..", which never passes
+// a link) lies on another device. The top of the file system is one too. Nothing when that
+// cannot be told.
+std::optional<bool> IsTopOfVolume(const fs::path& folder, const struct stat& status) {
+  if (folder == folder.root_path()) return true;
+  struct stat above {};
+  if (::stat((folder / "..").c_str(), &above) != 0) return std::nullopt;
+  return above.st_dev != status.st_dev;
+}
+
 // The names in a folder, sorted by their bytes.
 std::vector<std::string> EntryNames(const fs::path& folder, int& error) {
   std::vector<std::string> names;
@@ -94,6 +109,19 @@ bool FolderItem::Exists() const {
 }
 
 bool FolderItem::Directory() const { return IsFolder(Required()); }
+
+bool FolderItem::IsFolderReachedWithoutLinks() const {
+  fs::path folder = Required();
+  struct stat status {};
+  if (!IsFolderNotLink(folder, status)) return false;
+  for (;;) {
+    const std::optional<bool> top = IsTopOfVolume(folder, status);
+    if (!top) return false;
+    if (*top) return true;
+    folder = folder.parent_path();
+    if (!IsFolderNotLink(folder, status)) return false;
+  }
+}
 
 bool FolderItem::IsReadable() const { return ::access(Required().c_str(), R_OK) == 0; }
 
@@ -174,7 +202,8 @@ void FolderItem::ChangeFinderInfo(const std::function<void(FinderInfo&)>& change
 bool FolderItem::CopyFileTo(const FolderItem& destination) const {
   const fs::path& source = Required();
   const fs::path& to = destination.Required();
-  const fs::path target = IsFolder(to) ? to / source.filename() : to;
+  struct stat status {};
+  const fs::path target = IsFolderNotLink(to, status) ? to / source.filename() : to;
   lastErrorCode_ = CopyFileReplacing(source, target);
   return lastErrorCode_ == 0;
 }

@@ -34,6 +34,11 @@ class FolderItem {
   bool Exists() const;
   // True for a folder or a link to one.
   bool Directory() const;
+  // True for a folder that is reached without passing a link on its volume: neither the folder
+  // nor any folder above it, up to the top of the volume that holds it, is a link. How the
+  // system reaches the volume itself is not looked at. What is written into such a folder stays
+  // where its path says, on its volume.
+  bool IsFolderReachedWithoutLinks() const;
   bool IsReadable() const;
   // For a missing item: whether its folder can take a new item.
   bool IsWriteable() const;
@@ -50,9 +55,10 @@ class FolderItem {
 
   // Creates the folder; false when it could not (LastErrorCode tells why).
   bool CreateAsFolder() const;
-  // Creates or truncates the file; a nil stream when it could not be created.
+  // Creates or truncates the file; a nil stream when it could not be created. A link with this
+  // name is never followed (ELOOP), and a pipe is refused rather than waited for.
   TextOutputStream CreateTextFile() const;
-  // Opens the file for reading; a nil stream when it could not be opened.
+  // Opens the file for reading; a nil stream when it could not be opened or is not a plain file.
   TextInputStream OpenAsTextFile() const;
 
   // Four-character codes as UTF-8 text ("vølk"), stored in MacRoman; empty when the item has
@@ -63,8 +69,9 @@ class FolderItem {
   void SetMacCreator(const std::string& code) const;
 
   // Copies this file into the destination folder (same name), or to the destination path when
-  // it is not a folder, replacing a file there. The copy keeps the permission bits and the
-  // Finder info. False when it failed; a failed copy leaves the destination as it was.
+  // it is not a folder, replacing a file there. A link at the destination is not followed: the
+  // copy replaces the link itself. The copy keeps the permission bits and the Finder info. False
+  // when it failed; a failed copy leaves the destination as it was.
   bool CopyFileTo(const FolderItem& destination) const;
   // Deletes the file or the empty folder. False when it failed.
   bool Delete() const;

@@ -3,6 +3,7 @@
 #include <fcntl.h>
 #include <sys/stat.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <cstring>
 
@@ -43,15 +44,26 @@ struct TextInputStream::File {
   bool closed = false;
 };
 
-TextInputStream TextInputStream::Open(const std::string& path) {
-  FileDescriptor fd(::open(path.c_str(), O_RDONLY | O_CLOEXEC));
-  if (!fd.IsOpen()) return TextInputStream();
+namespace {
+
+// Only a plain file is read: a folder is refused with EISDIR, and a pipe or a device (which may
+// never end, or never answer) with EINVAL.
+bool IsPlainFile(int fd) {
   struct stat status {};
-  if (fstat(fd.get(), &status) != 0) return TextInputStream();
-  if (S_ISDIR(status.st_mode)) {
-    errno = EISDIR;
-    return TextInputStream();
-  }
+  if (fstat(fd, &status) != 0) return false;
+  if (S_ISREG(status.st_mode)) return true;
+  errno = S_ISDIR(status.st_mode) ? EISDIR : EINVAL;
+  return false;
+}
+
+}  // namespace
+
+TextInputStream TextInputStream::Open(const std::string& path) {
+  // Opening a pipe that has no writer would wait; it is refused once open.
+  FileDescriptor fd(::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK));
+  if (!fd.IsOpen() || !IsPlainFile(fd.get())) return TextInputStream();
+  const int flags = ::fcntl(fd.get(), F_GETFL);
+  if (flags < 0 || ::fcntl(fd.get(), F_SETFL, flags & ~O_NONBLOCK) != 0) return TextInputStream();
   TextInputStream stream;
   stream.file_ = std::make_shared<File>(std::move(fd), path);
   return stream;
@@ -69,6 +81,18 @@ std::string TextInputStream::ReadAll() {
   while (file.Available()) {
     text.append(file.buffer, file.at);
     file.at = file.buffer.size();
+  }
+  return text;
+}
+
+std::string TextInputStream::Read(std::size_t count) {
+  File& file = Opened();
+  file.RequireOpen();
+  std::string text;
+  while (text.size() < count && file.Available()) {
+    const std::size_t take = std::min(count - text.size(), file.buffer.size() - file.at);
+    text.append(file.buffer, file.at, take);
+    file.at += take;
   }
   return text;
 }

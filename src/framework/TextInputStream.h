@@ -17,6 +17,8 @@ class TextInputStream {
 
   // The rest of the file, bytes unchanged.
   std::string ReadAll();
+  // The next count bytes, unchanged; fewer at the end of the file.
+  std::string Read(std::size_t count);
   // The next line without its line end (LF, CR or CRLF); empty at the end.
   std::string ReadLine();
   // True when nothing is left to read, and after Close.
@@ -25,7 +27,7 @@ class TextInputStream {
   void Close();
 
   // A stream reading the file at path; nil (with errno telling why) when it cannot be opened or
-  // is a folder.
+  // is not a plain file (a folder, a pipe, a device). Opening never waits.
   static TextInputStream Open(const std::string& path);
 
  private:

@@ -1,7 +1,9 @@
 #include "framework/TextOutputStream.h"
 
 #include <fcntl.h>
+#include <sys/stat.h>
 
+#include <cerrno>
 #include <cstring>
 
 #include "framework/Exceptions.h"
@@ -38,8 +40,33 @@ struct TextOutputStream::File {
   bool closed = false;
 };
 
+namespace {
+
+// What a text file may be written into: a plain file, or a device such as /dev/null. A pipe or a
+// socket is not a file, and writing to one could wait for ever.
+bool IsWritableKind(int fd) {
+  struct stat status {};
+  if (::fstat(fd, &status) != 0) return false;
+  if (S_ISREG(status.st_mode) || S_ISCHR(status.st_mode)) return true;
+  errno = EINVAL;
+  return false;
+}
+
+// Opened without following a link in the last part of the path (a link there gives ELOOP), and
+// without waiting for a pipe to get a reader (ENXIO); writes then wait as usual.
+FileDescriptor OpenForWriting(const std::string& path) {
+  FileDescriptor fd(
+      ::open(path.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC | O_NOFOLLOW | O_NONBLOCK, 0666));
+  if (!fd.IsOpen() || !IsWritableKind(fd.get())) return FileDescriptor();
+  const int flags = ::fcntl(fd.get(), F_GETFL);
+  if (flags < 0 || ::fcntl(fd.get(), F_SETFL, flags & ~O_NONBLOCK) != 0) return FileDescriptor();
+  return fd;
+}
+
+}  // namespace
+
 TextOutputStream TextOutputStream::Create(const std::string& path) {
-  FileDescriptor fd(::open(path.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0666));
+  FileDescriptor fd = OpenForWriting(path);
   if (!fd.IsOpen()) return TextOutputStream();
   TextOutputStream stream;
   stream.file_ = std::make_shared<File>(std::move(fd), path);

@@ -31,7 +31,8 @@ class TextOutputStream {
   void Close();
 
   // A stream writing to a new or truncated file at path; nil (with errno telling why) when the
-  // file cannot be created.
+  // file cannot be created. A link in the last part of the path is never followed (ELOOP), and
+  // a pipe or socket is refused (ENXIO or EINVAL) rather than waited for.
   static TextOutputStream Create(const std::string& path);
 
  private:

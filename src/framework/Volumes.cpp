@@ -1,5 +1,9 @@
 #include "framework/Volumes.h"
 
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <sys/sysmacros.h>
+
 #include <algorithm>
 #include <fstream>
 #include <iterator>
@@ -9,6 +13,9 @@
 #include <utility>
 
 namespace {
+
+// The mount's number that is never given to another mount (newer than the C library's headers).
+constexpr unsigned int kStatxUniqueMountId = 0x00004000U;
 
 // The kernel's views of itself, and automount points (looking into one mounts it).
 constexpr std::string_view kPseudoFileSystems[] = {
@@ -97,6 +104,23 @@ FolderItem Volume(int index) {
   const std::vector<std::filesystem::path> folders = VolumeFolders();
   if (index < 0 || index >= static_cast<int>(folders.size())) return FolderItem();
   return FolderItem(folders[static_cast<std::size_t>(index)]);
+}
+
+std::optional<std::uint64_t> MountOf(const FolderItem& item) {
+  struct statx status {};
+  if (::statx(AT_FDCWD, item.Path().c_str(), AT_SYMLINK_NOFOLLOW, kStatxUniqueMountId, &status) != 0) {
+    return std::nullopt;
+  }
+  if (status.stx_mask & kStatxUniqueMountId) return status.stx_mnt_id;
+  return makedev(status.stx_dev_major, status.stx_dev_minor);
+}
+
+bool IsMountedVolume(const FolderItem& folder) {
+  const std::filesystem::path& path = folder.Path();
+  for (const std::filesystem::path& volume : VolumeFolders()) {
+    if (FolderItem(volume).Path() == path) return true;
+  }
+  return false;
 }
 
 void SetVolumesForTesting(VolumeListFunction volumes) { VolumesForTesting() = std::move(volumes); }

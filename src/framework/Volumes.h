@@ -1,7 +1,9 @@
 #pragma once
 
+#include <cstdint>
 #include <filesystem>
 #include <functional>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -16,6 +18,14 @@ int VolumeCount();
 // The root folder of volume index (0 to VolumeCount() - 1); nil when there is no such volume
 // (any more).
 FolderItem Volume(int index);
+
+// The mounted volume that holds the item, as one number (a link is not followed); nullopt when
+// the item cannot be looked at. Two items on one volume give the same number; the volume mounted
+// again, or another volume mounted in its place, gives another where the system numbers its
+// mounts for good (Linux 6.8 on), and otherwise another unless it reuses the device number.
+std::optional<std::uint64_t> MountOf(const FolderItem& item);
+// True when folder is the root folder of one of the mounted volumes now.
+bool IsMountedVolume(const FolderItem& folder);
 
 // One line of the system's mount table.
 struct MountEntry {

@@ -48,8 +48,10 @@ void WriteTableMenu(const FolderItem& root) {
 }
 
 // Copies made unchanged and given no creator code; the bundle is looked up again for each
-// picture. A missing source leaves its picture out without a message.
+// picture. A missing source leaves its picture out without a message, and so does a folder "t"
+// that is a link (or lies below one): the pictures would land wherever it points.
 void CopyVisualTables(const FolderItem& tables) {
+  if (!tables.IsFolderReachedWithoutLinks()) return;
   for (const VisualTable& table : kVisualTables) {
     const FolderItem target = tables.Child(table.target);
     BundleResources().Child(table.source).CopyFileTo(target);

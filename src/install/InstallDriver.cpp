@@ -10,13 +10,21 @@ void InstallerWindow::createFolders() {
     const std::string productFolder = "Atomnote";
     InstallRun run(*this);
 
-    if (iPodScanClass::iPodFolderItemList(0).IsNil()) {
+    // The iPod the last scan found must still be the one mounted there, right before anything is
+    // written: an iPod unplugged since leaves its mount folder behind on the system's own disk.
+    if (iPodScanClass::iPodFolderItemList(0).IsNil() || !iPodScanClass::StillAttached(0)) {
       ShowNothingInstalled();
+      return;
+    }
+    // One install or removal at a time on an iPod, from here to the last element note.
+    const FolderItem notes = iPodScanClass::iPodFolderItemList(0);
+    run.lock = iPodLock::Take(notes);
+    if (run.lock.HeldElsewhere()) {
+      ShowiPodBusyForInstall();
       return;
     }
     OpenInstallProgress();
 
-    const FolderItem notes = iPodScanClass::iPodFolderItemList(0);
     if (!EnsureNotesFolder(notes)) {
       CloseInstallProgress();
       return;
@@ -48,7 +56,7 @@ void InstallerWindow::createFolders() {
     // is reported by the worker. The progress window stays open for the worker to close.
     const FolderItem elementFolder = run.root.Child("e");
     elementFolder.CreateAsFolder();
-    StartElementNotes(elementFolder);
+    StartElementNotes(elementFolder, std::move(run.lock));
   } catch (...) {
     ReportSetupError();
   }

@@ -35,3 +35,33 @@ std::string CleanupErrorMessage() { return "Atomnote Install cleanup error #928.
 std::string EjectFailedMessage() {
   return "Could not eject the iPod. Use iTunes or the Finder to eject the iPod before disconnecting it.";
 }
+
+std::string NotAllRemovedMessage() {
+  return "Atomnote could not be removed completely from your iPod." + kParagraphBreak +
+         "Some of its notes or folders could not be deleted and are still on your iPod. Make sure your iPod "
+         "is not locked or read-only, then try again.";
+}
+
+namespace {
+
+const char kiPodBusy[] =
+    "Another copy of Atomnote Installer is installing or removing Atomnote on this iPod. Wait until it has "
+    "finished, then try again.";
+
+}  // namespace
+
+std::string iPodBusyInstallMessage() { return "Nothing was installed." + kParagraphBreak + kiPodBusy; }
+
+std::string iPodBusyRemovalMessage() { return "Nothing was removed." + kParagraphBreak + kiPodBusy; }
+
+std::string EjectFailedBecauseMessage(const std::string& reason) {
+  return EjectFailedMessage() + kParagraphBreak + reason;
+}
+
+std::string EjectTookTooLongReason() { return "The eject did not finish in time."; }
+
+std::string EjectHelperStoppedReason() { return "The eject helper stopped unexpectedly."; }
+
+std::string EjectHelperExitCodeReason(int exitCode) {
+  return "The eject helper ended with exit code " + std::to_string(exitCode) + ".";
+}

@@ -7,6 +7,8 @@
 
 void ShowNothingInstalled() { MsgBox(NothingInstalledMessage(), kCautionIcon, kProblemFindingiPodTitle); }
 
+void ShowiPodBusyForInstall() { MsgBox(iPodBusyInstallMessage(), kCautionIcon, kiPodBusyTitle); }
+
 void OpenInstallProgress() {
   CurrentProgressDisplay().Open("Installing…", "Installing Atomnote on iPod... allow up to 4 minutes.");
 }

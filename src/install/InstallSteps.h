@@ -5,6 +5,7 @@
 #include "data/ElementTables.h"
 #include "framework/Arrays.h"
 #include "framework/FolderItem.h"
+#include "install/iPodLock.h"
 
 class InstallerWindow;
 
@@ -15,6 +16,8 @@ struct InstallRun {
   explicit InstallRun(const InstallerWindow& installer) : window(installer) {}
 
   const InstallerWindow& window;
+  // Held from the first write on, and handed on with the element notes.
+  iPodLock lock;
   FolderItem root;
   // Entries 0 to kLastElementRow, one per element that gets a note.
   StringArray names{kLastElementRow};
@@ -29,6 +32,8 @@ const std::string& ElementName(int row);
 
 // Set-up and ends of an install (InstallSetup.cpp).
 void ShowNothingInstalled();
+// Another install or removal holds the iPod.
+void ShowiPodBusyForInstall();
 void OpenInstallProgress();
 // Creates the Notes folder when it is missing; false when it still does not exist.
 bool EnsureNotesFolder(const FolderItem& notes);

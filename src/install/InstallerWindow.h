@@ -6,6 +6,7 @@
 #include "framework/Arrays.h"
 #include "framework/FolderItem.h"
 #include "framework/TextOutputStream.h"
+#include "install/iPodLock.h"
 
 // The main window's installation methods: install, removal, the iPod scan and the note-text
 // routines. They need no window code: the only controls they touch are the main window's status
@@ -24,14 +25,15 @@ class InstallerWindow {
   virtual void createFolders();
   // The last step of createFolders: starts the worker that writes the element notes into
   // elementFolder (the folder "e" of the notes root, whether or not it could be made) and
-  // returns at once, keeping no reference to it. The element notes belong to a higher layer,
-  // so this window starts nothing: the main window does, and without it an install ends with
-  // the menu notes and the progress window open.
-  virtual void StartElementNotes(const FolderItem& /*elementFolder*/) {}
+  // returns at once, keeping no reference to it. The worker takes over the install's lock on the
+  // iPod and lets go of it when its writing is done. The element notes belong to a higher
+  // layer, so this window starts nothing (and lets go of the lock at once): the main window
+  // does, and without it an install ends with the menu notes and the progress window open.
+  virtual void StartElementNotes(const FolderItem& /*elementFolder*/, iPodLock /*lock*/) {}
   // Removes everything the installer wrote from that Notes folder; ends with a message.
   virtual void removeAtomnote();
-  // Deletes the installer's fixed names found directly in root.
-  void deleteOldFiles(const FolderItem& root);
+  // Deletes the installer's fixed names found directly in root; true when none is left.
+  bool deleteOldFiles(const FolderItem& root);
 
   // Runs one scan, then sets the status line and the Install and Remove buttons.
   void scanTimerAction();

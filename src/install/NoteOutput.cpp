@@ -19,6 +19,10 @@ void uniWriteLn(const std::string& text, TextOutputStream& stream) { RequireStre
 void uniWrite(const std::string& text, TextOutputStream& stream) { RequireStream(stream).Write(text); }
 
 TextOutputStream CreateNote(const FolderItem& folder, const std::string& name, const std::string& creator) {
+  // A folder reached through a link (one that could not be cleared away) would put the note
+  // wherever the link points, off the iPod; a link with the note's name is refused as it is
+  // created. Either way the note has no stream.
+  if (!folder.IsFolderReachedWithoutLinks()) return TextOutputStream();
   const FolderItem note = folder.Child(name);
   TextOutputStream stream = note.CreateTextFile();
   // Only a note that was made gets the code: when something else already holds the name (a

@@ -6,6 +6,7 @@
 #include "install/InstallMessages.h"
 #include "install/InstallerWindow.h"
 #include "install/ProgressDisplay.h"
+#include "install/iPodLock.h"
 #include "install/iPodScanClass.h"
 
 namespace {
@@ -17,13 +18,16 @@ constexpr std::array<const char*, 14> kInstalledNames = {
     "License Note.txt", "main.linx",  "alpha.linx", "atnum.linx", "symbol.linx", "period.linx", "group.linx",
     "about.linx",       "table.linx", "e",          "h",          "g",           "p",           "t"};
 
-void DeleteIfExists(const FolderItem& item) {
-  if (item.Exists()) deleteAnything(item);
-}
+// True when the item is gone (or was never there).
+bool DeleteIfExists(const FolderItem& item) { return !item.Exists() || deleteAnything(item); }
 
 void ShowNothingRemoved() { MsgBox(NothingRemovedMessage(), kCautionIcon, kProblemFindingiPodTitle); }
 
 void ShowRemoved() { MsgBox(RemovedMessage()); }
+
+// Something of Atomnote could not be deleted (its own #928 boxes came first): the person must not
+// be told it is gone.
+void ShowNotAllRemoved() { MsgBox(NotAllRemovedMessage(), kCautionIcon, kNotAllRemovedTitle); }
 
 void ShowRemovalProgress() { CurrentProgressDisplay().Open("Removing…", "Removing Atomnote from iPod..."); }
 
@@ -32,29 +36,37 @@ void ShowRemovalProgress() { CurrentProgressDisplay().Open("Removing…", "Remov
 void InstallerWindow::removeAtomnote() {
   try {
     const FolderItem notes = iPodScanClass::iPodFolderItemList(0);
-    if (notes.IsNil()) {
+    // The iPod may have been disconnected or replaced since the last scan: nothing is deleted
+    // then, least of all from whatever now lies at its mount folder.
+    if (notes.IsNil() || !iPodScanClass::StillAttached(0)) {
       ShowNothingRemoved();
+      return;
+    }
+    iPodLock lock = iPodLock::Take(notes);
+    if (lock.HeldElsewhere()) {
+      MsgBox(iPodBusyRemovalMessage(), kCautionIcon, kiPodBusyTitle);
       return;
     }
     ShowRemovalProgress();
-    // The iPod may have been disconnected since the last scan: then nothing can have been
-    // removed, and saying so is truer than a success message.
-    if (!notes.Directory()) {
-      CurrentProgressDisplay().Close();
-      ShowNothingRemoved();
-      return;
-    }
-    DeleteIfExists(notes.Child("Atomnote"));
-    deleteOldFiles(notes);
-    DeleteIfExists(notes.Child("helixaNotes"));
+    bool everythingGone = DeleteIfExists(notes.Child("Atomnote"));
+    everythingGone = deleteOldFiles(notes) && everythingGone;
+    everythingGone = DeleteIfExists(notes.Child("helixaNotes")) && everythingGone;
+    lock.Release();
     CurrentProgressDisplay().Close();
-    ShowRemoved();
+    if (everythingGone) {
+      ShowRemoved();
+    } else {
+      ShowNotAllRemoved();
+    }
   } catch (...) {
     CurrentProgressDisplay().CloseIfInFront();
     MsgBox(UninstallErrorMessage(), kCautionIcon, "Error");
   }
 }
 
-void InstallerWindow::deleteOldFiles(const FolderItem& root) {
-  for (const char* name : kInstalledNames) DeleteIfExists(root.Child(name));
+bool InstallerWindow::deleteOldFiles(const FolderItem& root) {
+  bool everythingGone = true;
+  for (const char* name : kInstalledNames)
+    everythingGone = DeleteIfExists(root.Child(name)) && everythingGone;
+  return everythingGone;
 }

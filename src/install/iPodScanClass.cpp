@@ -1,6 +1,7 @@
 #include "install/iPodScanClass.h"
 
 #include <filesystem>
+#include <optional>
 #include <utility>
 
 #include "framework/Volumes.h"
@@ -9,19 +10,22 @@
 Array1D<FolderItem> iPodScanClass::iPodFolderItemList(-1);
 StringArray iPodScanClass::iPodList(-1);
 StringArray iPodScanClass::iPodType(-1);
+Array1D<std::uint64_t> iPodScanClass::iPodMountList(-1);
 
 namespace {
 
-// The three parallel lists of one scan.
+// The parallel lists of one scan.
 struct ScanLists {
   Array1D<FolderItem> folders{-1};
   StringArray paths{-1};
   StringArray types{-1};
+  Array1D<std::uint64_t> mounts{-1};
 
-  void Append(const FolderItem& notes) {
+  void Append(const FolderItem& notes, std::uint64_t mount) {
     types.Append("iPod");
     paths.Append(notes.ShellPath());
     folders.Append(notes);
+    mounts.Append(mount);
   }
 };
 
@@ -29,6 +33,7 @@ void Publish(ScanLists lists) {
   iPodScanClass::iPodType = std::move(lists.types);
   iPodScanClass::iPodList = std::move(lists.paths);
   iPodScanClass::iPodFolderItemList = std::move(lists.folders);
+  iPodScanClass::iPodMountList = std::move(lists.mounts);
 }
 
 // The "Notes" folder at the root of volume when the volume is an iPod in disk mode: an invisible
@@ -57,8 +62,10 @@ void iPodScanClass::GetiPodList() {
     // walk leaves an index with no volume behind it, which ends the scan as an error.
     const int lastVolume = VolumeCount() - 1;
     for (int i = 0; i <= lastVolume; ++i) {
-      const FolderItem notes = iPodNotesFolder(Volume(i));
-      if (!notes.IsNil()) found.Append(notes);
+      const FolderItem volume = Volume(i);
+      const FolderItem notes = iPodNotesFolder(volume);
+      const std::optional<std::uint64_t> mount = notes.IsNil() ? std::nullopt : MountOf(volume);
+      if (mount) found.Append(notes, *mount);
       Yield();
     }
   } catch (...) {
@@ -66,4 +73,18 @@ void iPodScanClass::GetiPodList() {
     found = ScanLists();
   }
   Publish(std::move(found));
+}
+
+bool iPodScanClass::StillAttached(int index) {
+  const FolderItem notes = iPodFolderItemList(index);
+  const std::uint64_t mount = iPodMountList(index);
+  if (notes.IsNil()) return false;
+  try {
+    const FolderItem volume = notes.Parent();
+    if (!IsMountedVolume(volume) || MountOf(volume) != mount) return false;
+    const FolderItem notesNow = iPodNotesFolder(volume);
+    return !notesNow.IsNil() && notesNow.Path() == notes.Path();
+  } catch (...) {
+    return false;
+  }
 }

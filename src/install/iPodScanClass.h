@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstdint>
 #include <string>
 
 #include "framework/Arrays.h"
@@ -18,8 +19,18 @@ class iPodScanClass {
   static StringArray iPodList;
   // "iPod" for every entry.
   static StringArray iPodType;
+  // Which mounted volume each iPod was when the scan found it, to tell later whether the same
+  // volume is still there.
+  static Array1D<std::uint64_t> iPodMountList;
 
   // Rebuilds the three lists from the volumes mounted now. A scan that fails part-way (a volume
   // that vanishes while it is looked at) empties them and reports nothing.
   static void GetiPodList();
+
+  // True when the iPod of entry index is still the one the scan found: its volume still mounted
+  // on the same folder, as the same mount, and still an iPod in disk mode with the same Notes
+  // folder. The scan runs every few seconds, so an iPod can be unplugged (its mount folder left
+  // behind, empty) or replaced between a scan and a click. False for a nil entry; raises
+  // OutOfBoundsException for an index the lists do not have.
+  static bool StillAttached(int index);
 };

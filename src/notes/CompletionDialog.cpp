@@ -4,17 +4,34 @@
 #include "framework/MessageDialog.h"
 #include "notes/threadClass.h"
 
-// The dialog at the end of an install: eject the iPod and quit, or keep the installer open.
-
 namespace {
 
 constexpr double kFirstVersionThatEjects = 10.4;
+constexpr int kElementCount = 111;
 
 const std::string kClosingText =
     "When your iPod is disconnected, you may access Atomnote under the \"Extras > Notes\" menu on your iPod.";
 
+std::string EjectText() {
+  if (App().globalMacOSVersion >= kFirstVersionThatEjects) {
+    return "If you choose \"Eject iPod and Quit\" your iPod should be ejected so that it can be safely "
+           "disconnected.";
+  }
+  return "You may now eject your iPod (use iTunes or the Finder to eject your iPod).";
+}
+
+// How far the element notes got before the error.
+std::string StoppedText(int elementsWritten) {
+  const std::string of = "of the " + std::to_string(kElementCount) + " elements";
+  if (elementsWritten == 0) return "An error stopped the install before any " + of + " was written.";
+  return "An error stopped the install after " + std::to_string(elementsWritten) + " " + of +
+         " were written.";
+}
+
 }  // namespace
 
+// The dialog at the end of an install: eject the iPod and quit, or keep the installer open. After
+// an error in the element notes it does not claim success: it says how far the install got.
 bool threadClass::successInstall() const {
   MessageDialog dialog;
   dialog.Icon = 0;
@@ -22,15 +39,14 @@ bool threadClass::successInstall() const {
   dialog.AlternateActionButton.Visible = true;
   dialog.AlternateActionButton.Caption = "Continue Using Installer";
   dialog.Message = "Atomnote has been installed with your selected options on your iPod.";
-  if (App().globalMacOSVersion >= kFirstVersionThatEjects) {
+  if (App().globalMacOSVersion >= kFirstVersionThatEjects)
     dialog.ActionButton.Caption = "Eject iPod and Quit";
+  dialog.Explanation = EjectText() + "  " + kClosingText;
+  if (elementNotesFailed) {
+    dialog.Icon = MessageDialog::kDialogCautionIcon;
+    dialog.Message = "Atomnote was not completely installed on your iPod.";
     dialog.Explanation =
-        "If you choose \"Eject iPod and Quit\" your iPod should be ejected so that it can be safely "
-        "disconnected.  " +
-        kClosingText;
-  } else {
-    dialog.Explanation =
-        "You may now eject your iPod (use iTunes or the Finder to eject your iPod).  " + kClosingText;
+        StoppedText(elementsWritten) + " Install Atomnote again to complete it.  " + EjectText();
   }
   return dialog.ShowModal() == &dialog.ActionButton;
 }

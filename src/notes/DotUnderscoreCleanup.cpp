@@ -15,7 +15,9 @@
 // - a folder with no match at all sets stopFuturermCMDs, so that the later clean-ups of the run
 //   are skipped;
 // - a folder that cannot be read is left alone and leaves the flag as it was: nothing is ever
-//   removed outside the folder.
+//   removed outside the folder;
+// - a folder that is a link, or is reached through one, is skipped like a plain file: its "._"
+//   files are not the tree's but those of wherever the link points.
 
 namespace fs = std::filesystem;
 
@@ -45,7 +47,7 @@ void RemoveUnlessFolder(const fs::path& entry) {
 
 void threadClass::blastDotUnderscoreFiles(const FolderItem& folder) {
   if (stopFuturermCMDs) return;
-  if (!folder.Directory()) return;
+  if (!folder.Directory() || !folder.IsFolderReachedWithoutLinks()) return;
   if (folder.ShellPath().empty()) return;
   const std::optional<std::vector<fs::path>> entries = DotUnderscoreEntries(folder.Path());
   if (!entries) return;

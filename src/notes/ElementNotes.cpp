@@ -121,14 +121,18 @@ void WriteElementNote(const threadClass& worker, const FolderItem& folder, int r
 }  // namespace
 
 void threadClass::createElements(const FolderItem& folder) {
+  elementsWritten = 0;
+  elementNotesFailed = false;
   try {
     for (int row = 0; row <= kLastElementRow; ++row) {
       WriteElementNote(*this, folder, row);
+      elementsWritten = row + 1;
       ShowElementProgress(row);
       Yield();
     }
     blastDotUnderscoreFiles(folder);
   } catch (...) {
+    elementNotesFailed = true;
     // The notes written so far stay, and the note being written keeps what it got. The "._"
     // files of the folder stay too, as its clean-up is skipped. A failure while the message is
     // shown goes on to the caller.

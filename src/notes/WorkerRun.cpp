@@ -14,9 +14,10 @@ void QuitApplication() {
 }  // namespace
 
 // The worker's run: the element notes, the "._*" clean-up of the notes root and of its "h", "p"
-// and "g" folders (never "t"), the progress window closed, then the completion dialog. Its action
-// button ejects the iPod and quits; "Continue Using Installer" ends the run with the installer
-// still open. A failure in any step ends the run there, without quitting.
+// and "g" folders (never "t"), the install's lock on the iPod let go, the progress window closed,
+// then the completion dialog. Its action button ejects the iPod, waiting for the eject, and quits
+// once it is done; "Continue Using Installer" ends the run with the installer still open. A
+// failure in any step ends the run there, without quitting.
 void threadClass::Event_Run() {
   try {
     stopFuturermCMDs = false;
@@ -26,12 +27,13 @@ void threadClass::Event_Run() {
     blastDotUnderscoreFiles(root.Child("h"));
     blastDotUnderscoreFiles(root.Child("p"));
     blastDotUnderscoreFiles(root.Child("g"));
+    installLock.Release();
     CurrentProgressDisplay().Close();
-    if (successInstall()) {
-      ejectiPodMethod();
-      QuitApplication();
-    }
+    // The installer quits only once the iPod is ejected; when it cannot be, the person hears why
+    // and the installer stays open.
+    if (successInstall() && ejectiPodAndWait()) QuitApplication();
   } catch (...) {
+    installLock.Release();
     MsgBox(WorkerEjectFailedMessage());
   }
 }

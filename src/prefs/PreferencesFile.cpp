@@ -1,9 +1,12 @@
 #include "prefs/PreferencesFile.h"
 
+#include <chrono>
 #include <cmath>
 #include <functional>
 #include <limits>
+#include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "framework/FieldCursor.h"
@@ -17,6 +20,13 @@
 #include "prefs/ProductInfo.h"
 
 namespace {
+
+// More than a preferences file ever holds; the rest of a larger file is not read.
+constexpr std::size_t kMaxPreferencesBytes = 1024 * 1024;
+constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
+// Turns handed to the framework while the file is read are at least this far apart: yielding after
+// every one of a million short lines would spend seconds doing nothing.
+constexpr std::chrono::milliseconds kYieldInterval{1};
 
 const std::string kDefaultSelection = "1 1 1 1 1 1 1 1 1 1 1 1 1 1 1 1 1 1 1 1";
 constexpr int kDefaultUnits[kUnitQuantityUpperBound + 1] = {0, 0, 0, 8, 8, 3, 0, 0, 0,
@@ -92,10 +102,13 @@ void WritePreferencesFile(const FolderItem& file) {
   }
 }
 
-// The old file is replaced, not written to, so only its folder has to be writable.
+// The old file is replaced, not written to, so its folder has to be writable. A file that is
+// there but that the user cannot read or write (not a plain file, or its permissions deny it)
+// is not the program's to replace.
 bool CanWritePreferencesFile(const FolderItem& file) {
   FolderItem folder = file.Parent();
-  return folder.Directory() && folder.IsWriteable();
+  if (!folder.Directory() || !folder.IsWriteable()) return false;
+  return !file.Exists() || (file.IsWriteable() && !file.OpenAsTextFile().IsNil());
 }
 
 // One line of the file: "key=value", both trimmed; the value ends at a second "=".
@@ -116,10 +129,19 @@ void ReadVersion(const std::string& value) {
   }
 }
 
+// Yields to the framework after an entry read, unless it did so less than kYieldInterval ago.
+void YieldAfterEntry() {
+  static std::chrono::steady_clock::time_point lastYield;
+  const std::chrono::steady_clock::time_point now = std::chrono::steady_clock::now();
+  if (now - lastYield < kYieldInterval) return;
+  lastYield = now;
+  Yield();
+}
+
 void ReadUnits(const std::string& value) {
   for (int j = 0; j <= kUnitQuantityUpperBound; ++j) {
     prefUnits(j) = ToInteger(Val(NthField(value, " ", j + 1)));
-    Yield();
+    YieldAfterEntry();
   }
 }
 
@@ -157,11 +179,42 @@ void ApplyLine(const PreferenceLine& line) {
   }
 }
 
-void ApplyFileContent(const std::string& content) {
-  for (FieldCursor lines(content, EndOfLine); !lines.AtEnd();) {
-    ApplyLine(ParseLine(std::string(lines.Next())));
-    Yield();
+// The text with every line ending as the writer ends its lines: files written by hand, on another
+// system or by an earlier version may end them with CR LF or with a CR alone (as the classic Mac
+// did). A byte-order mark before the first line is dropped.
+std::string WithOurLineEnds(std::string_view content) {
+  if (content.starts_with(kByteOrderMark)) content.remove_prefix(kByteOrderMark.size());
+  std::string text;
+  text.reserve(content.size());
+  for (std::size_t i = 0; i < content.size(); ++i) {
+    if (content[i] != '\r') {
+      text += content[i];
+      continue;
+    }
+    text += EndOfLine;
+    if (i + 1 < content.size() && content[i + 1] == '\n') ++i;
   }
+  return text;
+}
+
+void ApplyFileContent(const std::string& content) {
+  const std::string text = WithOurLineEnds(content);
+  for (FieldCursor lines(text, EndOfLine); !lines.AtEnd();) {
+    ApplyLine(ParseLine(std::string(lines.Next())));
+    YieldAfterEntry();
+  }
+}
+
+// The beginning of the file, up to kMaxPreferencesBytes; nothing when it is not a plain file that
+// can be read (a folder, a pipe, a device, a link to one): such a file counts as unreadable, and
+// reading it never waits and never runs on without end.
+std::optional<std::string> ReadPreferencesText(const FolderItem& file) {
+  if (!file.IsReadable()) return std::nullopt;
+  TextInputStream stream = file.OpenAsTextFile();
+  if (stream.IsNil()) return std::nullopt;
+  std::string content = stream.Read(kMaxPreferencesBytes);
+  stream.Close();
+  return content;
 }
 
 }  // namespace
@@ -209,12 +262,10 @@ void loadPreferences() {
       savePreferences();
       return;
     }
-    if (!file.IsReadable()) return;
-    TextInputStream stream = file.OpenAsTextFile();
-    std::string content = stream.ReadAll();
-    stream.Close();
+    const std::optional<std::string> content = ReadPreferencesText(file);
+    if (!content) return;
     gIsNewUser = false;
-    ApplyFileContent(content);
+    ApplyFileContent(*content);
   } catch (const std::exception&) {
     ShowError(PreferencesReadErrorMessage(PreferencesFolder()));
   }

@@ -10,8 +10,11 @@ FolderItem PreferencesFile();
 
 // Every preference global to its default; gIsNewUser is left alone.
 void setDefaultPreferences();
-// The defaults, then the file. Writes the file on the first run; may show a message.
+// The defaults, then the file. Writes the file on the first run; may show a message. Lines may end
+// with LF, CR LF or CR, and a byte-order mark may lead; only the first MiB of the file is read,
+// and a file that is not a plain, readable file is left unread, silently.
 void loadPreferences();
 // Replaces the file with the current globals. A failure part-way leaves the earlier file as it
-// was.
+// was. A file that is there but cannot be read or written is never replaced: the "could not be
+// saved" message instead.
 void savePreferences();

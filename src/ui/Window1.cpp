@@ -446,10 +446,11 @@ void Window1::SetInstallEnabled(bool enabled) { PushButton1().setEnabled(enabled
 
 void Window1::SetRemoveEnabled(bool enabled) { PushButton2().setEnabled(enabled); }
 
-void Window1::StartElementNotes(const FolderItem& elementFolder) {
+void Window1::StartElementNotes(const FolderItem& elementFolder, iPodLock lock) {
   // The queued run holds the worker, so it needs no owner here.
   const auto worker = std::make_shared<threadClass>();
   worker->startItem = elementFolder;
+  worker->installLock = std::move(lock);
   worker->Run();
 }
 

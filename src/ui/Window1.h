@@ -101,9 +101,9 @@ class Window1 : public Window, public InstallerWindow {
   // Cleared before each install and tested after createFolders returns.
   bool quitASAP = false;
 
-  // Starts the worker that writes the element notes into the e folder; it keeps itself alive
-  // until its run ends.
-  void StartElementNotes(const FolderItem& elementFolder) override;
+  // Starts the worker that writes the element notes into the e folder, holding the install's
+  // lock on the iPod; it keeps itself alive until its run ends.
+  void StartElementNotes(const FolderItem& elementFolder, iPodLock lock) override;
 
  protected:
   void SetStatusText(const std::string& text) override;

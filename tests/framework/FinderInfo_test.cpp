@@ -213,6 +213,17 @@ TEST_F(FinderInfoFileTest, SettingOnAMissingItemFailsWithoutCreatingIt) {
   EXPECT_EQ(missing.MacType(), "");
 }
 
+// Codes set on a link are never written to what it points to.
+TEST_F(FinderInfoFileTest, SettingOnALinkLeavesItsTargetAlone) {
+  WriteFileBytes(temp_ / "file", "");
+  std::filesystem::create_symlink(temp_ / "file", temp_ / "link");
+  const FolderItem link(temp_ / "link");
+  link.SetMacCreator("v\xC3\xB8lk");
+  EXPECT_NE(link.LastErrorCode(), 0);
+  link.SetVisible(false);
+  EXPECT_EQ(StoredFinderInfo(temp_ / "file"), "");
+}
+
 TEST_F(FinderInfoFileTest, ACopyKeepsTypeAndCreator) {
   const FolderItem file(temp_ / "file");
   WriteFileBytes(file.Path(), "text");

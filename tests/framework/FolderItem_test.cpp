@@ -13,6 +13,7 @@
 #include "framework/TextInputStream.h"
 #include "framework/TextOutputStream.h"
 #include "support/FatImage.h"
+#include "support/ScopedTmpfs.h"
 #include "support/TestSupport.h"
 
 namespace fs = std::filesystem;
@@ -218,17 +219,65 @@ TEST_F(FolderItemKindsTest, CreateTextFileCreatesOrTruncates) {
   }
 }
 
+// A link with the file's name is never written through, whatever it points to: its target stays
+// as it was and a dangling link's target is not made.
 TEST_F(FolderItemKindsTest, CreateTextFileFailuresGiveANilStream) {
   const std::vector<std::pair<FolderItem, int>> cases = {
       {Item("file").Child("under-a-file"), ENOTDIR},
       {Item("missing").Child("new.txt"), ENOENT},
       {Item("folder"), EISDIR},
+      {Item("link-to-file"), ELOOP},
+      {Item("dangling-link"), ELOOP},
+      {Item("link-to-folder"), ELOOP},
   };
   for (const auto& [item, error] : cases) {
     SCOPED_TRACE(item.ShellPath());
     EXPECT_TRUE(item.CreateTextFile().IsNil());
     EXPECT_EQ(item.LastErrorCode(), error);
   }
+  EXPECT_EQ(ReadFileBytes(temp_ / "file"), "text");
+  EXPECT_FALSE(fs::exists(temp_ / "nowhere"));
+  EXPECT_TRUE(fs::is_empty(temp_ / "folder"));
+}
+
+// Writing into a folder stays on the path's volume only when no folder on the way, up to the top
+// of that volume, is a link.
+TEST_F(FolderItemKindsTest, IsFolderReachedWithoutLinks) {
+  fs::create_directory(temp_ / "folder" / "sub");
+  struct Case {
+    FolderItem item;
+    bool withoutLinks;
+  };
+  const std::vector<Case> cases = {
+      {FolderItem(temp_.path()), true},
+      {Item("folder"), true},
+      {Item("folder").Child("sub"), true},
+      {FolderItem("/"), true},
+      {Item("link-to-folder"), false},
+      {Item("link-to-folder").Child("sub"), false},
+      {Item("file"), false},
+      {Item("link-to-file"), false},
+      {Item("dangling-link"), false},
+      {Item("missing"), false},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.item.ShellPath());
+    EXPECT_EQ(c.item.IsFolderReachedWithoutLinks(), c.withoutLinks);
+  }
+}
+
+// Only the volume that holds the folder counts: a link on the way to that volume's mount folder
+// is the system's business, while the same link above a plain folder is on its volume.
+TEST_F(FolderItemKindsTest, LinksAboveTheVolumeDoNotCount) {
+  const ScopedTmpfs volume(temp_ / "mounted", 64 * 1024);
+  if (!volume.mounted()) GTEST_SKIP() << volume.skipReason();
+  fs::create_directory(temp_ / "mounted" / "sub");
+  fs::create_directory(temp_ / "plain");
+  fs::create_directory(temp_ / "plain" / "sub");
+  fs::create_symlink(temp_.path(), temp_ / "up");
+
+  EXPECT_TRUE(Item("up").Child("mounted").Child("sub").IsFolderReachedWithoutLinks());
+  EXPECT_FALSE(Item("up").Child("plain").Child("sub").IsFolderReachedWithoutLinks());
 }
 
 TEST_F(FolderItemKindsTest, OpenAsTextFile) {
@@ -273,6 +322,19 @@ TEST_F(FolderItemCopyTest, OntoAPathReplacingAnyFileThere) {
     EXPECT_EQ(ReadFileBytes(temp_ / "destination" / name), content_);
   }
   EXPECT_EQ(NamesIn(temp_ / "destination"), (std::vector<std::string>{"new.bin", "old.bin"}));
+}
+
+// A link where the copy goes is replaced by the copy; what it points to is left alone.
+TEST_F(FolderItemCopyTest, ALinkAtTheDestinationIsReplacedNotFollowed) {
+  for (const std::string link : {"link-to-folder", "link-to-file", "dangling-link"}) {
+    SCOPED_TRACE(link);
+    EXPECT_TRUE(Item("source.bin").CopyFileTo(Item(link)));
+    EXPECT_FALSE(fs::is_symlink(temp_ / link));
+    EXPECT_EQ(ReadFileBytes(temp_ / link), content_);
+  }
+  EXPECT_TRUE(fs::is_empty(temp_ / "folder"));
+  EXPECT_EQ(ReadFileBytes(temp_ / "file"), "text");
+  EXPECT_FALSE(fs::exists(temp_ / "nowhere"));
 }
 
 TEST_F(FolderItemCopyTest, KeepsThePermissionBits) {

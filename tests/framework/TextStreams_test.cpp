@@ -1,5 +1,9 @@
+#include <fcntl.h>
 #include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
+#include <cerrno>
 #include <functional>
 #include <string>
 #include <vector>
@@ -70,6 +74,24 @@ TEST(TextOutputStream, CreateGivesNilWhenTheFileCannotBeCreated) {
     SCOPED_TRACE(path);
     EXPECT_TRUE(TextOutputStream::Create(path).IsNil());
   }
+}
+
+// A pipe in the file's place is refused at once, with or without a reader: writing the text into
+// it would send it elsewhere, or wait for ever.
+TEST(TextOutputStream, CreateRefusesAPipe) {
+  TempFolder temp;
+  const std::string path = temp / "pipe";
+  ASSERT_EQ(mkfifo(path.c_str(), 0600), 0);
+  errno = 0;
+  EXPECT_TRUE(TextOutputStream::Create(path).IsNil());
+  EXPECT_EQ(errno, ENXIO);
+
+  const int reader = ::open(path.c_str(), O_RDONLY | O_NONBLOCK);
+  ASSERT_GE(reader, 0);
+  errno = 0;
+  EXPECT_TRUE(TextOutputStream::Create(path).IsNil());
+  EXPECT_EQ(errno, EINVAL);
+  ::close(reader);
 }
 
 TEST(TextOutputStream, CloseTwiceIsHarmlessButWritingAfterCloseRaises) {
@@ -208,10 +230,34 @@ TEST(TextInputStream, ReadAllAfterReadLineGivesTheRest) {
   EXPECT_EQ(in.ReadLine(), "");
 }
 
-TEST(TextInputStream, OpenGivesNilForAMissingFileOrAFolder) {
+// Only a plain file is read; opening anything else never waits (a pipe without a writer) and
+// never reads without end (a device).
+TEST(TextInputStream, OpenGivesNilForWhatIsNotAPlainFile) {
   TempFolder temp;
-  EXPECT_TRUE(TextInputStream::Open(temp / "missing").IsNil());
-  EXPECT_TRUE(TextInputStream::Open(temp.path()).IsNil());
+  ASSERT_EQ(mkfifo((temp / "pipe").c_str(), 0600), 0);
+  struct Case {
+    std::string path;
+    int error;
+  };
+  std::vector<Case> cases = {{temp / "missing", ENOENT}, {temp.path(), EISDIR}, {temp / "pipe", EINVAL}};
+  if (std::filesystem::exists("/dev/zero")) cases.push_back({"/dev/zero", EINVAL});
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.path);
+    errno = 0;
+    EXPECT_TRUE(TextInputStream::Open(c.path).IsNil());
+    EXPECT_EQ(errno, c.error);
+  }
+}
+
+TEST(TextInputStream, ReadGivesAtMostTheCountAsked) {
+  TempFolder temp;
+  const std::string text = Filler(TextInputStream::kBufferSize + 100);
+  WriteFileBytes(temp / "f", text);
+  TextInputStream in = TextInputStream::Open(temp / "f");
+  EXPECT_EQ(in.Read(10), text.substr(0, 10));
+  EXPECT_EQ(in.Read(TextInputStream::kBufferSize), text.substr(10, TextInputStream::kBufferSize));
+  EXPECT_EQ(in.Read(1000), text.substr(10 + TextInputStream::kBufferSize));
+  EXPECT_EQ(in.Read(1000), "");
 }
 
 TEST(TextInputStream, CloseEndsReading) {

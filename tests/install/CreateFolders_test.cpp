@@ -12,6 +12,7 @@
 #include "data/ResourceCatalogue.h"
 #include "framework/FolderItem.h"
 #include "install/InstallTestSupport.h"
+#include "install/iPodLock.h"
 
 namespace fs = std::filesystem;
 
@@ -356,5 +357,34 @@ TEST_P(CleanUpTest, RemovesAnEarlierInstallAndKeepsTheUsersNotes) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Modes, CleanUpTest, ::testing::Bool(), ModeCaseName);
+
+}  // namespace
+
+namespace {
+
+// Keeps the lock an install hands on with its element notes.
+class LockKeepingWindow : public InstallerWindow {
+ public:
+  void StartElementNotes(const FolderItem& /*elementFolder*/, iPodLock lock) override {
+    handedOn = std::move(lock);
+  }
+  iPodLock handedOn;
+};
+
+// The install holds the iPod from its first write and hands the lock on with the element notes;
+// until the writer lets go, no other install or removal can start there.
+TEST_F(InstallTest, HandsItsLockOnTheiPodToTheElementNotes) {
+  ApplyInstallChoices({});
+  iPodScanClass::GetiPodList();
+  LockKeepingWindow window;
+
+  window.createFolders();
+
+  EXPECT_TRUE(messages_.messages().empty());
+  EXPECT_TRUE(window.handedOn.IsHeld());
+  EXPECT_TRUE(iPodLock::Take(FolderItem(Notes())).HeldElsewhere());
+  window.handedOn.Release();
+  EXPECT_TRUE(iPodLock::Take(FolderItem(Notes())).IsHeld());
+}
 
 }  // namespace

@@ -13,6 +13,7 @@
 #include "install/ScopedStuckItem.h"
 #include "support/FixtureVolume.h"
 #include "support/ScopedGestaltVersion.h"
+#include "support/ScopedTmpfs.h"
 #include "support/TestSupport.h"
 
 namespace fs = std::filesystem;
@@ -88,7 +89,7 @@ class DeleteAnythingBothMethods : public testing::TestWithParam<int32_t> {
 
 TEST_P(DeleteAnythingBothMethods, DeletesAFile) {
   MakeFile(temp_ / "main.linx");
-  deleteAnything(FolderItem(temp_ / "main.linx"));
+  EXPECT_TRUE(deleteAnything(FolderItem(temp_ / "main.linx")));
   EXPECT_FALSE(fs::exists(temp_ / "main.linx"));
   EXPECT_TRUE(sink_.messages().empty());
 }
@@ -101,7 +102,7 @@ TEST_P(DeleteAnythingBothMethods, DeletesAFolderWithEverythingInIt) {
   MakeFile(temp_ / "Atomnote" / "e" / "deeper" / "mine");
   MakeFile(temp_ / "beside");
 
-  deleteAnything(FolderItem(temp_ / "Atomnote"));
+  EXPECT_TRUE(deleteAnything(FolderItem(temp_ / "Atomnote")));
 
   EXPECT_EQ(TreeListing(temp_.path()), std::vector<std::string>{"beside"});
   EXPECT_TRUE(sink_.messages().empty());
@@ -126,9 +127,33 @@ TEST_P(DeleteAnythingBothMethods, DeletesLinksNotWhatTheyPointTo) {
 
 // A delete that does not happen is reported, never taken for a success.
 TEST_P(DeleteAnythingBothMethods, ReportsAnItemThatCannotBeDeleted) {
-  deleteAnything(FolderItem(temp_ / "gone"));
-  deleteAnything(FolderItem());
+  EXPECT_FALSE(deleteAnything(FolderItem(temp_ / "gone")));
+  EXPECT_FALSE(deleteAnything(FolderItem()));
   EXPECT_EQ(MessageTexts(sink_), (std::vector<std::string>{kCleanupError, kCleanupError}));
+}
+
+// A volume mounted inside the tree is not entered: it is one item that cannot be deleted (one
+// report), nothing on it goes, and everything else does. The mounted volume itself is left where
+// it is too.
+TEST_P(DeleteAnythingBothMethods, StaysOnTheVolumeItStartedOn) {
+  fs::create_directories(temp_ / "Atomnote" / "e");
+  MakeFile(temp_ / "Atomnote" / "index.linx");
+  MakeFile(temp_ / "Atomnote" / "e" / "H");
+  const ScopedTmpfs mounted(temp_ / "Atomnote" / "e" / "mine", 64 * 1024);
+  if (!mounted.mounted()) GTEST_SKIP() << mounted.skipReason();
+  MakeFile(mounted.root() / "diary");
+  for (const FolderItem& item : {FolderItem(temp_ / "Atomnote"), FolderItem(mounted.root())}) {
+    SCOPED_TRACE(item.ShellPath());
+    const std::size_t shownBefore = sink_.messages().size();
+
+    EXPECT_FALSE(deleteAnything(item));
+
+    EXPECT_EQ(sink_.messages().size(), shownBefore + 1);
+    EXPECT_EQ(
+        TreeListing(temp_.path()),
+        (std::vector<std::string>{"Atomnote/", "Atomnote/e/", "Atomnote/e/mine/", "Atomnote/e/mine/diary"}));
+  }
+  EXPECT_EQ(ReadFileBytes(mounted.root() / "diary"), "note");
 }
 
 INSTANTIATE_TEST_SUITE_P(Systems, DeleteAnythingBothMethods, testing::Values(kTiger, kPanther),

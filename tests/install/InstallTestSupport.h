@@ -14,6 +14,7 @@
 #include "framework/Application.h"
 #include "framework/AtomnoteState.h"
 #include "framework/FolderItem.h"
+#include "framework/Volumes.h"
 #include "install/InstallerWindow.h"
 #include "install/ProgressDisplay.h"
 #include "install/iPodScanClass.h"
@@ -58,15 +59,18 @@ inline void ApplyInstallChoices(const InstallChoices& choices) {
   prefGlossary = choices.glossary;
 }
 
-// Puts the given Notes folders into the scan's three lists, as a scan that found them would.
+// Puts the given Notes folders into the scan's lists, as a scan that found them would, with the
+// mounts their volumes are on now.
 inline void SetScanList(const std::vector<FolderItem>& notesFolders) {
   iPodScanClass::iPodFolderItemList.ResizeTo(-1);
   iPodScanClass::iPodList.ResizeTo(-1);
   iPodScanClass::iPodType.ResizeTo(-1);
+  iPodScanClass::iPodMountList.ResizeTo(-1);
   for (const FolderItem& notes : notesFolders) {
     iPodScanClass::iPodFolderItemList.Append(notes);
     iPodScanClass::iPodList.Append(notes.IsNil() ? "" : notes.ShellPath());
     iPodScanClass::iPodType.Append("iPod");
+    iPodScanClass::iPodMountList.Append(notes.IsNil() ? 0 : MountOf(notes.Parent()).value_or(0));
   }
 }
 
@@ -163,7 +167,6 @@ class InstallTest : public ::testing::Test {
   // Scans the fixture volume, as the scan timer does, then runs the install as the Install
   // button does.
   void InstallOnVolume() {
-    ScopedVolumes volumes({volume_.root()});
     iPodScanClass::GetiPodList();
     ASSERT_EQ(iPodScanClass::iPodFolderItemList.Ubound(), 0) << "the fixture volume is not found as an iPod";
     RunInstall();
@@ -177,6 +180,8 @@ class InstallTest : public ::testing::Test {
 
   TempFolder temp_;
   FixtureVolume volume_{temp_.path(), "IPOD"};
+  // The fixture volume is the one mounted volume while the test runs.
+  ScopedVolumes volumes_{{volume_.root()}};
   ScopedBundle bundle_{FixtureBundle()};
   ScopedRecordingSink messages_;
   ScopedRecordingProgress progress_;

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <map>
 #include <string>
 
 #include "framework/Exceptions.h"
@@ -61,6 +62,37 @@ TEST_F(NoteOutputTest, LeavesAnItemInTheWayAsItWas) {
   EXPECT_TRUE(note.IsNil());
   EXPECT_EQ(folder_.Child("about.linx").MacCreator(), "");
   EXPECT_THROW(uniWriteLn("<TITLE>About</TITLE>", note), NilObjectException);
+}
+
+// A link where a note would go sends nothing anywhere: not a link with the note's name, not a
+// folder that is a link, not a folder below one. What they point to stays as it was.
+TEST_F(NoteOutputTest, IsNeverCreatedThroughALink) {
+  const fs::path outside = temp_ / "outside";
+  fs::create_directory(outside);
+  WriteFileBytes(outside / "own", "mine");
+  fs::create_directory(outside / "sub");
+  fs::create_directory(temp_ / "Notes");
+  fs::create_symlink(outside / "own", temp_ / "Notes" / "alpha.linx");
+  fs::create_symlink(outside, temp_ / "Notes" / "h");
+  const std::map<std::string, std::string> before = TreeContents(outside);
+  struct Case {
+    FolderItem folder;
+    const char* name;
+  };
+  const FolderItem notes(temp_ / "Notes");
+  const Case cases[] = {
+      {notes, "alpha.linx"},
+      {notes.Child("h"), "glossary.linx"},
+      {notes.Child("h"), "own"},
+      {notes.Child("h").Child("sub"), "term"},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.folder.Child(c.name).ShellPath());
+    TextOutputStream note = CreateNote(c.folder, c.name);
+    EXPECT_TRUE(note.IsNil());
+    EXPECT_THROW(uniWriteLn("<TITLE>Alphabetical</TITLE>", note), NilObjectException);
+  }
+  EXPECT_EQ(TreeContents(outside), before);
 }
 
 TEST(NoteTextTest, FormatsAtomicNumbersInThreeColumns) {

@@ -1,7 +1,9 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdint>
 #include <filesystem>
+#include <map>
 #include <ostream>
 #include <string>
 #include <tuple>
@@ -12,9 +14,11 @@
 #include "install/InstallTestSupport.h"
 #include "install/InstallerWindow.h"
 #include "install/ScopedStuckItem.h"
+#include "install/iPodLock.h"
 #include "install/iPodScanClass.h"
 #include "support/FixtureVolume.h"
 #include "support/ScopedGestaltVersion.h"
+#include "support/ScopedTmpfs.h"
 #include "support/TestSupport.h"
 
 namespace fs = std::filesystem;
@@ -29,6 +33,10 @@ const std::string kNothingRemoved =
     "Atomnote installed!";
 const std::string kUninstallError = "48 | Error | Error #705: Generic Atomnote uninstall error.";
 const std::string kCleanupError = "0 |  | Atomnote Install cleanup error #928.";
+const std::string kNotAllRemoved =
+    "48 | Problem removing Atomnote. | Atomnote could not be removed completely from your iPod.\n\nSome of "
+    "its notes or folders could not be deleted and are still on your iPod. Make sure your iPod is not "
+    "locked or read-only, then try again.";
 
 void MakeFile(const fs::path& path) {
   fs::create_directories(path.parent_path());
@@ -80,12 +88,14 @@ class RemovalTest : public testing::Test {
 
   // Scans the fixture volume as the installer does.
   void Scan(const FixtureVolume& volume) {
-    ScopedVolumes volumes({volume.root()});
+    ASSERT_EQ(volume.root(), temp_ / "IPOD") << "only the folder IPOD counts as mounted";
     iPodScanClass::GetiPodList();
     ASSERT_EQ(iPodScanClass::iPodFolderItemList.Ubound(), 0);
   }
 
   TempFolder temp_;
+  // The one mounted volume while the test runs, whether or not a test puts an iPod there.
+  ScopedVolumes volumes_{{temp_ / "IPOD"}};
   ScopedRecordingSink sink_;
   ScopedRecordingProgress progress_;
   InstallerWindow window_;
@@ -184,6 +194,50 @@ TEST_F(RemovalTest, ANotesFolderGoneSinceTheScanRemovesNothing) {
   EXPECT_FALSE(progress_->IsOpen());
 }
 
+// The iPod is unplugged after the scan and its mount folder, left behind on the system's disk,
+// holds a look-alike with the installer's names: nothing there is deleted.
+TEST_F(RemovalTest, AniPodUnpluggedSinceTheScanRemovesNothing) {
+  ScopedTmpfs pod(temp_ / "IPOD", 1024 * 1024);
+  if (!pod.mounted()) GTEST_SKIP() << pod.skipReason();
+  Scan(FixtureVolume(temp_.path(), "IPOD"));
+  pod.Unmount();
+  const FixtureVolume lookAlike(temp_.path(), "IPOD");
+  PutInstalledNotes(lookAlike.notes());
+  const std::map<std::string, std::string> before = TreeContents(lookAlike.root());
+
+  window_.removeAtomnote();
+
+  EXPECT_EQ(MessageTexts(sink_), std::vector<std::string>{kNothingRemoved});
+  EXPECT_FALSE(progress_->IsOpen());
+  EXPECT_EQ(TreeContents(lookAlike.root()), before);
+}
+
+// Another install or removal holds the iPod: nothing is deleted. Once the removal is over, it no
+// longer holds the iPod itself.
+TEST_F(RemovalTest, AniPodBusyWithAnotherInstallerRemovesNothing) {
+  FixtureVolume volume(temp_.path(), "IPOD");
+  PutInstalledNotes(volume.notes());
+  Scan(volume);
+  const std::map<std::string, std::string> before = TreeContents(volume.root());
+  {
+    const iPodLock other = iPodLock::Take(FolderItem(volume.notes()));
+    ASSERT_TRUE(other.IsHeld());
+
+    window_.removeAtomnote();
+  }
+
+  EXPECT_EQ(
+      MessageTexts(sink_),
+      std::vector<std::string>{"48 | iPod is busy. | Nothing was removed.\n\nAnother copy of Atomnote "
+                               "Installer is installing or removing Atomnote on this iPod. Wait until it "
+                               "has finished, then try again."});
+  EXPECT_FALSE(progress_->IsOpen());
+  EXPECT_EQ(TreeContents(volume.root()), before);
+
+  window_.removeAtomnote();
+  EXPECT_TRUE(iPodLock::Take(FolderItem(volume.notes())).IsHeld());
+}
+
 // ---- a note that cannot be deleted ----
 
 class RemovalStuckNote : public RemovalTest, public testing::WithParamInterface<int32_t> {
@@ -192,7 +246,7 @@ class RemovalStuckNote : public RemovalTest, public testing::WithParamInterface<
 };
 
 // The note that cannot be deleted is told once; everything else still goes, and the removal ends
-// as it would have.
+// saying that not all of Atomnote could be removed.
 TEST_P(RemovalStuckNote, IsToldAndTheRestStillGoes) {
   FixtureVolume volume(temp_.path(), "IPOD");
   PutInstalledNotes(volume.notes());
@@ -205,11 +259,73 @@ TEST_P(RemovalStuckNote, IsToldAndTheRestStillGoes) {
   EXPECT_EQ(TreeListing(volume.notes()),
             (std::vector<std::string>{"Recipes/", "Recipes/soup", "e/", "e/H/", "e/H/arrived", "index.linx",
                                       "my note.txt"}));
-  EXPECT_EQ(MessageTexts(sink_), (std::vector<std::string>{kCleanupError, kRemoved}));
+  EXPECT_EQ(MessageTexts(sink_), (std::vector<std::string>{kCleanupError, kNotAllRemoved}));
   EXPECT_FALSE(progress_->IsOpen());
 }
 
 INSTANTIATE_TEST_SUITE_P(Systems, RemovalStuckNote, testing::Values(kTiger, kPanther),
+                         [](const testing::TestParamInfo<int32_t>& info) { return SystemName(info.param); });
+
+// ---- an iPod that does not let everything go ----
+
+class RemovalOnTmpfs : public RemovalTest {
+ protected:
+  void SetUp() override {
+    if (!pod_.mounted()) GTEST_SKIP() << pod_.skipReason();
+  }
+
+  ScopedTmpfs pod_{temp_ / "IPOD", 1024 * 1024};
+};
+
+// A read-only iPod: every item fails on its own, the user hears of each, and the end says that
+// Atomnote is still there rather than that it was removed.
+TEST_F(RemovalOnTmpfs, AReadOnlyiPodIsNotReportedAsDone) {
+  const FixtureVolume volume(temp_.path(), "IPOD");
+  PutInstalledNotes(volume.notes());
+  PutUsersNotes(volume.notes());
+  Scan(volume);
+  const std::map<std::string, std::string> before = TreeContents(volume.root());
+  ASSERT_TRUE(pod_.SetReadOnly(true));
+
+  window_.removeAtomnote();
+
+  pod_.SetReadOnly(false);
+  std::vector<std::string> expected(16, kCleanupError);
+  expected.push_back(kNotAllRemoved);
+  EXPECT_EQ(MessageTexts(sink_), expected);
+  EXPECT_EQ(TreeContents(volume.root()), before);
+  EXPECT_FALSE(progress_->IsOpen());
+}
+
+// A volume mounted inside the product folder is not the iPod's: nothing on it is deleted, it is
+// an item that could not go, and everything else of Atomnote still goes.
+class RemovalAcrossAMount : public RemovalOnTmpfs, public testing::WithParamInterface<int32_t> {
+ protected:
+  ScopedGestaltVersion version_{GetParam()};
+};
+
+TEST_P(RemovalAcrossAMount, LeavesTheMountedVolumeAlone) {
+  const FixtureVolume volume(temp_.path(), "IPOD");
+  PutInstalledNotes(volume.notes());
+  PutUsersNotes(volume.notes());
+  Scan(volume);
+  const ScopedTmpfs inside(volume.notes() / "Atomnote" / "My Notes", 64 * 1024);
+  ASSERT_TRUE(inside.mounted()) << inside.skipReason();
+  MakeFile(inside.root() / "diary");
+  MakeFile(inside.root() / "e" / "H");
+
+  window_.removeAtomnote();
+
+  std::vector<std::string> left = {"Atomnote/", "Atomnote/My Notes/", "Atomnote/My Notes/diary",
+                                   "Atomnote/My Notes/e/", "Atomnote/My Notes/e/H"};
+  left.insert(left.end(), kUsersNotes.begin(), kUsersNotes.end());
+  std::sort(left.begin(), left.end());
+  EXPECT_EQ(TreeListing(volume.notes()), left);
+  EXPECT_EQ(ReadFileBytes(inside.root() / "diary"), "note");
+  EXPECT_EQ(MessageTexts(sink_), (std::vector<std::string>{kCleanupError, kNotAllRemoved}));
+}
+
+INSTANTIATE_TEST_SUITE_P(Systems, RemovalAcrossAMount, testing::Values(kTiger, kPanther),
                          [](const testing::TestParamInfo<int32_t>& info) { return SystemName(info.param); });
 
 // deleteOldFiles touches only its fixed names, whatever else lies in the folder.

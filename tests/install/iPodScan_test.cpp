@@ -1,18 +1,24 @@
+#include <fcntl.h>
 #include <gtest/gtest.h>
 #include <linux/msdos_fs.h>
+#include <sys/stat.h>
 
 #include <QCoreApplication>
 #include <QEventLoop>
 #include <QTimer>
 #include <filesystem>
+#include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
 #include "framework/Volumes.h"
+#include "install/InstallTestSupport.h"
 #include "install/InstallerWindow.h"
 #include "install/iPodScanClass.h"
 #include "support/FatImage.h"
 #include "support/FixtureVolume.h"
+#include "support/ScopedTmpfs.h"
 #include "support/TestSupport.h"
 
 namespace fs = std::filesystem;
@@ -72,10 +78,13 @@ void ExpectScanListsHold(const std::vector<fs::path>& notesFolders) {
   ASSERT_EQ(iPodScanClass::iPodList.Ubound(), last);
   ASSERT_EQ(iPodScanClass::iPodType.Ubound(), last);
   ASSERT_EQ(iPodScanClass::iPodFolderItemList.Ubound(), last);
+  ASSERT_EQ(iPodScanClass::iPodMountList.Ubound(), last);
   for (int k = 0; k <= last; ++k) {
     EXPECT_EQ(iPodScanClass::iPodType(k), "iPod");
     EXPECT_EQ(iPodScanClass::iPodList(k), notesFolders[std::size_t(k)].string());
     EXPECT_EQ(iPodScanClass::iPodFolderItemList(k).Path(), notesFolders[std::size_t(k)]);
+    EXPECT_EQ(std::optional(iPodScanClass::iPodMountList(k)),
+              MountOf(FolderItem(notesFolders[std::size_t(k)].parent_path())));
   }
 }
 
@@ -249,6 +258,112 @@ TEST_F(iPodScanTest, ANotesFolderThatIsALinkIsNotAnIPod) {
 
   EXPECT_EQ(iPodScanClass::iPodFolderItemList.Ubound(), -1);
   ExpectWindowShows(kNoiPodText, false);
+}
+
+// ---- is the iPod the scan found still there? ----
+
+// What happens to the iPod between the scan and the click.
+enum class Change {
+  kNone,
+  kUnplugged,                   // unmounted; its empty mount folder stays on the system's disk
+  kUnpluggedLeavingALookAlike,  // and that folder now looks like an iPod
+  kAnotherVolumeMounted,        // another iPod's volume is mounted on the same folder
+  kNotesFolderRemoved,
+  kNotesFolderNowALink,
+  kNoLongerListed,  // gone from the mounted volumes
+};
+
+struct StillAttachedCase {
+  const char* name;
+  Change change;
+  bool stillAttached;
+};
+
+const StillAttachedCase kStillAttachedCases[] = {
+    {"Unchanged", Change::kNone, true},
+    {"Unplugged", Change::kUnplugged, false},
+    {"UnpluggedLeavingALookAlike", Change::kUnpluggedLeavingALookAlike, false},
+    {"AnotherVolumeMounted", Change::kAnotherVolumeMounted, false},
+    {"NotesFolderRemoved", Change::kNotesFolderRemoved, false},
+    {"NotesFolderNowALink", Change::kNotesFolderNowALink, false},
+    {"NoLongerListed", Change::kNoLongerListed, false},
+};
+
+class StillAttachedTest : public iPodScanTest, public ::testing::WithParamInterface<StillAttachedCase> {
+ protected:
+  void SetUp() override {
+    iPodScanTest::SetUp();
+    if (IsSkipped()) return;
+    if (!pod_.mounted()) GTEST_SKIP() << pod_.skipReason();
+    FixtureVolume(temp_.path(), "POD");
+    SetVolumesForTesting([this] { return listed_; });
+  }
+
+  void Apply(Change change) {
+    const fs::path root = pod_.root();
+    switch (change) {
+      case Change::kNone:
+        break;
+      case Change::kUnplugged:
+        pod_.Unmount();
+        break;
+      case Change::kUnpluggedLeavingALookAlike:
+        pod_.Unmount();
+        FixtureVolume(temp_.path(), "POD");
+        break;
+      case Change::kAnotherVolumeMounted:
+        pod_.Unmount();
+        other_ = std::make_unique<ScopedTmpfs>(root, 256 * 1024);
+        FixtureVolume(temp_.path(), "POD");
+        break;
+      case Change::kNotesFolderRemoved:
+        fs::remove(root / "Notes");
+        break;
+      case Change::kNotesFolderNowALink:
+        fs::remove(root / "Notes");
+        fs::create_directory(temp_ / "elsewhere");
+        fs::create_directory_symlink(temp_ / "elsewhere", root / "Notes");
+        break;
+      case Change::kNoLongerListed:
+        listed_.clear();
+        break;
+    }
+  }
+
+  ScopedTmpfs pod_{temp_ / "POD", 256 * 1024};
+  std::unique_ptr<ScopedTmpfs> other_;
+  std::vector<fs::path> listed_{temp_ / "POD"};
+};
+
+// Whether the system gives every mount a number of its own for good (Linux 6.8 on); before, a
+// volume mounted in another's place may get the same device number.
+bool MountsNumberedForGood() {
+  struct statx status {};
+  constexpr unsigned int kUniqueMountId = 0x00004000U;
+  return ::statx(AT_FDCWD, "/", 0, kUniqueMountId, &status) == 0 && (status.stx_mask & kUniqueMountId);
+}
+
+TEST_P(StillAttachedTest, OnlyTheSameVolumeOnTheSameFolderStillLookingLikeAniPod) {
+  if (GetParam().change == Change::kAnotherVolumeMounted && !MountsNumberedForGood()) {
+    GTEST_SKIP() << "this system may give a volume mounted in another's place the same number";
+  }
+  iPodScanClass::GetiPodList();
+  ASSERT_EQ(iPodScanClass::iPodFolderItemList.Ubound(), 0);
+
+  Apply(GetParam().change);
+
+  EXPECT_EQ(iPodScanClass::StillAttached(0), GetParam().stillAttached);
+}
+
+INSTANTIATE_TEST_SUITE_P(Changes, StillAttachedTest, ::testing::ValuesIn(kStillAttachedCases),
+                         [](const ::testing::TestParamInfo<StillAttachedCase>& info) {
+                           return info.param.name;
+                         });
+
+TEST(StillAttached, ANilEntryIsNotAttached) {
+  SetScanList({FolderItem()});
+  EXPECT_FALSE(iPodScanClass::StillAttached(0));
+  SetScanList({});
 }
 
 // ---- an iPod formatted on Windows: FAT, iPod_Control hidden by its DOS attribute ----

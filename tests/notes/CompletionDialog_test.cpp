@@ -3,6 +3,7 @@
 #include <string>
 
 #include "framework/AtomnoteState.h"
+#include "framework/MessageDialog.h"
 #include "framework/MessageSink.h"
 #include "framework/TextFunctions.h"
 #include "notes/threadClass.h"
@@ -61,6 +62,44 @@ INSTANTIATE_TEST_SUITE_P(Versions, CompletionDialogVersionTest,
                          [](const ::testing::TestParamInfo<VersionCase>& info) {
                            return "MacOS" + TestNameOf(Str(info.param.version));
                          });
+
+// After an error in the element notes the dialog does not claim success: it says the install did
+// not complete and how far it got, with a caution icon and the same two choices.
+TEST_F(CompletionDialogTest, AfterAnErrorTellsHowFarTheInstallGot) {
+  struct Case {
+    int elementsWritten;
+    double version;
+    std::string actionCaption;
+    std::string explanation;
+  };
+  const Case cases[] = {
+      {37, 10.4, "Eject iPod and Quit",
+       "An error stopped the install after 37 of the 111 elements were written. Install Atomnote again to "
+       "complete it.  If you choose \"Eject iPod and Quit\" your iPod should be ejected so that it can be "
+       "safely disconnected."},
+      {0, 10.3, "Quit",
+       "An error stopped the install before any of the 111 elements was written. Install Atomnote again to "
+       "complete it.  You may now eject your iPod (use iTunes or the Finder to eject your iPod)."},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.elementsWritten);
+    App().globalMacOSVersion = c.version;
+    threadClass worker;
+    worker.elementsWritten = c.elementsWritten;
+    worker.elementNotesFailed = true;
+    sink_.SetDialogAnswer(MessageDialogAnswer::Action);
+
+    EXPECT_TRUE(worker.successInstall());
+
+    const MessageDialogRecord& dialog = sink_.dialogs().back();
+    EXPECT_EQ(dialog.icon, MessageDialog::kDialogCautionIcon);
+    EXPECT_EQ(dialog.message, "Atomnote was not completely installed on your iPod.");
+    EXPECT_EQ(dialog.explanation, c.explanation);
+    EXPECT_EQ(dialog.actionButton.caption, c.actionCaption);
+    EXPECT_EQ(dialog.alternateActionButton.caption, "Continue Using Installer");
+    EXPECT_TRUE(dialog.alternateActionButton.visible);
+  }
+}
 
 // Only the action button answers true, "Quit" before 10.4 included.
 TEST_F(CompletionDialogTest, TrueOnlyForTheActionButton) {

@@ -104,6 +104,23 @@ TEST_F(DotUnderscoreCleanupTest, SkipsWhatIsNotAFolder) {
   EXPECT_EQ(Names(e), (std::set<std::string>{"._Fe"}));
 }
 
+// A folder that is a link, or lies below one, is not the tree's: its "._" files stay, and the flag
+// is left as it was.
+TEST_F(DotUnderscoreCleanupTest, SkipsAFolderReachedThroughALink) {
+  const fs::path outside = MakeFolder("outside");
+  MakeFile(outside / "._own");
+  fs::create_directory(outside / "sub");
+  MakeFile(outside / "sub" / "._own");
+  const fs::path root = MakeFolder("root");
+  fs::create_directory_symlink(outside, root / "h");
+  for (const FolderItem& folder : {FolderItem(root / "h"), FolderItem(root / "h" / "sub")}) {
+    worker_.blastDotUnderscoreFiles(folder);
+    EXPECT_FALSE(worker_.stopFuturermCMDs) << folder.ShellPath();
+  }
+  EXPECT_EQ(Names(outside), (std::set<std::string>{"._own", "sub"}));
+  EXPECT_EQ(Names(outside / "sub"), (std::set<std::string>{"._own"}));
+}
+
 TEST_F(DotUnderscoreCleanupTest, ANilFolderIsTheCallersFailure) {
   EXPECT_THROW(worker_.blastDotUnderscoreFiles(FolderItem()), NilObjectException);
 }

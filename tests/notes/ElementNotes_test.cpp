@@ -88,9 +88,16 @@ class ElementNotesTest : public ::testing::Test {
   }
 
   // Writes the element notes into folder with a fresh worker.
-  void CreateElements(const fs::path& folder) {
+  // What the worker tells of its run: how many elements it wrote whole, and whether it failed.
+  struct Written {
+    int elements;
+    bool failed;
+  };
+
+  Written CreateElements(const fs::path& folder) {
     threadClass worker;
     worker.createElements(FolderItem(folder));
+    return {worker.elementsWritten, worker.elementNotesFailed};
   }
 
   std::vector<std::string> IronNote(const fs::path& folder) const { return FileLines(folder / "Fe"); }
@@ -467,8 +474,10 @@ TEST_F(ElementNotesTest, AFailureWhileAnElementIsWrittenEndsTheLoop) {
   SelectEveryLine("1");
   const fs::path complete = temp_ / "complete";
   fs::create_directories(complete);
-  CreateElements(complete);
+  const Written whole = CreateElements(complete);
   ASSERT_TRUE(messages_.messages().empty());
+  EXPECT_EQ(whole.elements, 111);
+  EXPECT_FALSE(whole.failed);
 
   for (const Case& test : cases) {
     SCOPED_TRACE(test.blocked);
@@ -480,8 +489,10 @@ TEST_F(ElementNotesTest, AFailureWhileAnElementIsWrittenEndsTheLoop) {
     SetInstallProgress(20);
     ScopedRecordingSink messages;
 
-    CreateElements(folder);
+    const Written written = CreateElements(folder);
 
+    EXPECT_EQ(written.elements, kIron) << "hydrogen to manganese";
+    EXPECT_TRUE(written.failed);
     ASSERT_EQ(messages.messages().size(), 1u);
     EXPECT_EQ(messages.messages()[0].text, kError712);
     EXPECT_EQ(messages.messages()[0].icon, 48);
@@ -527,7 +538,9 @@ TEST_F(ElementNotesTest, WithoutAFolderNothingIsWrittenAndOneErrorShown) {
   for (const fs::path& folder : {missing, file}) {
     SCOPED_TRACE(folder.filename());
     ScopedRecordingSink messages;
-    CreateElements(folder);
+    const Written written = CreateElements(folder);
+    EXPECT_EQ(written.elements, 0);
+    EXPECT_TRUE(written.failed);
     ASSERT_EQ(messages.messages().size(), 1u);
     EXPECT_EQ(messages.messages()[0].text, kError712);
   }

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <QCoreApplication>
+#include <QTimer>
 #include <algorithm>
 #include <chrono>
 #include <filesystem>
@@ -13,8 +14,10 @@
 #include "framework/AtomnoteState.h"
 #include "framework/FolderItem.h"
 #include "framework/MessageSink.h"
+#include "install/Eject.h"
 #include "install/InstallSteps.h"
 #include "install/InstallTestSupport.h"
+#include "install/iPodLock.h"
 #include "notes/threadClass.h"
 #include "prefs/PreferenceGlobals.h"
 #include "support/TestSupport.h"
@@ -25,6 +28,8 @@ namespace {
 
 const char kCannotEject[] = "Could not eject the iPod. Use iTunes to eject the iPod before disconnecting it.";
 const char kError712[] = "Error #712: Generic error in createElements";
+const char kCannotEjectByHand[] =
+    "Could not eject the iPod. Use iTunes or the Finder to eject the iPod before disconnecting it.";
 
 const char kCompletionDialog[] =
     "dialog: Atomnote has been installed with your selected options on your iPod.";
@@ -78,10 +83,11 @@ class WorkerRunTest : public ::testing::Test {
 
   // Starts a worker on startItem as the install does, keeping no reference, and lets the event
   // loop run until the worker is gone: it must keep itself alive until its run has ended.
-  void RunWorker(const FolderItem& startItem, bool stopFlagBefore = false) {
+  void RunWorker(const FolderItem& startItem, bool stopFlagBefore = false, iPodLock lock = {}) {
     auto worker = std::make_shared<threadClass>();
     worker->startItem = startItem;
     worker->stopFuturermCMDs = stopFlagBefore;
+    worker->installLock = std::move(lock);
     const std::weak_ptr<threadClass> watch = worker;
     worker->Run();
     worker.reset();
@@ -187,13 +193,96 @@ TEST_F(WorkerRunTest, TheActionButtonEjectsAndQuits) {
   }
 }
 
+// The completion dialog still comes after an error in the element notes, with its two choices,
+// but it says that the install did not complete, and how far it got.
+// "Eject iPod and Quit" waits for the eject helper, with the windows responsive and the progress
+// window telling what goes on; the installer quits only when the iPod was ejected. When the
+// helper fails, or does not end in time, the person hears why and the installer stays open.
+TEST_F(WorkerRunTest, EjectAndQuitWaitsForTheHelperAndQuitsOnlyWhenItEjected) {
+  struct Case {
+    const char* name;
+    std::string helper;  // the stub's shell commands
+    bool quits;
+    std::string reason;  // after the message that says how to eject by hand; empty when none
+  };
+  const Case cases[] = {
+      {"ejected", "sleep 0.3; echo ran >> '" + ejects_.string() + "'", true, ""},
+      {"iPod in use",
+       "sleep 0.3; echo 'EjectIpod: umount /media/IPOD: failed with exit code 32: target is busy.' >&2; exit 1",
+       false, "umount /media/IPOD: failed with exit code 32: target is busy."},
+      {"failed without a word", "sleep 0.3; exit 3", false, "The eject helper ended with exit code 3."},
+      {"too slow", "sleep 10; echo ran >> '" + ejects_.string() + "'", false,
+       "The eject did not finish in time."},
+  };
+  App().globalMacOSVersion = 10.4;
+  messages_.SetDialogAnswer(MessageDialogAnswer::Action);
+  SetEjectTimeLimitForTesting(std::chrono::milliseconds(1500));
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    WriteFileBytes(helper_, "#!/bin/sh\n" + c.helper + "\n");
+    fs::permissions(helper_, fs::perms::owner_all);
+    fs::remove(ejects_);
+    messages_.ClearShown();
+    SetInstallProgressMaximum(100);
+    Application application;
+    int ticksWhileEjecting = 0;
+    QTimer tick;
+    QObject::connect(&tick, &QTimer::timeout, [this, &ticksWhileEjecting] {
+      if (progress_->IsOpen() && progress_->title == "Ejecting…") ++ticksWhileEjecting;
+    });
+    tick.start(20);
+
+    RunWorker();
+
+    EXPECT_EQ(application.QuitRequested(), c.quits);
+    EXPECT_GT(ticksWhileEjecting, 0) << "the event loop did not run while the helper ran";
+    EXPECT_FALSE(progress_->IsOpen());
+    if (c.quits) {
+      EXPECT_EQ(LinesIn(ejects_), 1) << "the installer quit before the helper had ejected the iPod";
+      EXPECT_EQ(messages_.shown(), std::vector<std::string>{kCompletionDialog});
+    } else {
+      EXPECT_EQ(
+          messages_.shown(),
+          (std::vector<std::string>{kCompletionDialog, std::string(kCannotEjectByHand) + "\n\n" + c.reason}));
+    }
+  }
+  std::this_thread::sleep_for(std::chrono::milliseconds(200));
+  EXPECT_FALSE(fs::exists(ejects_)) << "the helper that took too long was not stopped";
+  SetEjectTimeLimitForTesting(std::chrono::milliseconds(0));
+}
+
+// The worker holds the install's lock on the iPod while it writes (here when its element notes
+// fail and report it), so that no other install or removal can start there, and lets go of it
+// before the completion dialog (and any eject).
+TEST_F(WorkerRunTest, HoldsTheiPodWhileWritingAndLetsGoBeforeTheDialog) {
+  fs::create_directories(root_ / "e" / "Li");
+  const FolderItem notes(root_.parent_path());
+  bool heldWhileWriting = false;
+  bool freeAtTheDialog = false;
+  messages_.OnMessageBox([&] { heldWhileWriting = iPodLock::Take(notes).HeldElsewhere(); });
+  messages_.OnDialog([&] { freeAtTheDialog = iPodLock::Take(notes).IsHeld(); });
+  iPodLock lock = iPodLock::Take(notes);
+  ASSERT_TRUE(lock.IsHeld());
+
+  RunWorker(FolderItem(root_ / "e"), false, std::move(lock));
+
+  EXPECT_EQ(messages_.shown().front(), kError712);
+  EXPECT_TRUE(heldWhileWriting);
+  EXPECT_TRUE(freeAtTheDialog);
+}
+
 TEST_F(WorkerRunTest, AfterAnErrorInTheElementNotesTheCompletionDialogStillComes) {
   fs::create_directories(root_ / "e" / "Li");
   messages_.SetDialogAnswer(MessageDialogAnswer::AlternateAction);
 
   RunWorker();
 
-  EXPECT_EQ(messages_.shown(), (std::vector<std::string>{kError712, kCompletionDialog}));
+  EXPECT_EQ(
+      messages_.shown(),
+      (std::vector<std::string>{kError712, "dialog: Atomnote was not completely installed on your iPod."}));
+  ASSERT_EQ(messages_.dialogs().size(), 1u);
+  EXPECT_TRUE(messages_.dialogs()[0].explanation.starts_with(
+      "An error stopped the install after 2 of the 111 elements were written."));
   EXPECT_FALSE(progressOpenAtDialog_);
   EXPECT_TRUE(fs::is_regular_file(root_ / "e" / "He"));
   EXPECT_FALSE(fs::exists(root_ / "e" / "Be"));

@@ -1,12 +1,21 @@
 #include "prefs/PreferencesFile.h"
 
 #include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
+#include <QCoreApplication>
+#include <QTimer>
+#include <chrono>
+#include <cstdlib>
+#include <functional>
+#include <map>
 #include <string>
 #include <vector>
 
 #include "framework/FolderItem.h"
 #include "prefs/PreferenceGlobals.h"
+#include "support/FixtureVolume.h"
 #include "support/ScopedFileSizeLimit.h"
 #include "support/TestSupport.h"
 
@@ -199,24 +208,129 @@ TEST_F(PreferencesFileTest, UnknownLinesVanishAtTheNextSave) {
   EXPECT_EQ(FileContent(), kDefaultFile);
 }
 
-TEST_F(PreferencesFileTest, FileThatCannotBeReadShowsError89AndKeepsDefaults) {
-  std::filesystem::create_directory(FilePath());  // a folder where the file should be
+// Files written on other systems, by hand or by the earlier Mac versions: every line end and a
+// leading byte-order mark are read alike, and the next save writes the same settings back.
+TEST_F(PreferencesFileTest, ReadsEveryLineEndAndAByteOrderMark) {
+  const std::vector<std::string> lines = {"prefLanguage=1", "prefGlossary=1", "prefUnits=3 1 2",
+                                          "prefLastUsedVersion=1.6.2"};
+  struct Case {
+    const char* name;
+    std::string start;
+    std::string lineEnd;
+  };
+  const Case cases[] = {
+      {"LF", "", "\n"},
+      {"CR LF", "", "\r\n"},
+      {"CR", "", "\r"},
+      {"byte-order mark and LF", "\xEF\xBB\xBF", "\n"},
+      {"byte-order mark and CR", "\xEF\xBB\xBF", "\r"},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    std::string content = c.start;
+    for (const std::string& line : lines) content += line + c.lineEnd;
+    WriteFile(content);
+    ResetPreferenceGlobals();
+
+    loadPreferences();
+
+    EXPECT_EQ(prefLanguage, 1);
+    EXPECT_TRUE(prefGlossary);
+    EXPECT_EQ(Units(), (std::vector<int>{3, 1, 2, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0}));
+    EXPECT_FALSE(gIsNewUser);
+    savePreferences();
+    const std::string saved = FileContent();
+    EXPECT_NE(saved.find("\nprefLanguage=1\n"), std::string::npos);
+    EXPECT_NE(saved.find("\nprefGlossary=1\n"), std::string::npos);
+    EXPECT_NE(saved.find("\nprefUnits=3 1 2 0 0 0 0 0 0 0 0 0 0 0 0 0 0\n"), std::string::npos);
+  }
+  EXPECT_TRUE(messages_.messages().empty());
+}
+
+// What is not a plain file that can be read (a folder, a pipe nobody writes to, a link to a device
+// that never ends) counts as unreadable: the defaults stay, without a message and without waiting.
+// At quit it is not replaced either: the message that the preferences could not be saved.
+TEST_F(PreferencesFileTest, WhatIsNotAPlainFileIsLeftUnreadAndNeverReplaced) {
+  const std::string notSaved =
+      "48 | Error | For some reason, the preferences could not be saved.  Perhaps your "
+      "startup disk is full, or is on a non-writable drive (e.g. CD or DVD).";
+  struct Case {
+    const char* name;
+    std::function<void(const std::filesystem::path&)> make;
+  };
+  const Case cases[] = {
+      {"a folder",
+       [](const std::filesystem::path& path) {
+         std::filesystem::create_directory(path);
+         WriteFileBytes(path / "inside", "kept");
+       }},
+      {"a pipe", [](const std::filesystem::path& path) { ASSERT_EQ(mkfifo(path.c_str(), 0600), 0); }},
+      {"a link to an endless device",
+       [](const std::filesystem::path& path) { std::filesystem::create_symlink("/dev/zero", path); }},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    c.make(FilePath());
+    const std::map<std::string, std::string> before = TreeContents(folder_.path());
+    ResetPreferenceGlobals();
+    ScopedRecordingSink messages;
+
+    loadPreferences();
+    EXPECT_TRUE(messages.messages().empty());
+    EXPECT_TRUE(prefVisualTables);
+    EXPECT_EQ(prefLastUsedVersion, "1.5");
+    EXPECT_FALSE(gIsNewUser);
+    savePreferences();
+
+    EXPECT_EQ(MessageTexts(messages), std::vector<std::string>{notSaved});
+    EXPECT_EQ(TreeContents(folder_.path()), before);
+    std::filesystem::remove_all(FilePath());
+  }
+}
+
+// However large the file, only its first MiB is read, and loading it at start-up (with the
+// event loop running, so that every yield hands the turn on) takes well under a second.
+TEST_F(PreferencesFileTest, AHugeFileIsReadQuicklyAndOnlyItsBeginning) {
+  WriteFile("prefLanguage=1\n" + std::string(10 * 1024 * 1024, '\n') + "prefGlossary=1\n");
+  std::chrono::steady_clock::duration took{};
+  QTimer::singleShot(0, [&took] {
+    const auto start = std::chrono::steady_clock::now();
+    loadPreferences();
+    took = std::chrono::steady_clock::now() - start;
+    QCoreApplication::exit(0);
+  });
+  QCoreApplication::exec();
+
+  EXPECT_LT(took, std::chrono::milliseconds(500));
+  EXPECT_EQ(prefLanguage, 1);
+  EXPECT_FALSE(prefGlossary) << "read past the first MiB";
+  EXPECT_TRUE(messages_.messages().empty());
+}
+
+// The preferences folder is a plain file: there is no preferences folder.
+class PreferencesFileWithoutFolderTest : public ::testing::Test {
+ protected:
+  PreferencesFileWithoutFolderTest() { WriteFileBytes(folder / "not-a-folder", "x"); }
+  ~PreferencesFileWithoutFolderTest() override { ResetPreferenceGlobals(); }
+
+  TempFolder folder;
+  ScopedEnvironment config{"XDG_CONFIG_HOME", (folder / "not-a-folder").string()};
+  ScopedRecordingSink messages;
+};
+
+// Nothing to read: message #89, and the defaults stay.
+TEST_F(PreferencesFileWithoutFolderTest, LoadShowsError89AndKeepsTheDefaults) {
   loadPreferences();
 
-  ASSERT_EQ(messages_.messages().size(), 1u);
-  EXPECT_NE(messages_.messages()[0].text.find("(Error #89)"), std::string::npos);
-  EXPECT_EQ(messages_.messages()[0].title, "Error");
-  EXPECT_EQ(messages_.messages()[0].icon, 48);
+  ASSERT_EQ(messages.messages().size(), 1u);
+  EXPECT_NE(messages.messages()[0].text.find("(Error #89)"), std::string::npos);
+  EXPECT_EQ(messages.messages()[0].title, "Error");
+  EXPECT_EQ(messages.messages()[0].icon, 48);
   EXPECT_TRUE(prefVisualTables);
   EXPECT_EQ(prefLastUsedVersion, "1.5");
 }
 
-TEST(PreferencesFileWithoutFolderTest, SaveSaysThePreferencesCouldNotBeSaved) {
-  TempFolder folder;
-  WriteFileBytes(folder / "not-a-folder", "x");
-  ScopedEnvironment config("XDG_CONFIG_HOME", (folder / "not-a-folder").string());
-  ScopedRecordingSink messages;
-
+TEST_F(PreferencesFileWithoutFolderTest, SaveSaysThePreferencesCouldNotBeSaved) {
   savePreferences();
 
   ASSERT_EQ(messages.messages().size(), 1u);
@@ -242,15 +356,34 @@ TEST_F(PreferencesFileTest, SaveThatFailsPartWayKeepsTheEarlierFile) {
   EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder_.path()), {}), 1);
 }
 
-TEST_F(PreferencesFileTest, SaveThatCannotReplaceTheFileKeepsWhatIsThere) {
-  std::filesystem::create_directory(FilePath());
-  WriteFileBytes(FilePath() / "inside", "kept");
+// A file the user may neither read nor write (mode 000, the installer running as an ordinary
+// user): the defaults stay without a message, and at quit the file is left as it was, with the
+// message that the preferences could not be saved. Root may read and write anything, so the
+// load and save run as the unprivileged user "nobody", in a process of their own.
+[[noreturn]] void LoadAndSaveAsNobody() {
+  if (setgid(65534) != 0 || setuid(65534) != 0) std::_Exit(2);
+  ScopedRecordingSink messages;
+  ResetPreferenceGlobals();
+  loadPreferences();
+  if (!messages.messages().empty() || !prefVisualTables) std::_Exit(3);
   savePreferences();
+  if (messages.messages().size() != 1 ||
+      !messages.messages()[0].text.starts_with("For some reason, the preferences could not be saved.")) {
+    std::_Exit(4);
+  }
+  std::_Exit(0);
+}
 
-  ASSERT_EQ(messages_.messages().size(), 1u);
-  EXPECT_NE(messages_.messages()[0].text.find("(Error #7)"), std::string::npos);
-  EXPECT_EQ(ReadFileBytes(FilePath() / "inside"), "kept");
-  EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder_.path()), {}), 1);
+TEST_F(PreferencesFileTest, AFileTheUserCannotReadOrWriteIsNeverReplaced) {
+  if (geteuid() != 0) GTEST_SKIP() << "switching to the user nobody needs root";
+  std::filesystem::permissions(folder_.path(), std::filesystem::perms::all);
+  WriteFile("prefLanguage=1\n");
+  std::filesystem::permissions(FilePath(), std::filesystem::perms::none);
+
+  EXPECT_EXIT(LoadAndSaveAsNobody(), ::testing::ExitedWithCode(0), "");
+
+  EXPECT_EQ(FileContent(), "prefLanguage=1\n");
+  EXPECT_EQ(std::filesystem::status(FilePath()).permissions(), std::filesystem::perms::none);
 }
 
 }  // namespace

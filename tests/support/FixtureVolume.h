@@ -1,6 +1,7 @@
 #pragma once
 
 #include <filesystem>
+#include <map>
 #include <string>
 #include <vector>
 
@@ -38,3 +39,13 @@ class ScopedVolumes {
 
 // Every file and folder below root, as paths relative to it, sorted.
 std::vector<std::string> TreeListing(const std::filesystem::path& root);
+
+// Everything below root and what it holds, by path relative to root: a file's bytes, "folder" for
+// a folder, "link to " and the target for a link (never followed); anything else (a pipe) is
+// named, never read. Two snapshots compare equal
+// only when nothing was added, removed or changed by a single byte.
+std::map<std::string, std::string> TreeContents(const std::filesystem::path& root);
+// The paths added, removed or changed between two such snapshots, sorted: empty when none, and
+// short enough to read when a large tree changed.
+std::vector<std::string> ChangedPaths(const std::map<std::string, std::string>& before,
+                                      const std::map<std::string, std::string>& after);

@@ -287,7 +287,8 @@ TEST_F(InstallRoadTest, TheInstallWritesExactlyTheTickedDatasets) {
 
 // The notes root is the Notes folder itself, where a file "e" that nobody can delete is in the
 // way: its removal reports its own error, the folder "e" cannot be made, and the worker still
-// starts; its element notes report #712, and the completion dialog follows.
+// starts; its element notes report #712, and the completion dialog follows, saying that the
+// install did not complete.
 TEST_F(InstallRoadTest, AnElementFolderThatCannotBeMadeStillStartsTheWorker) {
   prefMonopolizeiPodNotes = true;
   WriteFileBytes(volume_.notes() / "e", "in the way");
@@ -300,7 +301,8 @@ TEST_F(InstallRoadTest, AnElementFolderThatCannotBeMadeStillStartsTheWorker) {
 
   EXPECT_EQ(messages_.shown(),
             (std::vector<std::string>{"Atomnote Install cleanup error #928.",
-                                      "Error #712: Generic error in createElements", kCompletionDialog}));
+                                      "Error #712: Generic error in createElements",
+                                      "dialog: Atomnote was not completely installed on your iPod."}));
   EXPECT_TRUE(fs::is_regular_file(volume_.notes() / "e"));
   EXPECT_TRUE(fs::is_regular_file(volume_.notes() / "main.linx"));
   EXPECT_FALSE(progressWindowExists());
