@@ -1,6 +1,7 @@
 #include "framework/Application.h"
 
 #include <QCoreApplication>
+#include <QGuiApplication>
 #include <QThread>
 #include <QTimer>
 #include <csignal>
@@ -29,6 +30,9 @@ Application* Application::Instance() { return gApplication; }
 int Application::Run(const std::function<void()>& showMainWindow) {
   QCoreApplication* loop = QCoreApplication::instance();
   if (loop == nullptr) throw NilObjectException("no event loop to run the application in");
+  // A message box shown before the main window (an update notice during Open) is the only window
+  // while it is up; closing it must not end the program.
+  if (qobject_cast<QGuiApplication*>(loop) != nullptr) QGuiApplication::setQuitOnLastWindowClosed(false);
   QTimer::singleShot(0, loop, [this, &showMainWindow] {
     opening_ = true;
     Event_Open();
@@ -57,6 +61,15 @@ void Application::StopEventLoop() {
   if (QCoreApplication* loop = QCoreApplication::instance()) {
     QTimer::singleShot(0, loop, [exitCode = exitCode_] { QCoreApplication::exit(exitCode); });
   }
+}
+
+void Application::AddMenuHandler(const std::string& itemName, MenuHandler handler) {
+  menuHandlers_[itemName] = std::move(handler);
+}
+
+const Application::MenuHandler* Application::MenuHandlerFor(const std::string& itemName) const {
+  const auto found = menuHandlers_.find(itemName);
+  return found == menuHandlers_.end() ? nullptr : &found->second;
 }
 
 void Application::SetExecutableFileForTesting(const std::filesystem::path& path) {

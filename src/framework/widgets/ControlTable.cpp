@@ -187,7 +187,7 @@ void Window::RequireOwnName(const std::string& name) const {
 
 QWidget& Window::CreateControl(const ControlRow& row) {
   RequireOwnName(row.name);
-  QWidget* parent = this;
+  QWidget* parent = content_;
   if (!row.properties.parent.empty()) {
     parent = Control(row.properties.parent);
     if (parent == nullptr)

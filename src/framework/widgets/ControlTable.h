@@ -73,7 +73,7 @@ struct ControlProperties {
   bool lockRight = false;
   bool lockBottom = false;
   // The name of an earlier control this one lies in (its place is then inside that control);
-  // empty: the window.
+  // empty: the window's content area.
   std::string parent = {};
 };
 

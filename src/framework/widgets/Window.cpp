@@ -4,6 +4,7 @@
 #include <QCloseEvent>
 #include <QEvent>
 #include <QGuiApplication>
+#include <QMenuBar>
 #include <QPointer>
 #include <QResizeEvent>
 #include <QString>
@@ -45,7 +46,69 @@ QWidget* AnyVisibleTopLevelWindow() {
 
 }  // namespace
 
-Window::Window(QWidget* parent) : QWidget(parent, Qt::Window) {}
+Window::Window(QWidget* parent) : QWidget(parent, Qt::Window), content_(new QWidget(this)) {
+  content_->setObjectName(QStringLiteral("ContentArea"));
+  LayOutContent();
+}
+
+int Window::MenuBarHeight() const {
+  if (menuBar_.isNull() || menuBar_->parentWidget() != this) return 0;
+  return menuBar_->sizeHint().height();
+}
+
+QSize Window::ContentSize() const { return {width(), height() - MenuBarHeight()}; }
+
+void Window::LayOutContent() {
+  const int barHeight = MenuBarHeight();
+  if (barHeight > 0) menuBar_->setGeometry(0, 0, width(), barHeight);
+  content_->setGeometry(0, barHeight, width(), height() - barHeight);
+}
+
+namespace {
+
+// A size limit of the window grown by delta rows; an unset limit stays unset.
+int Grown(int limit, int delta, int unset) { return limit == unset ? limit : limit + delta; }
+
+}  // namespace
+
+void Window::SetMenuBar(QMenuBar* bar) {
+  const int before = MenuBarHeight();
+  if (!menuBar_.isNull() && menuBar_ != bar && menuBar_->parentWidget() == this) menuBar_->hide();
+  menuBar_ = bar;
+  if (bar != nullptr) {
+    // The bar belongs to this window, not to a menu bar of the desktop.
+    bar->setNativeMenuBar(false);
+    bar->setParent(this);
+    bar->show();
+  }
+  const int delta = MenuBarHeight() - before;
+  const int minimum = Grown(minimumHeight(), delta, 0);
+  const int maximum = Grown(maximumHeight(), delta, QWIDGETSIZE_MAX);
+  // The limit that moves away from the other is set first, so the minimum never passes the
+  // maximum on the way.
+  if (delta > 0) {
+    setMaximumHeight(maximum);
+    setMinimumHeight(minimum);
+  } else {
+    setMinimumHeight(minimum);
+    setMaximumHeight(maximum);
+  }
+  resize(width(), height() + delta);
+  LayOutContent();
+}
+
+QMenuBar* Window::AttachedMenuBar() const {
+  return !menuBar_.isNull() && menuBar_->parentWidget() == this ? menuBar_.data() : nullptr;
+}
+
+void Window::AddMenuHandler(const std::string& itemName, MenuHandler handler) {
+  menuHandlers_[itemName] = std::move(handler);
+}
+
+const Window::MenuHandler* Window::MenuHandlerFor(const std::string& itemName) const {
+  const auto found = menuHandlers_.find(itemName);
+  return found == menuHandlers_.end() ? nullptr : &found->second;
+}
 
 QWidget* Window::Control(const std::string& name) const {
   return findChild<QWidget*>(QString::fromStdString(name));
@@ -57,7 +120,7 @@ QObject* Window::NamedControl(const std::string& name) const {
 }
 
 void Window::CreateControls(std::span<const ControlRow> rows) {
-  designSize_ = size();
+  designSize_ = ContentSize();
   for (const ControlRow& row : rows) {
     if (row.kind == ControlKind::Timer) {
       CreateTimer(row);
@@ -86,9 +149,11 @@ std::pair<int, int> Along(int start, int length, bool lockNear, bool lockFar, in
 
 void Window::resizeEvent(QResizeEvent* event) {
   QWidget::resizeEvent(event);
+  LayOutContent();
   if (!designSize_.isValid()) return;
-  const int dx = event->size().width() - designSize_.width();
-  const int dy = event->size().height() - designSize_.height();
+  const QSize content = ContentSize();
+  const int dx = content.width() - designSize_.width();
+  const int dy = content.height() - designSize_.height();
   for (const LockedControl& locked : lockedControls_) {
     if (locked.control.isNull()) continue;
     const QRect& design = locked.design;
@@ -147,6 +212,37 @@ void Window::Refresh(bool immediately) {
     update();
   }
 }
+
+namespace {
+
+// A window a person sees as one: not a menu, tool tip or other pop-up part of another window.
+bool IsShownWindow(const QWidget* widget) {
+  if (!widget->isWindow() || !widget->isVisible()) return false;
+  const Qt::WindowType type = widget->windowType();
+  return type == Qt::Window || type == Qt::Dialog || type == Qt::Sheet || type == Qt::Tool;
+}
+
+}  // namespace
+
+std::vector<QWidget*> OpenWindows() {
+  std::vector<QWidget*> windows;
+  if (qobject_cast<QApplication*>(QCoreApplication::instance()) == nullptr) return windows;
+  if (QWidget* front = FrontmostWindow(); front != nullptr && IsShownWindow(front)) windows.push_back(front);
+  const auto& order = WindowStack();
+  for (auto shown = order.rbegin(); shown != order.rend(); ++shown) {
+    QWidget* window = shown->data();
+    if (window != nullptr && IsShownWindow(window) && std::ranges::find(windows, window) == windows.end()) {
+      windows.push_back(window);
+    }
+  }
+  for (QWidget* widget : QApplication::topLevelWidgets()) {
+    if (IsShownWindow(widget) && std::ranges::find(windows, widget) == windows.end())
+      windows.push_back(widget);
+  }
+  return windows;
+}
+
+int WindowCount() { return static_cast<int>(OpenWindows().size()); }
 
 QWidget* FrontmostWindow() {
   // Programs without windows (no QApplication) have no frontmost window.

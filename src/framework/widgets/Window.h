@@ -4,6 +4,8 @@
 #include <QRect>
 #include <QSize>
 #include <QWidget>
+#include <functional>
+#include <map>
 #include <span>
 #include <string>
 #include <vector>
@@ -11,12 +13,34 @@
 #include "framework/Exceptions.h"
 #include "framework/widgets/ControlTable.h"
 
+class QMenuBar;
+
 // A window of the program: a top-level Qt widget whose controls are reached by their names (the
 // Qt object name of each control). A window builds its controls from its table of control rows
 // (CreateControls), then connects its handlers, and gives each control a typed accessor.
+//
+// The controls live in the window's content area. A window may show a menu bar above its content
+// area (SetMenuBar); the content area then keeps its size and the controls keep the places their
+// rows give, and the window grows by the bar's height.
 class Window : public QWidget {
  public:
   explicit Window(QWidget* parent = nullptr);
+
+  // The area the controls are placed in; its top left corner is the origin of their places.
+  QWidget& ContentArea() const { return *content_; }
+  // Shows bar above the content area, in place of any earlier bar; the window takes it as its
+  // child. The window's size, and its minimum and maximum sizes where set, grow by the bar's
+  // height, so a window of fixed size stays fixed around the same content area.
+  void SetMenuBar(QMenuBar* bar);
+  // The menu bar shown above the content area; nullptr when none.
+  QMenuBar* AttachedMenuBar() const;
+
+  // A menu command the window handles while it is open: handler runs when the item of that name
+  // is chosen (see MenuBar). Its result tells whether it handled the command.
+  using MenuHandler = std::function<bool()>;
+  void AddMenuHandler(const std::string& itemName, MenuHandler handler);
+  // The handler bound to the item name; nullptr when none.
+  const MenuHandler* MenuHandlerFor(const std::string& itemName) const;
 
   // The control of that name; nullptr when the window has none or it is no widget (a timer).
   QWidget* Control(const std::string& name) const;
@@ -77,7 +101,15 @@ class Window : public QWidget {
   void RequireOwnName(const std::string& name) const;
   QWidget& CreateControl(const ControlRow& row);
   void CreateTimer(const ControlRow& row);
+  // The size of the content area: the window less the menu bar.
+  QSize ContentSize() const;
+  int MenuBarHeight() const;
+  // Places the menu bar across the top and the content area under it.
+  void LayOutContent();
 
+  QWidget* content_;
+  QPointer<QMenuBar> menuBar_;
+  std::map<std::string, MenuHandler> menuHandlers_;
   bool opened_ = false;
   QSize designSize_;
   std::vector<LockedControl> lockedControls_;
@@ -86,3 +118,7 @@ class Window : public QWidget {
 // The program's frontmost window (the active window, else the topmost visible one); nullptr when
 // none is shown.
 QWidget* FrontmostWindow();
+// The program's shown windows (not menus or tool tips), the frontmost first.
+std::vector<QWidget*> OpenWindows();
+// How many windows the program shows.
+int WindowCount();

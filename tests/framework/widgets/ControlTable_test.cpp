@@ -70,11 +70,11 @@ class TableWindow : public Window {
   }
 };
 
-// The names met along the keyboard's tab chain from the window, in order.
-std::vector<std::string> TabChain(QWidget& window) {
+// The names of the controls met along the keyboard's tab chain from the window, in order.
+std::vector<std::string> TabChain(Window& window) {
   std::vector<std::string> names;
   for (QWidget* next = window.nextInFocusChain(); next != &window; next = next->nextInFocusChain()) {
-    if (!next->objectName().isEmpty() && next->parentWidget() == &window) {
+    if (!next->objectName().isEmpty() && next->parentWidget() == &window.ContentArea()) {
       names.push_back(next->objectName().toStdString());
     }
   }
@@ -91,7 +91,7 @@ TEST(ControlTable, BuildsEveryKindNamedAndPlacedInTableOrder) {
     ASSERT_NE(control, nullptr);
     EXPECT_EQ(ClassOf(*control), c.qtClass);
     EXPECT_EQ(control->geometry(), QRect(c.row.left, c.row.top, c.row.width, c.row.height));
-    EXPECT_EQ(control->parentWidget(), &window);
+    EXPECT_EQ(control->parentWidget(), &window.ContentArea());
   }
   EXPECT_EQ(TabChain(window), tableOrder);
 }

@@ -4,6 +4,7 @@
 
 #include <QCoreApplication>
 #include <QLabel>
+#include <QMenuBar>
 #include <QProgressBar>
 #include <QPushButton>
 #include <memory>
@@ -84,6 +85,81 @@ TEST(WindowActivation, RunsActivateAndDeactivate) {
   EXPECT_EQ(first.events, (std::vector<std::string>{"activate", "deactivate", "activate"}));
 }
 
+// ---- a menu bar above the content area ----
+
+// A window of fixed size with a button in its top left corner and one locked to its bottom.
+class BarWindow : public Window {
+ public:
+  explicit BarWindow(bool fixed) {
+    if (fixed) {
+      setFixedSize(300, 200);
+    } else {
+      resize(300, 200);
+    }
+    // clang-format off
+    const ControlRow rows[] = {
+        {"Corner", ControlKind::PushButton, 0,   0, 80, 20, "Corner"},
+        {"Foot",   ControlKind::PushButton, 10, 170, 80, 20, "Foot", {.lockBottom = true}},
+    };
+    // clang-format on
+    CreateControls(rows);
+  }
+};
+
+QMenuBar* MakeBar() {
+  auto* bar = new QMenuBar;
+  bar->addMenu("&File");
+  return bar;
+}
+
+TEST(WindowMenuBar, SitsAboveTheContentAreaWhichKeepsItsSizeAndTheControlsTheirPlaces) {
+  BarWindow window(true);
+  QMenuBar* bar = MakeBar();
+  window.SetMenuBar(bar);
+  const int barHeight = bar->sizeHint().height();
+  ASSERT_GT(barHeight, 0);
+
+  EXPECT_EQ(window.AttachedMenuBar(), bar);
+  EXPECT_EQ(bar->parentWidget(), &window);
+  EXPECT_EQ(window.size(), QSize(300, 200 + barHeight));
+  EXPECT_EQ(window.minimumSize(), window.maximumSize()) << "a window of fixed size stays fixed";
+  EXPECT_EQ(window.ContentArea().geometry(), QRect(0, barHeight, 300, 200));
+  EXPECT_EQ(window.Control("Corner")->geometry(), QRect(0, 0, 80, 20));
+  EXPECT_EQ(window.Control("Foot")->geometry(), QRect(10, 170, 80, 20)) << "the bar is no resize";
+
+  // Clicks in content coordinates reach the control under the bar, through the window's handle.
+  int clicks = 0;
+  QObject::connect(&window.ControlAs<QPushButton>("Corner"), &QPushButton::clicked, [&clicks] { ++clicks; });
+  ASSERT_TRUE(ShowAndWaitExposed(window));
+  EXPECT_EQ(bar->geometry(), QRect(0, 0, 300, barHeight));
+  ClickAt(window, QPoint(5, 5));
+  EXPECT_EQ(clicks, 1);
+}
+
+TEST(WindowMenuBar, LockedControlsFollowTheContentAreaWhenTheWindowIsResized) {
+  BarWindow window(false);
+  window.SetMenuBar(MakeBar());
+  ASSERT_TRUE(ShowAndWaitExposed(window));
+  window.resize(300, window.height() + 30);
+  ASSERT_TRUE(WaitFor([&] { return window.ContentArea().height() == 230; }));
+  EXPECT_EQ(window.Control("Foot")->geometry(), QRect(10, 200, 80, 20));
+  EXPECT_EQ(window.Control("Corner")->geometry(), QRect(0, 0, 80, 20));
+}
+
+TEST(WindowMenuBar, AnotherBarTakesThePlaceOfTheFirst) {
+  BarWindow window(true);
+  window.SetMenuBar(MakeBar());
+  const int withOne = window.height();
+  QMenuBar* second = MakeBar();
+  window.SetMenuBar(second);
+  EXPECT_EQ(window.height(), withOne);
+  EXPECT_EQ(window.AttachedMenuBar(), second);
+  window.SetMenuBar(nullptr);
+  EXPECT_EQ(window.size(), QSize(300, 200));
+  EXPECT_EQ(window.ContentArea().geometry(), QRect(0, 0, 300, 200));
+  EXPECT_EQ(window.AttachedMenuBar(), nullptr);
+}
+
 // ---- the frontmost window ----
 
 TEST(FrontmostWindow, NoneWhileNothingIsShown) {
@@ -124,6 +200,19 @@ TEST(FrontmostWindow, AModalWindowStaysInFrontOfWindowsShownAfterIt) {
   EXPECT_EQ(FrontmostWindow(), &modal);
   modal.hide();
   EXPECT_EQ(FrontmostWindow(), &other);
+}
+
+TEST(OpenWindows, TheFrontmostFirstAndOnlyShownOnes) {
+  Window back;
+  Window front;
+  Window hidden;
+  EXPECT_EQ(WindowCount(), 0);
+  back.Show();
+  front.Show();
+  EXPECT_EQ(OpenWindows(), (std::vector<QWidget*>{&front, &back}));
+  EXPECT_EQ(WindowCount(), 2);
+  front.close();
+  EXPECT_EQ(OpenWindows(), (std::vector<QWidget*>{&back}));
 }
 
 TEST(FrontmostWindow, ADeletedWindowIsForgotten) {

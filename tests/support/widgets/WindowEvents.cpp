@@ -4,17 +4,32 @@
 #include <QWidget>
 #include <QWindow>
 
+#include "framework/widgets/Window.h"
+
+namespace {
+
+// A click at a point of the window's handle, in the window's own coordinates (a menu bar, when
+// the window shows one, lies above the content area).
+void ClickAtWindowPoint(QWidget& window, QPoint point, Qt::MouseButton button) {
+  QTest::mouseClick(window.windowHandle(), button, Qt::NoModifier, point);
+}
+
+}  // namespace
+
 bool ShowAndWaitExposed(QWidget& window) {
   window.show();
   return QTest::qWaitForWindowExposed(&window);
 }
 
 void ClickAt(QWidget& window, QPoint point, Qt::MouseButton button) {
-  QTest::mouseClick(window.windowHandle(), button, Qt::NoModifier, point);
+  if (const auto* designed = dynamic_cast<const Window*>(&window)) {
+    point = designed->ContentArea().mapTo(&window, point);
+  }
+  ClickAtWindowPoint(window, point, button);
 }
 
 void ClickControl(QWidget& window, const QWidget& control, Qt::MouseButton button) {
-  ClickAt(window, control.mapTo(&window, control.rect().center()), button);
+  ClickAtWindowPoint(window, control.mapTo(&window, control.rect().center()), button);
 }
 
 void PressAt(QWidget& window, QPoint point, Qt::MouseButton button) {

@@ -12,7 +12,8 @@ class QWidget;
 
 // Shows the window and waits until it can take input; false when it never could.
 bool ShowAndWaitExposed(QWidget& window);
-// A click of button at point, in the window's content coordinates.
+// A click of button at point, in the coordinates of the window's content area (of the window
+// itself when it is not one of the program's designed windows).
 void ClickAt(QWidget& window, QPoint point, Qt::MouseButton button = Qt::LeftButton);
 // A click at the centre of control, one of the window's controls.
 void ClickControl(QWidget& window, const QWidget& control, Qt::MouseButton button = Qt::LeftButton);

@@ -1,0 +1,156 @@
+#include "framework/widgets/MenuBar.h"
+
+#include <QEvent>
+#include <QGuiApplication>
+#include <QMenu>
+#include <QPointer>
+#include <QString>
+#include <QWindow>
+#include <exception>
+
+#include "framework/Application.h"
+#include "framework/Exceptions.h"
+#include "framework/MessageSink.h"
+#include "framework/widgets/TextEditing.h"
+#include "framework/widgets/Window.h"
+
+namespace {
+
+QString Text(const std::string& text) { return QString::fromStdString(text); }
+
+// Closes every open window, the frontmost first (each window's Close event runs), then asks the
+// application to quit. A window that stays open keeps the program running.
+void QuitProgram() {
+  for (QWidget* window : OpenWindows()) {
+    if (!window->close()) return;
+  }
+  if (Application* application = Application::Instance()) application->Quit(0);
+}
+
+bool RunFrameworkCommand(MenuCommand command) {
+  if (command == MenuCommand::None) return false;
+  if (command == MenuCommand::Quit) {
+    QuitProgram();
+    return true;
+  }
+  return EditFocusedText(command);
+}
+
+bool RunWindowHandlers(const std::string& name) {
+  for (QWidget* shown : OpenWindows()) {
+    const auto* window = dynamic_cast<const Window*>(shown);
+    if (window == nullptr) continue;
+    if (const Window::MenuHandler* handler = window->MenuHandlerFor(name);
+        handler != nullptr && (*handler)()) {
+      return true;
+    }
+  }
+  return false;
+}
+
+bool RunApplicationHandler(const std::string& name) {
+  const Application* application = Application::Instance();
+  if (application == nullptr) return false;
+  const Application::MenuHandler* handler = application->MenuHandlerFor(name);
+  return handler != nullptr && (*handler)();
+}
+
+void ChooseItem(MenuItem& item) {
+  const std::string name = item.Name();
+  if (item.Event_Action()) return;
+  if (RunWindowHandlers(name)) return;
+  if (RunApplicationHandler(name)) return;
+  RunFrameworkCommand(item.Command());
+}
+
+// Nothing the item runs may end the program unseen: an error that escapes is shown and the
+// program goes on.
+void ChooseItemReportingErrors(MenuItem& item) {
+  try {
+    ChooseItem(item);
+  } catch (const std::exception& error) {
+    MsgBox(std::string("An unexpected error occurred: ") + error.what(), kCautionIcon, "Error");
+  } catch (...) {
+    MsgBox("An unexpected error occurred.", kCautionIcon, "Error");
+  }
+}
+
+// Brings the bar's enabling up to date when the control it watches is enabled or disabled.
+class EnabledChangeWatcher : public QObject {
+ public:
+  EnabledChangeWatcher(QWidget& control, MenuBar& bar) : QObject(&control), bar_(&bar) {
+    control.installEventFilter(this);
+  }
+
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override {
+    if (event->type() == QEvent::EnabledChange && !bar_.isNull()) bar_->UpdateEnabling();
+    return QObject::eventFilter(watched, event);
+  }
+
+ private:
+  QPointer<MenuBar> bar_;
+};
+
+}  // namespace
+
+MenuBar::MenuBar(std::span<const MenuRow> rows, QWidget* parent) : QMenuBar(parent) {
+  setNativeMenuBar(false);
+  for (const MenuRow& row : rows) {
+    if (row.menu.empty()) {
+      AddMenu(row);
+    } else {
+      AddItem(row);
+    }
+  }
+  // The front window decides which windows' handlers a choice reaches and what is enabled.
+  if (auto* gui = qobject_cast<QGuiApplication*>(QCoreApplication::instance())) {
+    connect(gui, &QGuiApplication::focusWindowChanged, this, [this] { UpdateEnabling(); });
+  }
+}
+
+void MenuBar::AddMenu(const MenuRow& row) {
+  QMenu* menu = addMenu(Text(row.text));
+  menu->setObjectName(Text(row.name));
+  menu->menuAction()->setObjectName(Text(row.name));
+  connect(menu, &QMenu::aboutToShow, this, [this] { UpdateEnabling(); });
+}
+
+void MenuBar::AddItem(const MenuRow& row) {
+  QMenu* menu = Menu(row.menu);
+  if (menu == nullptr) throw NilObjectException("no menu " + row.menu + " for " + row.name);
+  auto* item = new MenuItem(row, menu);
+  menu->addAction(item);
+  Connect(item);
+}
+
+void MenuBar::Connect(MenuItem* item) {
+  connect(item, &QAction::triggered, this, [item] { ChooseItemReportingErrors(*item); });
+}
+
+QAction* MenuBar::Item(const std::string& name) const {
+  if (name.empty()) return nullptr;
+  return findChild<QAction*>(Text(name));
+}
+
+QMenu* MenuBar::Menu(const std::string& name) const {
+  if (name.empty()) return nullptr;
+  return findChild<QMenu*>(Text(name));
+}
+
+void MenuBar::Insert(const std::string& menuName, int position, MenuItem* item) {
+  QMenu* menu = Menu(menuName);
+  if (menu == nullptr) throw NilObjectException("no menu " + menuName);
+  item->setParent(menu);
+  const QList<QAction*> items = menu->actions();
+  QAction* before = position >= 0 && position < items.size() ? items.at(position) : nullptr;
+  menu->insertAction(before, item);
+  Connect(item);
+}
+
+void MenuBar::UpdateEnabling() {
+  for (MenuItem* item : findChildren<MenuItem*>()) item->setEnabled(item->AutoEnable());
+  if (Application* application = Application::Instance()) application->EnableMenuItems();
+}
+
+void MenuBar::UpdateEnablingWhenEnabledChanges(QWidget& control) { new EnabledChangeWatcher(control, *this); }
