@@ -1,7 +1,8 @@
 #include <QApplication>
+#include <memory>
 
-#include "app/Atomnote.h"
 #include "app/SingleInstanceLock.h"
+#include "app/StartUp.h"
 #include "data/ResourceCatalogue.h"
 #include "framework/MessageSink.h"
 #include "framework/SelectFolderDialog.h"
@@ -9,7 +10,6 @@
 #include "framework/widgets/QtMessageSink.h"
 #include "install/ProgressDisplay.h"
 #include "install/widgets/ProgressWindowDisplay.h"
-#include "ui/Window1.h"
 
 int main(int argc, char** argv) {
   QApplication qt(argc, argv);
@@ -23,11 +23,7 @@ int main(int argc, char** argv) {
     SingleInstanceLock::ShowAlreadyRunning();
     return 0;
   }
-  Atomnote application;
-  // The main window is built before the event loop runs; its Open event waits until the
-  // application's Open has loaded the preferences and the element tables.
-  class Window1& mainWindow = Window1();
-  const int exitCode = application.Run([&mainWindow] { mainWindow.Show(); });
+  const int exitCode = _Main();
   ReleaseResourceCatalogue();
   return exitCode;
 }

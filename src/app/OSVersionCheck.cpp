@@ -1,10 +1,9 @@
 #include <cstdint>
 
+#include "app/AppMessages.h"
 #include "app/Atomnote.h"
 #include "framework/Gestalt.h"
 #include "framework/MessageSink.h"
-#include "framework/TextOutputStream.h"
-#include "prefs/ProductInfo.h"
 
 namespace {
 
@@ -30,12 +29,6 @@ bool Passes(const VersionStep& step, int32_t systemVersion) {
 }
 
 }  // namespace
-
-std::string OSVersionTooOldMessage() {
-  return std::string("Sorry, Atomnote Installer requires Mac OS X 10.3 or newer.") + std::string(EndOfLine) +
-         std::string(EndOfLine) + "The installer must now quit. Visit " + kMakerWebSite +
-         " for a version compatible with your edition of Mac OS X.";
-}
 
 void Atomnote::checkOSversion() {
   double version = kUnknownVersion;

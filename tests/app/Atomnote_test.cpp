@@ -2,43 +2,28 @@
 
 #include <gtest/gtest.h>
 
+#include "app/AppMessages.h"
+#include "app/ApplicationFixture.h"
 #include "data/BritishSpelling.h"
 #include "data/ElementTables.h"
-#include "data/ResourceCatalogue.h"
 #include "framework/Gestalt.h"
 #include "prefs/PreferenceGlobals.h"
 #include "support/TestSupport.h"
 
 namespace {
 
-// A resource file with a one-line general table and a British table.
-std::shared_ptr<MemoryResourceFork> SmallResources() {
-  auto fork = std::make_shared<MemoryResourceFork>();
-  fork->texts[187] = "H hydrogen-symbol 1.008\rhe He 4.0026\r";
-  fork->texts[189] = "h\rhelium\r";
-  return fork;
-}
-
-class AtomnoteTest : public ::testing::Test {
+// Records every message box; the preferences folder holds no preferences file unless a test
+// writes one.
+class AtomnoteTest : public ApplicationFixture {
  protected:
-  void SetUp() override {
-    ResetPreferenceGlobals();
-    ReleaseResourceCatalogue();
-  }
-  void TearDown() override {
-    SetGestaltForTesting(nullptr);
-    ResetPreferenceGlobals();
-    ReleaseResourceCatalogue();
-  }
+  AtomnoteTest() { std::filesystem::remove(PreferencesFile()); }
+  void TearDown() override { SetGestaltForTesting(nullptr); }
 
-  TempFolder config_;
-  ScopedEnvironment environment_{"XDG_CONFIG_HOME", config_.path().string()};
-  ScopedResourceFork resources_{SmallResources()};
   ScopedRecordingSink messages_;
 };
 
 TEST_F(AtomnoteTest, OpenLoadsEverythingTheWindowsNeed) {
-  WriteFileBytes(config_ / "Atomnote Preferences", "prefLanguage=1\nprefLastUsedVersion=1.6.2\n");
+  WritePreferences("prefLanguage=1\nprefLastUsedVersion=1.6.2\n");
   Atomnote application;
   application.OpenForTesting();
 
@@ -67,7 +52,7 @@ TEST_F(AtomnoteTest, QuitOnAnOldSystemLetsOpenFinishAndSavesOnClose) {
   EXPECT_EQ(eGeneral(1, 1), "He");
   EXPECT_TRUE(gIsNewUser);
   // ... and Close wrote the preferences.
-  EXPECT_TRUE(std::filesystem::exists(config_ / "Atomnote Preferences"));
+  EXPECT_TRUE(std::filesystem::exists(PreferencesFile()));
 }
 
 }  // namespace

@@ -2,6 +2,7 @@
 
 #include <optional>
 
+#include "app/AppMessages.h"
 #include "app/Atomnote.h"
 #include "framework/Gestalt.h"
 #include "support/TestSupport.h"

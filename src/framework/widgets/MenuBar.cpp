@@ -149,7 +149,10 @@ void MenuBar::Insert(const std::string& menuName, int position, MenuItem* item) 
 }
 
 void MenuBar::UpdateEnabling() {
-  for (MenuItem* item : findChildren<MenuItem*>()) item->setEnabled(item->AutoEnable());
+  // MenuItem has no meta-object of its own, so Qt's casts would take every action for one.
+  for (QAction* action : findChildren<QAction*>()) {
+    if (auto* item = dynamic_cast<MenuItem*>(action)) item->setEnabled(item->AutoEnable());
+  }
   if (Application* application = Application::Instance()) application->EnableMenuItems();
 }
 

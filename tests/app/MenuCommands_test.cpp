@@ -1,0 +1,221 @@
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QClipboard>
+#include <QLineEdit>
+#include <QMenu>
+#include <QPushButton>
+#include <string>
+#include <vector>
+
+#include "app/AppMessages.h"
+#include "app/ApplicationFixture.h"
+#include "app/Atomnote.h"
+#include "app/MenuBar1.h"
+#include "app/StartUp.h"
+#include "framework/Network.h"
+#include "framework/widgets/Window.h"
+#include "install/InstallMessages.h"
+#include "prefs/PreferenceGlobals.h"
+#include "support/ScopedGestaltVersion.h"
+#include "support/widgets/WindowEvents.h"
+
+namespace {
+
+std::vector<std::string> ItemNames(const QMenu& menu) {
+  std::vector<std::string> names;
+  for (const QAction* item : menu.actions()) names.push_back(item->objectName().toStdString());
+  return names;
+}
+
+// The application opened on the system the test gives, with its menu handlers bound and the main
+// window made (not shown) with the menu bar.
+class MenuCommandsTest : public ApplicationFixture {
+ protected:
+  void Open(int32_t systemVersion) {
+    const ScopedGestaltVersion system(systemVersion);
+    application_._ApplicationAddMenuHandlers();
+    application_.OpenForTesting();
+    _MakeDefaultView();
+  }
+
+  // Shows the main window, its scan stopped so the test alone sets its Install button.
+  void ShowMainWindow() {
+    ASSERT_TRUE(ShowAndWaitExposed(Window1()));
+    Window1().Show();
+    Window1().scanTimer.stop();
+  }
+
+  ScopedRecordingSink messages_;
+  Atomnote application_;
+};
+
+TEST_F(MenuCommandsTest, FromTenFourEjectIsTheFirstFileItemAndFollowsTheInstallButton) {
+  // No eject helper beside this program: an eject that runs says so.
+  TempFolder bundle;
+  Application::SetExecutableFileForTesting(bundle / "MacOS" / "AtomnoteInstaller");
+  Open(kTiger);
+  ASSERT_FALSE(application_.ejectIpodMenu.isNull());
+  MenuItem& eject = *application_.ejectIpodMenu;
+  EXPECT_EQ(ItemNames(*MenuBar1().Menu("FileMenu")),
+            (std::vector<std::string>{"", "FileCloseWindow", "FileQuit"}));
+  EXPECT_EQ(MenuBar1().Menu("FileMenu")->actions().front(), &eject);
+  EXPECT_EQ(eject.text(), "Eject iPod");
+  EXPECT_EQ(eject.shortcut(), QKeySequence("Ctrl+E"));
+  EXPECT_FALSE(eject.isEnabled());
+
+  ShowMainWindow();
+  QPushButton& install = Window1().PushButton1();
+  EXPECT_TRUE(FileCloseWindow().isEnabled()) << "a window is open";
+  EXPECT_FALSE(eject.isEnabled()) << "no iPod, so Install is off";
+
+  PressKey(Window1(), Qt::Key_E, Qt::ControlModifier);
+  EXPECT_TRUE(messages_.messages().empty()) << "the shortcut of a disabled item does nothing";
+
+  install.setEnabled(true);
+  EXPECT_TRUE(eject.isEnabled());
+  PressKey(Window1(), Qt::Key_E, Qt::ControlModifier);
+  EXPECT_EQ(MessageTexts(messages_), (std::vector<std::string>{"0 |  | " + EjectFailedMessage()}));
+
+  install.setEnabled(false);
+  EXPECT_FALSE(eject.isEnabled());
+  Application::SetExecutableFileForTesting({});
+}
+
+TEST_F(MenuCommandsTest, BelowTenFourThereIsNoEjectItemAndEnablingStillWorks) {
+  Open(kPanther);
+  EXPECT_TRUE(application_.ejectIpodMenu.isNull());
+  EXPECT_EQ(ItemNames(*MenuBar1().Menu("FileMenu")),
+            (std::vector<std::string>{"FileCloseWindow", "FileQuit"}));
+  ShowMainWindow();
+  Window1().PushButton1().setEnabled(true);
+  MenuBar1().UpdateEnabling();
+  EXPECT_TRUE(FileCloseWindow().isEnabled());
+}
+
+TEST_F(MenuCommandsTest, CloseWindowClosesOnlyTheFrontWindowAndTheMainWindowLastQuits) {
+  Open(kTiger);
+  ShowMainWindow();
+  Window other;
+  other.resize(200, 100);
+  ASSERT_TRUE(ShowAndWaitExposed(other));
+  other.Show();
+
+  PressKey(other, Qt::Key_W, Qt::ControlModifier);
+  EXPECT_FALSE(other.isVisible());
+  EXPECT_TRUE(Window1().isVisible());
+  EXPECT_FALSE(application_.QuitRequested());
+
+  // The window system makes the window left the active one.
+  Window1().activateWindow();
+  ASSERT_TRUE(WaitFor([] { return Window1().isActiveWindow(); }));
+  PressKey(Window1(), Qt::Key_W, Qt::ControlModifier);
+  EXPECT_FALSE(Window1().isVisible());
+  EXPECT_EQ(prefPhysical, "1 1 1 1 1 1 1 1 ") << "the selection was stored";
+  EXPECT_TRUE(application_.QuitRequested());
+}
+
+// ---- the maker's pages ----
+
+struct PageCase {
+  const char* item;
+  std::string noNetworkMessage;
+  const char* url;
+};
+
+class MakerPageTest : public MenuCommandsTest, public ::testing::WithParamInterface<PageCase> {
+ protected:
+  void SetUp() override {
+    Open(kTiger);
+    SetBrowserForTesting([this](const std::string& url) {
+      opened_.push_back(url);
+      return browserStarts_;
+    });
+  }
+  void TearDown() override {
+    SetBrowserForTesting(nullptr);
+    SetNetworkInterfacesForTesting(nullptr);
+  }
+
+  static void SetInterfaces(std::vector<NetworkInterfaceState> interfaces) {
+    SetNetworkInterfacesForTesting([interfaces] { return interfaces; });
+  }
+
+  std::vector<std::string> opened_;
+  bool browserStarts_ = true;
+};
+
+TEST_P(MakerPageTest, WithoutANetworkSaysSoAndOpensNoBrowser) {
+  SetInterfaces({{"lo", true, true, {"127.0.0.1"}}});
+  MenuBar1().Item(GetParam().item)->trigger();
+  EXPECT_EQ(MessageTexts(messages_), (std::vector<std::string>{"0 |  | " + GetParam().noNetworkMessage}));
+  EXPECT_TRUE(opened_.empty());
+}
+
+TEST_P(MakerPageTest, WithANetworkOpensThePageInTheBrowser) {
+  SetInterfaces({{"eth0", true, false, {"192.168.1.20"}}});
+  MenuBar1().Item(GetParam().item)->trigger();
+  EXPECT_TRUE(messages_.messages().empty());
+  EXPECT_EQ(opened_, (std::vector<std::string>{GetParam().url}));
+
+  browserStarts_ = false;
+  MenuBar1().Item(GetParam().item)->trigger();
+  EXPECT_EQ(MessageTexts(messages_),
+            (std::vector<std::string>{"0 |  | " + BrowserNotStartedMessage(GetParam().url)}));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Items, MakerPageTest,
+    ::testing::Values(
+        PageCase{"HelpVisitHollowbrookWorksWebsite",
+                 "You need to be connected to the internet to visit Hollowbrook Works' website.",
+                 "https://www.hollowbrookworks.com/"},
+        PageCase{"HelpCheckForUpdates", "You need to be connected to the internet to check for updates.",
+                 "https://www.hollowbrookworks.com/downloads/"}),
+    [](const ::testing::TestParamInfo<PageCase>& info) { return TestNameOf(info.param.item); });
+
+// ---- editing ----
+
+TEST_F(MenuCommandsTest, EditItemsActOnTheFocusedLineEdit) {
+  Open(kTiger);
+  ShowMainWindow();
+  QLineEdit field(&Window1().ContentArea());
+  field.setGeometry(10, 10, 200, 20);
+  field.show();
+  field.setFocus();
+  field.insert("iron");
+  ASSERT_TRUE(WaitFor([&field] { return field.hasFocus(); }));
+  QApplication::clipboard()->clear();
+
+  const auto choose = [](const char* name) { MenuBar1().Item(name)->trigger(); };
+  choose("EditSelectAll");
+  EXPECT_EQ(field.selectedText(), "iron");
+  choose("EditCopy");
+  EXPECT_EQ(QApplication::clipboard()->text(), "iron");
+  choose("EditClear");
+  EXPECT_EQ(field.text(), "");
+  choose("EditUndo");
+  EXPECT_EQ(field.text(), "iron");
+  choose("EditSelectAll");
+  choose("EditCut");
+  EXPECT_EQ(field.text(), "");
+  choose("EditPaste");
+  choose("EditPaste");
+  EXPECT_EQ(field.text(), "ironiron");
+}
+
+TEST_F(MenuCommandsTest, TheItemsOfWindowsStillToComeAreEnabledAndHarmless) {
+  Open(kTiger);
+  ShowMainWindow();
+  for (const char* name : {"AppleAboutAtomnote", "HelpAtomnoteHelp", "HelpSoftwareLicense",
+                           "HelpEnableiPodDiskUseHelp\xE2\x80\xA6"}) {
+    SCOPED_TRACE(name);
+    QAction& item = *MenuBar1().Item(name);
+    EXPECT_TRUE(item.isEnabled());
+    item.trigger();
+  }
+  EXPECT_TRUE(messages_.messages().empty());
+  EXPECT_TRUE(Window1().isVisible());
+}
+
+}  // namespace

@@ -1,0 +1,127 @@
+#include "app/StartUp.h"
+
+#include <gtest/gtest.h>
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QEvent>
+#include <QMenu>
+#include <QMessageBox>
+#include <QTimer>
+#include <functional>
+#include <memory>
+#include <string>
+
+#include "app/ApplicationFixture.h"
+#include "app/FileTypes.h"
+#include "app/MenuBar1.h"
+#include "data/ElementTables.h"
+#include "framework/AtomnoteState.h"
+#include "framework/MessageSink.h"
+#include "framework/widgets/QtMessageSink.h"
+#include "prefs/PreferenceGlobals.h"
+#include "prefs/PreferenceMessages.h"
+
+namespace {
+
+// Runs action on the object's Show event.
+class ShowWatcher : public QObject {
+ public:
+  ShowWatcher(QObject& watched, std::function<void()> action) : action_(std::move(action)) {
+    watched.installEventFilter(this);
+  }
+
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override {
+    if (event->type() == QEvent::Show) action_();
+    return QObject::eventFilter(watched, event);
+  }
+
+ private:
+  std::function<void()> action_;
+};
+
+// Every few milliseconds while the event loop runs, until it says it is done.
+void Repeatedly(const std::function<bool()>& step) {
+  auto* timer = new QTimer(QCoreApplication::instance());
+  QObject::connect(timer, &QTimer::timeout, [timer, step] {
+    if (step()) timer->deleteLater();
+  });
+  timer->start(5);
+}
+
+// Closes the main window, as the person does, once it has been open a moment.
+void CloseTheMainWindowOnceOpen(bool& closedByPerson) {
+  auto polls = std::make_shared<int>(0);
+  Repeatedly([&closedByPerson, polls] {
+    if (!Window1().isVisible() || ++*polls < 3) return false;
+    closedByPerson = true;
+    Window1().close();
+    return true;
+  });
+}
+
+using StartUpTest = ApplicationFixture;
+
+TEST_F(StartUpTest, TheApplicationsOpenEndsBeforeTheMainWindowsOpen) {
+  WritePreferences("prefLastUsedVersion=1.6.2\nprefDiskUseReminder=0\nprefLanguage=1\n");
+  struct AtShow {
+    bool seen = false;
+    int language = -1;
+    std::string heliumSymbol;
+    double systemVersion = 0;
+    std::string firstFileItem;
+    bool mainWindowOpened = true;
+  } atShow;
+  ShowWatcher watcher(Window1(), [&atShow] {
+    atShow.seen = true;
+    atShow.language = prefLanguage;
+    atShow.heliumSymbol = eGeneral(1, 1);
+    atShow.systemVersion = App().globalMacOSVersion;
+    atShow.firstFileItem = MenuBar1().Menu("FileMenu")->actions().front()->text().toStdString();
+    atShow.mainWindowOpened = Window1().scanTimer.isActive();
+  });
+  bool closedByPerson = false;
+  CloseTheMainWindowOnceOpen(closedByPerson);
+
+  EXPECT_EQ(_Main(), 0);
+
+  ASSERT_TRUE(atShow.seen);
+  EXPECT_FALSE(atShow.mainWindowOpened) << "the main window's Open had not run yet";
+  EXPECT_EQ(atShow.language, 1) << "preferences loaded";
+  EXPECT_EQ(atShow.heliumSymbol, "He") << "element tables loaded";
+  EXPECT_DOUBLE_EQ(atShow.systemVersion, 10.4);
+  EXPECT_EQ(atShow.firstFileItem, "Eject iPod");
+  EXPECT_TRUE(closedByPerson);
+  EXPECT_EQ(Window1().AttachedMenuBar(), &MenuBar1());
+  EXPECT_EQ(FileTypes().pSpecialDisk.Name, "special/disk");
+  EXPECT_EQ(FileTypes().pAtomnoteData.MacCreator, "vølk");
+  // Close saved the preferences, with the selection the main window stored.
+  const std::string saved = ReadFileBytes(PreferencesFile());
+  EXPECT_NE(saved.find("prefLanguage=1\n"), std::string::npos);
+  EXPECT_NE(saved.find("prefPhysical=1 1 1 1 1 1 1 1 \n"), std::string::npos);
+}
+
+TEST_F(StartUpTest, AnOlderPreferencesFileShowsTheUpdateMessageAndStillReachesTheMainWindow) {
+  WritePreferences("prefLastUsedVersion=1.5\nprefDiskUseReminder=0\n");
+  const std::shared_ptr<MessageSink> previous = InstallMessageSink(std::make_shared<QtMessageSink>());
+  std::string shownText;
+  Repeatedly([&shownText] {
+    auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+    if (box == nullptr) return false;
+    shownText = box->text().toStdString();
+    box->button(QMessageBox::Ok)->click();
+    return true;
+  });
+  bool closedByPerson = false;
+  CloseTheMainWindowOnceOpen(closedByPerson);
+
+  EXPECT_EQ(_Main(), 0);
+  InstallMessageSink(previous);
+
+  EXPECT_EQ(shownText, UpdateMessage());
+  EXPECT_TRUE(closedByPerson) << "the program ran on after the message until the main window was closed";
+  EXPECT_NE(ReadFileBytes(PreferencesFile()).find("prefLastUsedVersion=1.6.2\n"), std::string::npos);
+}
+
+}  // namespace
