@@ -1,11 +1,25 @@
 #include "framework/Yield.h"
 
 #include <QCoreApplication>
+#include <QElapsedTimer>
 #include <QThread>
+
+namespace {
+
+// How long code runs between two turns of the event loop at most, as a cooperative scheduler's
+// time slice: short enough that the windows keep redrawing and timers keep firing on time.
+constexpr qint64 kTimeSliceMs = 10;
+
+}  // namespace
 
 void Yield() {
   // Only where an event loop runs: outside one there is nothing to hand the turn to.
   if (QCoreApplication::instance() == nullptr) return;
   if (QThread::currentThread()->loopLevel() == 0) return;
+  // A loop that yields after every small step hands the turn on once its slice is used up, not
+  // at every step: handling the events costs more than most steps.
+  static QElapsedTimer sinceLastTurn;
+  if (sinceLastTurn.isValid() && sinceLastTurn.elapsed() < kTimeSliceMs) return;
   QCoreApplication::processEvents();
+  sinceLastTurn.start();
 }

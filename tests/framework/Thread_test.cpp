@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <QCoreApplication>
+#include <QElapsedTimer>
 #include <QEventLoop>
 #include <QTimer>
 #include <functional>
@@ -83,6 +84,34 @@ TEST(ThreadTest, YieldInsideARunLetsOtherEventsThrough) {
   RunEventLoopBriefly(loop);
 
   EXPECT_GT(ticksSeenByTheRun, 0);
+}
+
+// Handling the events at every yield would cost a loop of small steps more than its steps; never
+// handling them again would freeze the windows.
+TEST(ThreadTest, YieldHandsTheTurnOnOncePerTimeSlice) {
+  QEventLoop loop;
+  int timerTicks = 0;
+  int ticksInABurst = -1;
+  bool turnCameAgain = false;
+  QTimer timer;
+  QObject::connect(&timer, &QTimer::timeout, [&] { ++timerTicks; });
+  timer.start(0);
+  auto thread = std::make_shared<RecordingThread>([&] {
+    const int before = timerTicks;
+    for (int i = 0; i < 1000; ++i) Yield();  // far less than one slice
+    ticksInABurst = timerTicks - before;
+    QElapsedTimer clock;
+    clock.start();
+    while (timerTicks - before <= ticksInABurst && clock.elapsed() < 1000) Yield();
+    turnCameAgain = timerTicks - before > ticksInABurst;
+    loop.quit();
+  });
+
+  thread->Run();
+  RunEventLoopBriefly(loop);
+
+  EXPECT_LE(ticksInABurst, 1);
+  EXPECT_TRUE(turnCameAgain);
 }
 
 TEST(YieldTest, DoesNothingWhereNoEventLoopRuns) {

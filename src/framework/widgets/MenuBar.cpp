@@ -92,9 +92,17 @@ class EnabledChangeWatcher : public QObject {
   QPointer<MenuBar> bar_;
 };
 
+// The program's menu bars stay in their windows: Qt is told so before it makes the first one, so
+// it does not look for a menu bar of the desktop to put them in (on Linux a message to the
+// session bus that can take milliseconds).
+QWidget* InWindowMenuBars(QWidget* parent) {
+  QCoreApplication::setAttribute(Qt::AA_DontUseNativeMenuBar);
+  return parent;
+}
+
 }  // namespace
 
-MenuBar::MenuBar(std::span<const MenuRow> rows, QWidget* parent) : QMenuBar(parent) {
+MenuBar::MenuBar(std::span<const MenuRow> rows, QWidget* parent) : QMenuBar(InWindowMenuBars(parent)) {
   setNativeMenuBar(false);
   for (const MenuRow& row : rows) {
     if (row.menu.empty()) {
