@@ -5,9 +5,10 @@ set -euo pipefail
 
 packages=(
   cmake ninja-build g++ pkg-config
-  qt6-base-dev libgl-dev
+  qt6-base-dev qt6-qpa-plugins libgl-dev libx11-dev libxdamage-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   dosfstools
+  xvfb xdotool
   fonts-dejavu-core fonts-dejavu-extra
 )
 

@@ -1,0 +1,25 @@
+#include "person/PersonAtScreen.h"
+
+#include <sstream>
+#include <vector>
+
+#include "support/x11/ChildProcess.h"
+
+bool PersonAtScreen::Run(const std::vector<std::string>& arguments) const {
+  std::vector<std::string> command = {"xdotool"};
+  command.insert(command.end(), arguments.begin(), arguments.end());
+  ChildProcess xdotool(command, {{"DISPLAY", displayName_}});
+  return xdotool.Started() && xdotool.WaitForExit(10000) == 0;
+}
+
+bool PersonAtScreen::ClickAt(QPoint screenPoint) const {
+  return Run({"mousemove", "--sync", std::to_string(screenPoint.x()), std::to_string(screenPoint.y()),
+              "click", "1"});
+}
+
+bool PersonAtScreen::TypeInto(unsigned long window, const std::string& keys) const {
+  std::vector<std::string> arguments = {"windowfocus", std::to_string(window), "key", "--clearmodifiers"};
+  std::istringstream names(keys);
+  for (std::string name; names >> name;) arguments.push_back(name);
+  return Run(arguments);
+}
