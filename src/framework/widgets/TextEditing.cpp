@@ -16,36 +16,19 @@ bool IsTextControl(const QWidget* widget) {
          qobject_cast<const QPlainTextEdit*>(widget) != nullptr;
 }
 
-bool EditLine(QLineEdit& field, MenuCommand command) {
-  const bool editable = !field.isReadOnly();
-  switch (command) {
-    case MenuCommand::Undo:
-      if (editable) field.undo();
-      return true;
-    case MenuCommand::Cut:
-      if (editable) field.cut();
-      return true;
-    case MenuCommand::Copy:
-      field.copy();
-      return true;
-    case MenuCommand::Paste:
-      if (editable) field.paste();
-      return true;
-    case MenuCommand::Clear:
-      // Only the selection goes: with none, the character after the cursor stays.
-      if (editable && field.hasSelectedText()) field.del();
-      return true;
-    case MenuCommand::SelectAll:
-      field.selectAll();
-      return true;
-    case MenuCommand::None:
-    case MenuCommand::Quit:
-      break;
-  }
-  return false;
+// Clear deletes only the selection: with none, the character after the cursor stays.
+void RemoveSelection(QLineEdit& field) {
+  if (field.hasSelectedText()) field.del();
 }
 
-// QTextEdit and QPlainTextEdit offer the same editing calls.
+template <typename Editor>
+void RemoveSelection(Editor& editor) {
+  QTextCursor cursor = editor.textCursor();
+  cursor.removeSelectedText();
+  editor.setTextCursor(cursor);
+}
+
+// QLineEdit, QTextEdit and QPlainTextEdit offer the same editing calls.
 template <typename Editor>
 bool EditText(Editor& editor, MenuCommand command) {
   const bool editable = !editor.isReadOnly();
@@ -63,11 +46,7 @@ bool EditText(Editor& editor, MenuCommand command) {
       if (editable) editor.paste();
       return true;
     case MenuCommand::Clear:
-      if (editable) {
-        QTextCursor cursor = editor.textCursor();
-        cursor.removeSelectedText();
-        editor.setTextCursor(cursor);
-      }
+      if (editable) RemoveSelection(editor);
       return true;
     case MenuCommand::SelectAll:
       editor.selectAll();
@@ -94,7 +73,7 @@ QWidget* FocusedTextControl() {
 
 bool EditFocusedText(MenuCommand command) {
   QWidget* control = FocusedTextControl();
-  if (auto* field = qobject_cast<QLineEdit*>(control)) return EditLine(*field, command);
+  if (auto* field = qobject_cast<QLineEdit*>(control)) return EditText(*field, command);
   if (auto* editor = qobject_cast<QTextEdit*>(control)) return EditText(*editor, command);
   if (auto* editor = qobject_cast<QPlainTextEdit*>(control)) return EditText(*editor, command);
   return false;
