@@ -65,5 +65,5 @@ inline QRect ShowRow(const class Window1& window, int row) {
 inline void ClickDatasetCheckbox(class Window1& window, int row) {
   ShowRow(window, row);
   const shadedListbox& list = window.InstallList();
-  ClickAt(window, list.viewport()->mapTo(&window, list.CellCheckboxRect(row).center()));
+  ClickAt(window, list.viewport()->mapTo(&window.ContentArea(), list.CellCheckboxRect(row).center()));
 }

@@ -132,7 +132,7 @@ void ExpectControl(const class Window1& window, const QObject& object, const Exp
     return;
   }
   const auto& control = dynamic_cast<const QWidget&>(object);
-  EXPECT_EQ(control.parentWidget(), &window);
+  EXPECT_EQ(control.parentWidget(), &window.ContentArea());
   EXPECT_EQ(control.geometry(), expected.box);
   EXPECT_EQ(TextOf(control), expected.text);
   ExpectFont(control, expected.font, expected.bold);
@@ -191,7 +191,7 @@ TEST_F(MainWindowTest, EveryControlAsDesigned) {
 TEST_F(MainWindowTest, ControlsAreMadeInTableOrder) {
   const class Window1 window;
   std::vector<std::string> made;
-  for (const QObject* child : window.children()) {
+  for (const QObject* child : window.ContentArea().children()) {
     if (!child->objectName().isEmpty()) made.push_back(child->objectName().toStdString());
   }
   std::vector<std::string> expected;
@@ -200,7 +200,7 @@ TEST_F(MainWindowTest, ControlsAreMadeInTableOrder) {
 
   std::vector<std::string> tabChain;
   for (QWidget* next = window.nextInFocusChain(); next != &window; next = next->nextInFocusChain()) {
-    if (next->parentWidget() == &window) tabChain.push_back(next->objectName().toStdString());
+    if (next->parentWidget() == &window.ContentArea()) tabChain.push_back(next->objectName().toStdString());
   }
   std::erase(expected, "Timer1");
   std::erase(expected, "scanTimer");
@@ -211,10 +211,10 @@ TEST_F(MainWindowTest, ControlsAreMadeInTableOrder) {
 // note is uncovered.
 TEST_F(MainWindowTest, TheGuardLiesOverTheMonopolizeBoxAndTheLeftOfItsNote) {
   const class Window1 window;
-  EXPECT_EQ(window.childAt(21, 489), &window.blockingCanvas());
-  EXPECT_EQ(window.childAt(300, 489), &window.blockingCanvas());
-  EXPECT_EQ(window.childAt(100, 510), &window.blockingCanvas());
-  EXPECT_EQ(window.childAt(400, 510), &window.StaticText12());
+  EXPECT_EQ(window.ContentArea().childAt(21, 489), &window.blockingCanvas());
+  EXPECT_EQ(window.ContentArea().childAt(300, 489), &window.blockingCanvas());
+  EXPECT_EQ(window.ContentArea().childAt(100, 510), &window.blockingCanvas());
+  EXPECT_EQ(window.ContentArea().childAt(400, 510), &window.StaticText12());
 }
 
 TEST_F(MainWindowTest, TheWindowIsOfOneFixedSizeWithCloseAndMinimizeButtons) {

@@ -127,7 +127,7 @@ TEST_F(Window1Test, EachOptionBoxWritesItsPreference) {
     const bool before = box.isChecked();
     ASSERT_EQ(*c.preference, before) << "applied at open";
     for (const bool expected : {!before, before}) {
-      ClickAt(window, box.mapTo(&window, QPoint(8, box.height() / 2)));
+      ClickAt(window, box.mapTo(&window.ContentArea(), QPoint(8, box.height() / 2)));
       ASSERT_TRUE(WaitFor([&] { return box.isChecked() == expected; }));
       EXPECT_EQ(*c.preference, expected);
     }
@@ -219,7 +219,9 @@ TEST_F(Window1Test, TheSpellingPopupSetsTheLanguage) {
 
 class MonopolizeTest : public MainWindowTest {
  protected:
-  void Click(QWidget& control) { ClickAt(window, control.mapTo(&window, QPoint(8, control.height() / 2))); }
+  void Click(QWidget& control) {
+    ClickAt(window, control.mapTo(&window.ContentArea(), QPoint(8, control.height() / 2)));
+  }
   bool Ticked() const { return window.MonopolyCheckBox().isChecked(); }
   int GuardLeft() const { return window.blockingCanvas().x(); }
 
@@ -326,7 +328,7 @@ TEST_F(Window1Test, TheIconBrightensWhileThePointerIsOverIt) {
 
   EXPECT_EQ(face(), dim->pixelColor(centre).rgba());
   EXPECT_EQ(qAlpha(icon.Backdrop()->pixel(0, 0)), 0) << "masked";
-  MoveTo(window, icon.mapTo(&window, centre));
+  MoveTo(window, icon.mapTo(&window.ContentArea(), centre));
   ASSERT_TRUE(WaitFor([&] { return face() == bright->pixelColor(centre).rgba(); }));
   EXPECT_EQ(qAlpha(icon.Backdrop()->pixel(0, 0)), 0) << "masked";
   MoveTo(window, {300, 200});
@@ -340,7 +342,7 @@ TEST_F(Window1Test, WithoutThePicturesTheIconAndThumbnailDrawNothing) {
   {
     class Window1 window;
     ASSERT_TRUE(OpenAndWaitExposed(window));
-    MoveTo(window, window.iconCanvas().mapTo(&window, QPoint(45, 45)));
+    MoveTo(window, window.iconCanvas().mapTo(&window.ContentArea(), QPoint(45, 45)));
     MoveTo(window, {300, 200});
     ASSERT_NE(window.iconCanvas().Backdrop(), nullptr);
     for (const QImage& picture : {*window.iconCanvas().Backdrop(), window.ImageWell2().pixmap().toImage()}) {

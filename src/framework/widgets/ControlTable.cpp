@@ -206,7 +206,7 @@ QWidget& Window::CreateControl(const ControlRow& row) {
 
 void Window::CreateTimer(const ControlRow& row) {
   RequireOwnName(row.name);
-  auto* timer = new Timer(this);
+  auto* timer = new Timer(content_);
   timer->setObjectName(Text(row.name));
   timer->SetPeriod(row.properties.period);
   timer->SetMode(row.properties.mode);

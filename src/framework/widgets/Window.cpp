@@ -120,6 +120,8 @@ QObject* Window::NamedControl(const std::string& name) const {
 }
 
 void Window::CreateControls(std::span<const ControlRow> rows) {
+  // A window not shown yet gets no resize events: the content area takes the design size now.
+  LayOutContent();
   designSize_ = ContentSize();
   for (const ControlRow& row : rows) {
     if (row.kind == ControlKind::Timer) {

@@ -14,6 +14,13 @@ void ClickAtWindowPoint(QWidget& window, QPoint point, Qt::MouseButton button) {
   QTest::mouseClick(window.windowHandle(), button, Qt::NoModifier, point);
 }
 
+// The point of the window's handle for a point of its content area.
+QPoint WindowPoint(const QWidget& window, QPoint content) {
+  if (const auto* designed = dynamic_cast<const Window*>(&window))
+    return designed->ContentArea().mapTo(&window, content);
+  return content;
+}
+
 }  // namespace
 
 bool ShowAndWaitExposed(QWidget& window) {
@@ -22,10 +29,7 @@ bool ShowAndWaitExposed(QWidget& window) {
 }
 
 void ClickAt(QWidget& window, QPoint point, Qt::MouseButton button) {
-  if (const auto* designed = dynamic_cast<const Window*>(&window)) {
-    point = designed->ContentArea().mapTo(&window, point);
-  }
-  ClickAtWindowPoint(window, point, button);
+  ClickAtWindowPoint(window, WindowPoint(window, point), button);
 }
 
 void ClickControl(QWidget& window, const QWidget& control, Qt::MouseButton button) {
@@ -33,14 +37,16 @@ void ClickControl(QWidget& window, const QWidget& control, Qt::MouseButton butto
 }
 
 void PressAt(QWidget& window, QPoint point, Qt::MouseButton button) {
-  QTest::mousePress(window.windowHandle(), button, Qt::NoModifier, point);
+  QTest::mousePress(window.windowHandle(), button, Qt::NoModifier, WindowPoint(window, point));
 }
 
 void ReleaseAt(QWidget& window, QPoint point, Qt::MouseButton button) {
-  QTest::mouseRelease(window.windowHandle(), button, Qt::NoModifier, point);
+  QTest::mouseRelease(window.windowHandle(), button, Qt::NoModifier, WindowPoint(window, point));
 }
 
-void MoveTo(QWidget& window, QPoint point) { QTest::mouseMove(window.windowHandle(), point); }
+void MoveTo(QWidget& window, QPoint point) {
+  QTest::mouseMove(window.windowHandle(), WindowPoint(window, point));
+}
 
 void PressKey(QWidget& window, Qt::Key key, Qt::KeyboardModifiers modifiers) {
   QTest::keyClick(window.windowHandle(), key, modifiers);

@@ -17,7 +17,8 @@ bool ShowAndWaitExposed(QWidget& window);
 void ClickAt(QWidget& window, QPoint point, Qt::MouseButton button = Qt::LeftButton);
 // A click at the centre of control, one of the window's controls.
 void ClickControl(QWidget& window, const QWidget& control, Qt::MouseButton button = Qt::LeftButton);
-// The two halves of a click, for a press in one place and a release in another.
+// The two halves of a click, for a press in one place and a release in another (points as for
+// ClickAt).
 void PressAt(QWidget& window, QPoint point, Qt::MouseButton button = Qt::LeftButton);
 void ReleaseAt(QWidget& window, QPoint point, Qt::MouseButton button = Qt::LeftButton);
 // The pointer moved to point, no button held.
