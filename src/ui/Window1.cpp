@@ -144,6 +144,12 @@ Window1::Window1() {
   CreateControls(kControls);
   ConnectHandlers();
   OpenControls();
+  AddMenuHandlers();
+}
+
+// The menu commands the window answers while it is open.
+void Window1::AddMenuHandlers() {
+  AddMenuHandler("HelpEnableiPodDiskUseHelp\u2026", [this] { return HelpEnableiPodDiskUseHelp_Action(); });
 }
 
 void Window1::Layout() {

@@ -123,6 +123,7 @@ class Window1 : public Window, public InstallerWindow {
   // The window's own properties: title and fixed size.
   void Layout();
   void ConnectHandlers();
+  void AddMenuHandlers();
   void ConnectCanvasEvents();
   void ConnectButtonEvents();
   void ConnectOptionEvents();
