@@ -140,7 +140,7 @@ void MeasureStartUp(benchmark::State& state, const std::vector<std::string>& arg
 // The size of the installer's main window, as "630x624", from a start of the installer.
 std::string MainWindowSizeText() {
   if (!MainWindowSize().isValid() && Server().Running()) {
-    if (const std::optional<Launch> launch = LaunchUntilShown({kInstaller.string()}, "Atomnote Installer")) {
+    if (const std::optional<Launch> launch = LaunchUntilShown({kInstaller.string()}, "Atomnote 1.6.2 Installer")) {
       MainWindowSize() = launch->windowSize;
     }
   }
@@ -164,7 +164,7 @@ void BM_StartUpWindowWithText(benchmark::State& state) {
 
 void BM_StartUpInstaller(benchmark::State& state) {
   double meanSeconds = 0;
-  MeasureStartUp(state, {kInstaller.string()}, "Atomnote Installer", &meanSeconds);
+  MeasureStartUp(state, {kInstaller.string()}, "Atomnote 1.6.2 Installer", &meanSeconds);
   if (EmptyWindowMeanSeconds() > 0)
     state.counters["times_empty_window"] = meanSeconds / EmptyWindowMeanSeconds();
 }

@@ -14,6 +14,7 @@
 #include "app/MenuBar1.h"
 #include "app/StartUp.h"
 #include "framework/Network.h"
+#include "framework/Timer.h"
 #include "framework/widgets/Window.h"
 #include "install/InstallMessages.h"
 #include "prefs/PreferenceGlobals.h"
@@ -43,7 +44,7 @@ class MenuCommandsTest : public ApplicationFixture {
   void ShowMainWindow() {
     ASSERT_TRUE(ShowAndWaitExposed(Window1()));
     Window1().Show();
-    Window1().scanTimer.stop();
+    Window1().scanTimer().SetMode(Timer::kModeOff);
   }
 
   ScopedRecordingSink messages_;

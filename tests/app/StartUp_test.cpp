@@ -18,6 +18,7 @@
 #include "data/ElementTables.h"
 #include "framework/AtomnoteState.h"
 #include "framework/MessageSink.h"
+#include "framework/Timer.h"
 #include "framework/widgets/QtMessageSink.h"
 #include "prefs/PreferenceGlobals.h"
 #include "prefs/PreferenceMessages.h"
@@ -79,7 +80,7 @@ TEST_F(StartUpTest, TheApplicationsOpenEndsBeforeTheMainWindowsOpen) {
     atShow.heliumSymbol = eGeneral(1, 1);
     atShow.systemVersion = App().globalMacOSVersion;
     atShow.firstFileItem = MenuBar1().Menu("FileMenu")->actions().front()->text().toStdString();
-    atShow.mainWindowOpened = Window1().scanTimer.isActive();
+    atShow.mainWindowOpened = (Window1().scanTimer().Mode() != Timer::kModeOff);
   });
   bool closedByPerson = false;
   CloseTheMainWindowOnceOpen(closedByPerson);

@@ -4,9 +4,11 @@
 #include <QImage>
 #include <QPoint>
 #include <QRect>
-#include <QSet>
+#include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <functional>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -22,12 +24,20 @@ namespace fs = std::filesystem;
 namespace {
 
 const fs::path kInstaller = fs::path(ATOMNOTE_BUNDLE_DIR) / "Contents" / "MacOS" / "AtomnoteInstaller";
-const char kMainWindowTitle[] = "Atomnote Installer";
+const char kMainWindowTitle[] = "Atomnote 1.6.2 Installer";
 // The main window's content area lies under its menu bar and keeps this height.
-constexpr int kContentHeight = 360;
+constexpr int kContentHeight = 605;
 // Places in the content area, as the window's control table gives them.
-const QRect kInstallButton(360, 280, 220, 32);
-const QRect kRemoveButton(20, 280, 220, 32);
+const QRect kInstallButton(369, 565, 239, 20);
+const QRect kRemoveButton(118, 565, 239, 20);
+const QRect kDatasetList(20, 56, 396, 225);
+const QRect kGlossaryCheckBox(20, 401, 396, 20);
+
+// The colours the person sees the dataset rows in: melting point (row 0), density (row 8, the
+// first of the crystal rows) and the isotope row (36, the last).
+constexpr QRgb kMeltingPointRow = 0xFF6E71;
+constexpr QRgb kDensityRow = 0x7DFF7D;
+constexpr QRgb kIsotopeRow = 0xFF7F18;
 
 constexpr int kStartMs = 20000;
 constexpr int kInstallMs = 30000;
@@ -39,8 +49,57 @@ const std::string kUserNote =
 
 std::string ReadAll(const fs::path& path) { return ReadFileBytes(path); }
 
+bool CloseColours(QRgb a, QRgb b) {
+  return std::abs(qRed(a) - qRed(b)) <= 6 && std::abs(qGreen(a) - qGreen(b)) <= 6 &&
+         std::abs(qBlue(a) - qBlue(b)) <= 6;
+}
+
+// A row of the dataset list as the screen shows it: its band of colour, in the window's pixels.
+struct ShownRow {
+  int top;
+  int bottom;  // past the last line
+  QRgb colour;
+  int Middle() const { return (top + bottom) / 2; }
+};
+
+// The rows of the list seen in the window's picture: the bands of one colour, at least 8 pixels
+// high, down a line near the list's right edge, inside the scroll bar.
+std::vector<ShownRow> RowsShown(const QImage& window, const QRect& list) {
+  const int x = list.right() - 26;
+  std::vector<ShownRow> rows;
+  int top = list.top() + 1;
+  for (int y = top + 1; y <= list.bottom(); ++y) {
+    const bool bandEnds = y == list.bottom() || window.pixel(x, y) != window.pixel(x, top);
+    if (!bandEnds) continue;
+    if (y - top >= 8) rows.push_back({top, y, window.pixel(x, top) & 0xFFFFFF});
+    top = y;
+  }
+  return rows;
+}
+
+// The first row of that colour, from the top; nothing when none is shown.
+std::optional<ShownRow> RowOfColour(const std::vector<ShownRow>& rows, QRgb colour, bool last = false) {
+  std::optional<ShownRow> found;
+  for (const ShownRow& row : rows) {
+    if (!CloseColours(row.colour, colour)) continue;
+    found = row;
+    if (!last) break;
+  }
+  return found;
+}
+
+// Where a person clicks a row's check box: on the first thing drawn over the row's colour from
+// its left, a few pixels in.
+std::optional<QPoint> CheckBoxOf(const QImage& window, const QRect& list, const ShownRow& row) {
+  const int y = row.Middle();
+  for (int x = list.left() + 3; x < list.left() + 60; ++x) {
+    if (!CloseColours(window.pixel(x, y) & 0xFFFFFF, row.colour)) return QPoint(x + 6, y);
+  }
+  return std::nullopt;
+}
+
 // Every note under folder whose text holds needle.
-[[maybe_unused]] std::vector<std::string> NotesHolding(const fs::path& folder, const std::string& needle) {
+std::vector<std::string> NotesHolding(const fs::path& folder, const std::string& needle) {
   std::vector<std::string> found;
   for (const fs::directory_entry& entry : fs::recursive_directory_iterator(folder)) {
     if (entry.is_regular_file() && ReadAll(entry.path()).find(needle) != std::string::npos) {
@@ -96,6 +155,39 @@ class InstallerOnScreenTest : public ::testing::Test {
 
   void Click(const QRect& control) const { ASSERT_TRUE(person_->ClickAt(OnScreen(control.center()))); }
 
+  // A rectangle of the content area in the window's picture, and a point of the picture on the
+  // screen.
+  QRect InPicture(const QRect& content) const { return content.translated(0, contentTop_); }
+  QPoint PictureToScreen(QPoint picture) const { return main_.geometry.topLeft() + picture; }
+
+  // The main window as drawn once it shows what the condition asks for (at most 100 looks).
+  QImage PictureWhen(const std::function<bool(const QImage&)>& condition) const {
+    QImage now;
+    for (int look = 0; look < 100; ++look) {
+      now = x_->CaptureWhenDrawn(main_, kStartMs);
+      if (condition(now)) break;
+    }
+    return now;
+  }
+  // The main window as drawn once the part of its content area has changed from before.
+  QImage PictureAfter(const QImage& before, const QRect& part) const {
+    const QRect region = InPicture(part);
+    return PictureWhen([&](const QImage& now) { return now.copy(region) != before.copy(region); });
+  }
+
+  // Clicks the check box of the first (or last) row of that colour the window shows.
+  void ClickRowCheckBox(const QImage& picture, QRgb colour, bool last = false) const {
+    const QRect list = InPicture(kDatasetList);
+    const std::optional<ShownRow> row = RowOfColour(RowsShown(picture, list), colour, last);
+    ASSERT_TRUE(row) << "no row of colour " << std::hex << colour << " shown";
+    const std::optional<QPoint> box = CheckBoxOf(picture, list, *row);
+    ASSERT_TRUE(box) << "no check box in the row of colour " << std::hex << colour;
+    ASSERT_TRUE(person_->ClickAt(PictureToScreen(*box)));
+  }
+
+  // Turns the mouse wheel over the list until its last row shows.
+  void ScrollListToTheEnd() const { ASSERT_TRUE(person_->ScrollDown(OnScreen(kDatasetList.center()), 20)); }
+
   // Waits for a message box or dialog of the installer and answers it with keys.
   void Answer(const std::string& keys, int timeoutMs) const {
     const auto dialog = x_->WaitForWindow(
@@ -120,9 +212,22 @@ class InstallerOnScreenTest : public ::testing::Test {
 
 TEST_F(InstallerOnScreenTest, InstallsWhatThePersonChoseThenRemovesItLeavingTheirOwnNotes) {
   ASSERT_NO_FATAL_FAILURE(StartInstaller());
+  const QImage atStart = x_->CaptureWhenDrawn(main_, kStartMs);
+  ASSERT_EQ(atStart.size(), main_.geometry.size()) << "the main window was never drawn";
 
-  const QImage screenshot = x_->CaptureWhenDrawn(main_, kStartMs);
-  ASSERT_EQ(screenshot.size(), main_.geometry.size()) << "the main window was never drawn";
+  // Untick melting point and density, scroll down and untick the isotopes, tick the glossary.
+  ASSERT_NO_FATAL_FAILURE(ClickRowCheckBox(atStart, kMeltingPointRow));
+  ASSERT_NO_FATAL_FAILURE(ClickRowCheckBox(atStart, kDensityRow));
+  ASSERT_NO_FATAL_FAILURE(ScrollListToTheEnd());
+  const QImage scrolled = PictureWhen([this](const QImage& now) {
+    return RowOfColour(RowsShown(now, InPicture(kDatasetList)), kIsotopeRow).has_value();
+  });
+  ASSERT_NO_FATAL_FAILURE(ClickRowCheckBox(scrolled, kIsotopeRow, true));
+  // A check box takes clicks on its box and its caption, not on the rest of its width.
+  ASSERT_TRUE(person_->ClickAt(OnScreen({kGlossaryCheckBox.left() + 8, kGlossaryCheckBox.center().y()})));
+
+  const QImage screenshot = PictureAfter(scrolled, kGlossaryCheckBox);
+  ASSERT_EQ(screenshot.size(), main_.geometry.size());
   if (const auto keep = KeepFolder())
     screenshot.save(QString::fromStdString((*keep / "main-window.png").string()));
 
@@ -132,9 +237,19 @@ TEST_F(InstallerOnScreenTest, InstallsWhatThePersonChoseThenRemovesItLeavingThei
   ASSERT_NO_FATAL_FAILURE(Answer("Tab space", kInstallMs));
   EXPECT_FALSE(installer_->WaitForExit(0)) << "the installer went on running";
 
+  // Exactly what was chosen: no melting points, densities or isotope notes; the rest there; the
+  // glossary too.
   const fs::path product = pod_.Notes() / "Atomnote";
-  ASSERT_TRUE(fs::is_directory(product / "e"));
-  EXPECT_TRUE(fs::exists(product / "e" / "Fe"));
+  const fs::path elements = product / "e";
+  ASSERT_TRUE(fs::is_directory(elements));
+  EXPECT_TRUE(fs::exists(product / "h" / "glossary.linx"));
+  EXPECT_NE(ReadAll(elements / "Fe").find("boil: "), std::string::npos);
+  EXPECT_NE(ReadAll(elements / "Fe").find("electronic configuration: "), std::string::npos);
+  EXPECT_TRUE(fs::exists(elements / "Fe-i"));
+  EXPECT_EQ(NotesHolding(elements, "melt: "), std::vector<std::string>{});
+  EXPECT_EQ(NotesHolding(elements, "density: "), std::vector<std::string>{});
+  EXPECT_FALSE(fs::exists(elements / "Fe-n"));
+  EXPECT_EQ(NotesHolding(elements, "isotope information"), std::vector<std::string>{});
   EXPECT_EQ(ReadAll(pod_.Notes() / kUserNoteName), kUserNote);
 
   // Remove, and the closing message answered.
@@ -147,10 +262,14 @@ TEST_F(InstallerOnScreenTest, InstallsWhatThePersonChoseThenRemovesItLeavingThei
   EXPECT_EQ(left, (std::vector<std::string>{kUserNoteName}));
   EXPECT_EQ(ReadAll(pod_.Notes() / kUserNoteName), kUserNote);
 
-  // Quit from the keyboard: the preferences are saved.
+  // Quit from the keyboard: the preferences are saved with the choices made on screen.
   ASSERT_TRUE(person_->TypeInto(main_.id, "ctrl+q"));
   EXPECT_EQ(installer_->WaitForExit(kStartMs), 0);
-  EXPECT_TRUE(fs::exists(config_ / "Atomnote Preferences"));
+  const std::string preferences = ReadAll(config_ / "Atomnote Preferences");
+  for (const char* line : {"prefGlossary=1\n", "prefPhysical=0 1 1 1 1 1 1 1 \n",
+                           "prefCrystal=0 1 1 1 1 1 1 1 1 \n", "prefIsotope=0 \n"}) {
+    EXPECT_NE(preferences.find(line), std::string::npos) << line;
+  }
 }
 
 }  // namespace

@@ -23,3 +23,9 @@ bool PersonAtScreen::TypeInto(unsigned long window, const std::string& keys) con
   for (std::string name; names >> name;) arguments.push_back(name);
   return Run(arguments);
 }
+
+bool PersonAtScreen::ScrollDown(QPoint screenPoint, int notches) const {
+  // Button 5 is the wheel turned towards the person.
+  return Run({"mousemove", "--sync", std::to_string(screenPoint.x()), std::to_string(screenPoint.y()),
+              "click", "--repeat", std::to_string(notches), "--delay", "1", "5"});
+}

@@ -13,6 +13,8 @@ class PersonAtScreen {
   // Moves the pointer to the point of the screen and clicks the left button; whether xdotool
   // did so.
   bool ClickAt(QPoint screenPoint) const;
+  // Moves the pointer there and turns the mouse wheel down by that many notches.
+  bool ScrollDown(QPoint screenPoint, int notches) const;
   // Gives the window the keyboard focus and types the keys, xdotool's names one after another
   // ("Tab space", "ctrl+q").
   bool TypeInto(unsigned long window, const std::string& keys) const;
