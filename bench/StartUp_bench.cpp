@@ -1,6 +1,7 @@
 #include <benchmark/benchmark.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <chrono>
 #include <filesystem>
 #include <fstream>
@@ -10,7 +11,7 @@
 #include <string>
 #include <system_error>
 
-#include "support/x11/ChildProcess.h"
+#include "support/ChildProcess.h"
 #include "support/x11/VirtualXServer.h"
 
 // How long a program takes from being started to its window being shown on an X server (the
@@ -82,10 +83,13 @@ struct Launch {
 // Starts the program and waits for its window of that title; nothing when it never came.
 std::optional<Launch> LaunchUntilShown(const std::vector<std::string>& arguments, const std::string& title) {
   const Clock::time_point start = Clock::now();
-  ChildProcess program(arguments, {{"DISPLAY", Server().DisplayName()},
-                                   {"QT_QPA_PLATFORM", "xcb"},
-                                   {"XDG_CONFIG_HOME", ConfigFolder().string()},
-                                   {"XDG_RUNTIME_DIR", (ConfigFolder() / "runtime").string()}});
+  const std::vector<std::string> rest(arguments.begin() + 1, arguments.end());
+  ChildProcess program(arguments.front(), rest,
+                       {.environment = {{"DISPLAY", Server().DisplayName()},
+                                        {"QT_QPA_PLATFORM", "xcb"},
+                                        {"XDG_CONFIG_HOME", ConfigFolder().string()},
+                                        {"XDG_RUNTIME_DIR", (ConfigFolder() / "runtime").string()}},
+                        .output = "/dev/null"});
   if (!program.Started()) return std::nullopt;
   const auto window = Server().WaitForWindow(
       program.Pid(), [&title](const VirtualXServer::WindowInfo& shown) { return shown.title == title; },
@@ -98,80 +102,70 @@ std::optional<Launch> LaunchUntilShown(const std::vector<std::string>& arguments
   return launch;
 }
 
-// The installer's main window as it comes up: its size is the empty window's.
-QSize& MainWindowSize() {
-  static QSize size;
-  return size;
+// A program to start and the title of the window it shows.
+struct Contender {
+  std::vector<std::string> arguments;
+  std::string title;
+};
+
+double Median(std::vector<double> values) {
+  if (values.empty()) return 0;
+  std::sort(values.begin(), values.end());
+  const std::size_t middle = values.size() / 2;
+  return values.size() % 2 == 1 ? values[middle] : (values[middle - 1] + values[middle]) / 2;
 }
 
-double& EmptyWindowMeanSeconds() {
-  static double seconds = 0;
-  return seconds;
-}
-
-void MeasureStartUp(benchmark::State& state, const std::vector<std::string>& arguments,
-                    const std::string& title, double* meanSeconds) {
+// Each iteration starts the empty window, the window with a line of text and the installer, one
+// after the other, so a machine busy with other work slows all three alike. The iteration's time
+// is the installer's; the counters give the median times (ms) and resident memory (MiB) of all
+// three and the installer's median time as a multiple of the empty window's.
+void BM_StartUpBesideAnEmptyWindow(benchmark::State& state) {
   if (!Server().Running()) {
     state.SkipWithError(Server().skipReason().c_str());
     return;
   }
-  // One start first, not counted, so both programs start with their files in the page cache.
-  if (!LaunchUntilShown(arguments, title)) {
-    state.SkipWithError(("the window \"" + title + "\" never came up").c_str());
+  const Contender installer{{kInstaller.string()}, "Atomnote 1.6.2 Installer"};
+  // The first start, not counted, gives the installer's window size and puts the files of all
+  // three in the page cache.
+  const std::optional<Launch> first = LaunchUntilShown(installer.arguments, installer.title);
+  if (!first) {
+    state.SkipWithError("the installer's main window never came up");
     return;
   }
-  double totalSeconds = 0;
-  long totalKiB = 0;
-  for (auto _ : state) {
-    const std::optional<Launch> launch = LaunchUntilShown(arguments, title);
-    if (!launch) {
-      state.SkipWithError(("the window \"" + title + "\" never came up").c_str());
+  const std::string size =
+      std::to_string(first->windowSize.width()) + "x" + std::to_string(first->windowSize.height());
+  const std::vector<Contender> contenders = {{{EMPTY_WINDOW_PROGRAM, size}, "Empty Window"},
+                                             {{EMPTY_WINDOW_PROGRAM, size, "--text"}, "Window With Text"},
+                                             installer};
+  std::vector<std::vector<double>> milliseconds(contenders.size());
+  std::vector<std::vector<double>> mebibytes(contenders.size());
+  for (const Contender& contender : contenders) {
+    if (!LaunchUntilShown(contender.arguments, contender.title)) {
+      state.SkipWithError(("the window \"" + contender.title + "\" never came up").c_str());
       return;
     }
-    state.SetIterationTime(launch->seconds);
-    totalSeconds += launch->seconds;
-    totalKiB += launch->residentKiB;
   }
-  const auto runs = static_cast<double>(state.iterations());
-  state.counters["resident_MiB"] = static_cast<double>(totalKiB) / runs / 1024.0;
-  if (meanSeconds != nullptr) *meanSeconds = totalSeconds / runs;
-}
-
-// The size of the installer's main window, as "630x624", from a start of the installer.
-std::string MainWindowSizeText() {
-  if (!MainWindowSize().isValid() && Server().Running()) {
-    if (const std::optional<Launch> launch = LaunchUntilShown({kInstaller.string()}, "Atomnote 1.6.2 Installer")) {
-      MainWindowSize() = launch->windowSize;
+  for (auto _ : state) {
+    for (std::size_t i = 0; i < contenders.size(); ++i) {
+      const std::optional<Launch> launch = LaunchUntilShown(contenders[i].arguments, contenders[i].title);
+      if (!launch) {
+        state.SkipWithError(("the window \"" + contenders[i].title + "\" never came up").c_str());
+        return;
+      }
+      milliseconds[i].push_back(launch->seconds * 1000);
+      mebibytes[i].push_back(static_cast<double>(launch->residentKiB) / 1024);
+      if (i + 1 == contenders.size()) state.SetIterationTime(launch->seconds);
     }
   }
-  const QSize size = MainWindowSize().isValid() ? MainWindowSize() : QSize(630, 605);
-  return std::to_string(size.width()) + "x" + std::to_string(size.height());
+  const char* names[] = {"empty_window", "window_with_text", "installer"};
+  for (std::size_t i = 0; i < contenders.size(); ++i) {
+    state.counters[std::string(names[i]) + "_ms"] = Median(milliseconds[i]);
+    state.counters[std::string(names[i]) + "_MiB"] = Median(mebibytes[i]);
+  }
+  state.counters["installer_times_empty"] = Median(milliseconds[2]) / Median(milliseconds[0]);
+  state.counters["installer_times_text"] = Median(milliseconds[2]) / Median(milliseconds[1]);
 }
 
-void BM_StartUpEmptyWindow(benchmark::State& state) {
-  MeasureStartUp(state, {EMPTY_WINDOW_PROGRAM, MainWindowSizeText()}, "Empty Window",
-                 &EmptyWindowMeanSeconds());
-}
-
-// For reference: how much of the difference loading the fonts alone makes.
-void BM_StartUpWindowWithText(benchmark::State& state) {
-  double meanSeconds = 0;
-  MeasureStartUp(state, {EMPTY_WINDOW_PROGRAM, MainWindowSizeText(), "--text"}, "Window With Text",
-                 &meanSeconds);
-  if (EmptyWindowMeanSeconds() > 0)
-    state.counters["times_empty_window"] = meanSeconds / EmptyWindowMeanSeconds();
-}
-
-void BM_StartUpInstaller(benchmark::State& state) {
-  double meanSeconds = 0;
-  MeasureStartUp(state, {kInstaller.string()}, "Atomnote 1.6.2 Installer", &meanSeconds);
-  if (EmptyWindowMeanSeconds() > 0)
-    state.counters["times_empty_window"] = meanSeconds / EmptyWindowMeanSeconds();
-}
-
-// The empty window first: the installer's figure is given as a multiple of it.
-BENCHMARK(BM_StartUpEmptyWindow)->UseManualTime()->Iterations(10)->Unit(benchmark::kMillisecond);
-BENCHMARK(BM_StartUpWindowWithText)->UseManualTime()->Iterations(10)->Unit(benchmark::kMillisecond);
-BENCHMARK(BM_StartUpInstaller)->UseManualTime()->Iterations(10)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_StartUpBesideAnEmptyWindow)->UseManualTime()->Iterations(15)->Unit(benchmark::kMillisecond);
 
 }  // namespace

@@ -14,9 +14,9 @@
 
 #include "person/PersonAtScreen.h"
 #include "person/TmpfsiPod.h"
+#include "support/ChildProcess.h"
 #include "support/KeepFolder.h"
 #include "support/TestSupport.h"
-#include "support/x11/ChildProcess.h"
 #include "support/x11/VirtualXServer.h"
 
 namespace fs = std::filesystem;
@@ -130,14 +130,16 @@ class InstallerOnScreenTest : public ::testing::Test {
   }
 
   void StartInstaller() {
-    installer_ = std::make_unique<ChildProcess>(std::vector<std::string>{kInstaller.string()},
-                                                std::map<std::string, std::optional<std::string>>{
-                                                    {"DISPLAY", x_->DisplayName()},
-                                                    {"QT_QPA_PLATFORM", "xcb"},
-                                                    {"XDG_CONFIG_HOME", config_.string()},
-                                                    {"XDG_RUNTIME_DIR", runtime_.string()},
-                                                },
-                                                log_);
+    installer_ =
+        std::make_unique<ChildProcess>(kInstaller.string(), std::vector<std::string>{},
+                                       ChildProcessOptions{.environment =
+                                                               {
+                                                                   {"DISPLAY", x_->DisplayName()},
+                                                                   {"QT_QPA_PLATFORM", "xcb"},
+                                                                   {"XDG_CONFIG_HOME", config_.string()},
+                                                                   {"XDG_RUNTIME_DIR", runtime_.string()},
+                                                               },
+                                                           .output = log_});
     ASSERT_TRUE(installer_->Started());
     const auto main = x_->WaitForWindow(
         installer_->Pid(), [](const auto& window) { return window.title == kMainWindowTitle; }, kStartMs);
@@ -235,7 +237,7 @@ TEST_F(InstallerOnScreenTest, InstallsWhatThePersonChoseThenRemovesItLeavingThei
   // default one).
   ASSERT_NO_FATAL_FAILURE(Click(kInstallButton));
   ASSERT_NO_FATAL_FAILURE(Answer("Tab space", kInstallMs));
-  EXPECT_FALSE(installer_->WaitForExit(0)) << "the installer went on running";
+  EXPECT_FALSE(installer_->WaitForEnd(std::chrono::milliseconds(0))) << "the installer went on running";
 
   // Exactly what was chosen: no melting points, densities or isotope notes; the rest there; the
   // glossary too.
@@ -264,7 +266,9 @@ TEST_F(InstallerOnScreenTest, InstallsWhatThePersonChoseThenRemovesItLeavingThei
 
   // Quit from the keyboard: the preferences are saved with the choices made on screen.
   ASSERT_TRUE(person_->TypeInto(main_.id, "ctrl+q"));
-  EXPECT_EQ(installer_->WaitForExit(kStartMs), 0);
+  ASSERT_TRUE(installer_->WaitForEnd(std::chrono::milliseconds(kStartMs)));
+  EXPECT_TRUE(installer_->ExitedNormally());
+  EXPECT_EQ(installer_->ExitCode(), 0);
   const std::string preferences = ReadAll(config_ / "Atomnote Preferences");
   for (const char* line : {"prefGlossary=1\n", "prefPhysical=0 1 1 1 1 1 1 1 \n",
                            "prefCrystal=0 1 1 1 1 1 1 1 1 \n", "prefIsotope=0 \n"}) {

@@ -3,13 +3,13 @@
 #include <sstream>
 #include <vector>
 
-#include "support/x11/ChildProcess.h"
+#include "support/ChildProcess.h"
 
 bool PersonAtScreen::Run(const std::vector<std::string>& arguments) const {
-  std::vector<std::string> command = {"xdotool"};
-  command.insert(command.end(), arguments.begin(), arguments.end());
-  ChildProcess xdotool(command, {{"DISPLAY", displayName_}});
-  return xdotool.Started() && xdotool.WaitForExit(10000) == 0;
+  ChildProcess xdotool("xdotool", arguments,
+                       {.environment = {{"DISPLAY", displayName_}}, .output = "/dev/null"});
+  return xdotool.Started() && xdotool.Finish(std::chrono::seconds(10)) && xdotool.ExitedNormally() &&
+         xdotool.ExitCode() == 0;
 }
 
 bool PersonAtScreen::ClickAt(QPoint screenPoint) const {

@@ -8,6 +8,9 @@
 #include <array>
 #include <cerrno>
 #include <cstring>
+#include <fstream>
+#include <sstream>
+#include <vector>
 
 namespace {
 
@@ -18,15 +21,33 @@ std::array<unsigned char, 32> InvisibleFinderInfo() {
   return info;
 }
 
-// Mounts made by this process from now on are its own; the machine's mounts still come and go
-// in it as they do outside.
+// Mounts made or unmounted by this process from now on are its own business, and the machine's
+// mounts are seen as they were at this moment.
 std::string EnterOwnMountNamespace() {
   if (unshare(CLONE_NEWNS) != 0)
     return std::string("no mount namespace of the test's own: ") + std::strerror(errno);
-  if (mount(nullptr, "/", nullptr, MS_REC | MS_SLAVE, nullptr) != 0) {
+  if (mount(nullptr, "/", nullptr, MS_REC | MS_PRIVATE, nullptr) != 0) {
     return std::string("cannot keep the test's mounts to itself: ") + std::strerror(errno);
   }
   return {};
+}
+
+// Takes every other volume that looks like an iPod out of this process's view (the machine keeps
+// them), so the test's iPod is the one attached, whatever else is mounted on the machine.
+void HideOtheriPods() {
+  std::ifstream table("/proc/self/mounts");
+  std::vector<std::filesystem::path> folders;
+  for (std::string line; std::getline(table, line);) {
+    std::istringstream fields(line);
+    std::string device;
+    std::string folder;
+    if (fields >> device >> folder) folders.emplace_back(folder);
+  }
+  for (const std::filesystem::path& folder : folders) {
+    std::error_code error;
+    if (folder != "/" && std::filesystem::exists(folder / "iPod_Control", error))
+      umount2(folder.c_str(), MNT_DETACH);
+  }
 }
 
 }  // namespace
@@ -38,6 +59,7 @@ TmpfsiPod::TmpfsiPod(const std::filesystem::path& parent, const std::string& nam
 std::string TmpfsiPod::Mount() {
   if (geteuid() != 0) return "mounting the test iPod needs root";
   if (std::string failure = EnterOwnMountNamespace(); !failure.empty()) return failure;
+  HideOtheriPods();
   std::filesystem::create_directories(root_);
   if (mount("tmpfs", root_.c_str(), "tmpfs", 0, "size=64m,mode=0755") != 0) {
     return std::string("cannot mount a tmpfs for the test iPod: ") + std::strerror(errno);

@@ -6,9 +6,9 @@
 // An iPod in disk mode for a test: a small tmpfs mounted on a folder named after the volume,
 // holding an invisible iPod_Control with Music inside, and Notes. It is mounted in a mount
 // namespace of the test's own, so no other program sees it and it goes when the test process
-// ends whatever happens; it is unmounted when the object goes. Where that cannot be done (not
-// root, no namespaces, no user extended attributes on tmpfs), nothing is mounted and skipReason()
-// says why.
+// ends whatever happens; the iPods mounted on the machine are out of the test's view. It is
+// unmounted when the object goes. Where that cannot be done (not root, no namespaces, no user
+// extended attributes on tmpfs), nothing is mounted and skipReason() says why.
 class TmpfsiPod {
  public:
   // The volume is mounted on parent / name.

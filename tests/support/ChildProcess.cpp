@@ -1,17 +1,41 @@
 #include "support/ChildProcess.h"
 
 #include <QDeadlineTimer>
+#include <QProcessEnvironment>
+#include <QStandardPaths>
 #include <QString>
 #include <QStringList>
 #include <algorithm>
 #include <csignal>
 
+namespace {
+
+QProcessEnvironment EnvironmentWith(const std::map<std::string, std::optional<std::string>>& changes) {
+  QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+  for (const auto& [name, value] : changes) {
+    if (value) {
+      environment.insert(QString::fromStdString(name), QString::fromStdString(*value));
+    } else {
+      environment.remove(QString::fromStdString(name));
+    }
+  }
+  return environment;
+}
+
+}  // namespace
+
 ChildProcess::ChildProcess(const std::string& program, const std::vector<std::string>& arguments,
-                           std::optional<rlim_t> fileSizeLimit) {
+                           const ChildProcessOptions& options) {
   QStringList qtArguments;
   for (const std::string& argument : arguments) qtArguments << QString::fromStdString(argument);
-  process_.setProcessChannelMode(QProcess::ForwardedErrorChannel);
-  process_.setChildProcessModifier([fileSizeLimit] {
+  if (options.output.empty()) {
+    process_.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+  } else {
+    process_.setProcessChannelMode(QProcess::MergedChannels);
+    process_.setStandardOutputFile(QString::fromStdString(options.output.string()), QIODevice::Append);
+  }
+  if (!options.environment.empty()) process_.setProcessEnvironment(EnvironmentWith(options.environment));
+  process_.setChildProcessModifier([fileSizeLimit = options.fileSizeLimit] {
     // In the child, before it runs: a test program may have SIGXFSZ ignored, and a program
     // inherits that; a shell's limit leaves the signal at its default.
     std::signal(SIGXFSZ, SIG_DFL);
@@ -25,8 +49,11 @@ ChildProcess::ChildProcess(const std::string& program, const std::vector<std::st
   started_ = process_.waitForStarted(10000);
 }
 
+// Asked to end first, so a server can take its files with it; killed when it does not.
 ChildProcess::~ChildProcess() {
   if (process_.state() == QProcess::NotRunning) return;
+  process_.terminate();
+  if (process_.waitForFinished(2000)) return;
   process_.kill();
   process_.waitForFinished(5000);
 }
@@ -54,6 +81,11 @@ void ChildProcess::SendLine(const std::string& line) {
   process_.waitForBytesWritten(5000);
 }
 
+bool ChildProcess::WaitForEnd(std::chrono::milliseconds limit) {
+  if (process_.state() == QProcess::NotRunning) return true;
+  return process_.waitForFinished(static_cast<int>(std::max<long>(1, limit.count())));
+}
+
 bool ChildProcess::Finish(std::chrono::milliseconds limit) {
   const bool ended =
       process_.state() == QProcess::NotRunning || process_.waitForFinished(static_cast<int>(limit.count()));
@@ -72,4 +104,8 @@ int ChildProcess::ExitCode() const { return process_.exitCode(); }
 const std::vector<std::string>& ChildProcess::Lines() {
   ReadLines();
   return lines_;
+}
+
+bool ProgramOnPath(const std::string& name) {
+  return !QStandardPaths::findExecutable(QString::fromStdString(name)).isEmpty();
 }

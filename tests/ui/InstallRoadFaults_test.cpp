@@ -340,7 +340,7 @@ TEST_F(InstallRoadFaultsTest, ASecondInstallerOnTheSameiPodWritesNothing) {
 // the install ends with its own error.
 TEST_F(InstallRoadFaultsTest, AFileSizeLimitEndsInTheSetupErrorNotInACrash) {
   ASSERT_TRUE(PrepareiPod());
-  ChildProcess limited(ATOMNOTE_INSTALL_CHILD, {"install", root_.string()}, 2048);
+  ChildProcess limited(ATOMNOTE_INSTALL_CHILD, {"install", root_.string()}, {.fileSizeLimit = 2048});
   ASSERT_TRUE(limited.Started());
 
   ASSERT_TRUE(limited.Finish(std::chrono::seconds(60)));

@@ -61,9 +61,12 @@ VirtualXServer::VirtualXServer(int width, int height) : connection_(std::make_un
   // The write end must reach Xvfb: a copy without close-on-exec under a fixed number.
   const int kReadyDescriptor = 63;
   dup2(ready[1], kReadyDescriptor);
-  server_ = std::make_unique<ChildProcess>(std::vector<std::string>{
-      "Xvfb", "-displayfd", std::to_string(kReadyDescriptor), "-screen", "0",
-      std::to_string(width) + "x" + std::to_string(height) + "x24", "-nolisten", "tcp", "-noreset"});
+  server_ = std::make_unique<ChildProcess>(
+      "Xvfb",
+      std::vector<std::string>{"-displayfd", std::to_string(kReadyDescriptor), "-screen", "0",
+                               std::to_string(width) + "x" + std::to_string(height) + "x24", "-nolisten",
+                               "tcp", "-noreset"},
+      ChildProcessOptions{.output = "/dev/null"});
   close(kReadyDescriptor);
   close(ready[1]);
   const std::optional<int> number = server_->Started() ? ReadDisplayNumber(ready[0], 10000) : std::nullopt;

@@ -10,7 +10,7 @@
 #include <string>
 #include <vector>
 
-#include "support/x11/ChildProcess.h"
+#include "support/ChildProcess.h"
 
 // A virtual X server (Xvfb) of its own for a test or a benchmark, on a display number it finds
 // free, with a connection to it that watches its top-level windows. Where no X server can be
