@@ -6,10 +6,10 @@
 #include <cstring>
 #include <utility>
 
-ScopedBindMount::ScopedBindMount(const std::filesystem::path& folder, std::filesystem::path mountFolder)
-    : mountFolder_(std::move(mountFolder)) {
-  std::filesystem::create_directories(mountFolder_);
-  if (::mount(folder.c_str(), mountFolder_.c_str(), nullptr, MS_BIND, nullptr) == 0) {
+ScopedBindMount::ScopedBindMount(const std::filesystem::path& item, std::filesystem::path mountPoint)
+    : mountPoint_(std::move(mountPoint)) {
+  if (!std::filesystem::exists(mountPoint_)) std::filesystem::create_directories(mountPoint_);
+  if (::mount(item.c_str(), mountPoint_.c_str(), nullptr, MS_BIND, nullptr) == 0) {
     mounted_ = true;
     return;
   }
@@ -19,5 +19,5 @@ ScopedBindMount::ScopedBindMount(const std::filesystem::path& folder, std::files
 }
 
 ScopedBindMount::~ScopedBindMount() {
-  if (mounted_) ::umount2(mountFolder_.c_str(), MNT_DETACH);
+  if (mounted_) ::umount2(mountPoint_.c_str(), MNT_DETACH);
 }

@@ -3,13 +3,13 @@
 #include <filesystem>
 #include <string>
 
-// A folder bound onto another folder for a test (mount --bind) while it lives: the second folder
+// A folder or a file bound onto another one for a test (mount --bind) while it lives: the second
 // then shows what the first holds, on the first one's volume. Where nothing can be mounted here
 // (not root), nothing is bound and skipReason() says why, for GTEST_SKIP.
 class ScopedBindMount {
  public:
-  // Binds folder onto mountFolder (made if missing).
-  ScopedBindMount(const std::filesystem::path& folder, std::filesystem::path mountFolder);
+  // Binds item onto mountPoint: a folder onto a folder (made if missing), a file onto a file.
+  ScopedBindMount(const std::filesystem::path& item, std::filesystem::path mountPoint);
   ~ScopedBindMount();
   ScopedBindMount(const ScopedBindMount&) = delete;
   ScopedBindMount& operator=(const ScopedBindMount&) = delete;
@@ -18,7 +18,7 @@ class ScopedBindMount {
   const std::string& skipReason() const { return skipReason_; }
 
  private:
-  std::filesystem::path mountFolder_;
+  std::filesystem::path mountPoint_;
   bool mounted_ = false;
   std::string skipReason_;
 };
