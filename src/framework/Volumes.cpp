@@ -115,6 +115,19 @@ std::optional<std::uint64_t> MountOf(const FolderItem& item) {
   return makedev(status.stx_dev_major, status.stx_dev_minor);
 }
 
+bool IsMountPoint(const FolderItem& item) {
+  const std::filesystem::path& path = item.Path();
+  struct statx status {};
+  if (::statx(AT_FDCWD, path.c_str(), AT_SYMLINK_NOFOLLOW, STATX_BASIC_STATS, &status) != 0) return false;
+  if (status.stx_attributes_mask & STATX_ATTR_MOUNT_ROOT)
+    return (status.stx_attributes & STATX_ATTR_MOUNT_ROOT) != 0;
+  // Older systems do not tell: then only a volume of its own, on another device than the folder
+  // that holds the item, is seen.
+  struct stat above {};
+  if (path == path.root_path() || ::lstat(path.parent_path().c_str(), &above) != 0) return false;
+  return makedev(status.stx_dev_major, status.stx_dev_minor) != above.st_dev;
+}
+
 bool IsMountedVolume(const FolderItem& folder) {
   const std::filesystem::path& path = folder.Path();
   for (const std::filesystem::path& volume : VolumeFolders()) {

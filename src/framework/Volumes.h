@@ -26,6 +26,10 @@ FolderItem Volume(int index);
 std::optional<std::uint64_t> MountOf(const FolderItem& item);
 // True when folder is the root folder of one of the mounted volumes now.
 bool IsMountedVolume(const FolderItem& folder);
+// True when something is mounted on the item (a link is not followed): a volume, or a folder or
+// file of a volume bound there, even one of the volume that holds the item. What lies at or
+// below such an item is not on the volume of the folder that holds it.
+bool IsMountPoint(const FolderItem& item);
 
 // One line of the system's mount table.
 struct MountEntry {

@@ -4,6 +4,7 @@
 #include "data/ElementTables.h"
 #include "data/ResourceCatalogue.h"
 #include "framework/Application.h"
+#include "framework/Volumes.h"
 #include "framework/Yield.h"
 #include "install/InstallSteps.h"
 #include "install/NoteOutput.h"
@@ -49,9 +50,10 @@ void WriteTableMenu(const FolderItem& root) {
 
 // Copies made unchanged and given no creator code; the bundle is looked up again for each
 // picture. A missing source leaves its picture out without a message, and so does a folder "t"
-// that is a link (or lies below one): the pictures would land wherever it points.
+// that is a link (or lies below one) or has something mounted on it: the pictures would land
+// wherever it points, or on what is mounted there.
 void CopyVisualTables(const FolderItem& tables) {
-  if (!tables.IsFolderReachedWithoutLinks()) return;
+  if (!tables.IsFolderReachedWithoutLinks() || IsMountPoint(tables)) return;
   for (const VisualTable& table : kVisualTables) {
     const FolderItem target = tables.Child(table.target);
     BundleResources().Child(table.source).CopyFileTo(target);

@@ -12,6 +12,7 @@
 #include "framework/Exceptions.h"
 #include "framework/Gestalt.h"
 #include "framework/MessageSink.h"
+#include "framework/Volumes.h"
 #include "framework/Yield.h"
 #include "install/InstallMessages.h"
 
@@ -46,8 +47,8 @@ bool DeletesFolderInOneStep() {
 }
 
 // The volume a delete stays on: the device of the folder that holds the item deleted. Whatever is
-// on another device (a volume mounted inside the tree) is neither entered nor deleted, as
-// `rm --one-file-system` does.
+// on another device, or mounted inside the tree (another volume, or a folder of this one bound
+// there), is neither entered nor deleted, as `rm --one-file-system` does.
 using Device = dev_t;
 
 // Raises when the item cannot be looked at.
@@ -61,6 +62,12 @@ Device DeviceOf(const fs::path& path) {
 
 // The first error of the tree below an item on another volume: it is an item that cannot go.
 std::error_code OtherVolume() { return std::make_error_code(std::errc::cross_device_link); }
+
+bool IsOnAnotherVolume(const fs::path& path, Device volume) {
+  struct stat status {};
+  if (::lstat(path.c_str(), &status) == 0 && status.st_dev != volume) return true;
+  return IsMountPoint(FolderItem(path));
+}
 
 // A folder to empty and delete. A link, even to a folder, is deleted itself: what it points to
 // is never touched.
@@ -88,8 +95,7 @@ std::error_code RemoveEverythingItCan(const fs::path& path, Device volume) {
   const auto keep = [&firstFailure](const std::error_code& error) {
     if (error && !firstFailure) firstFailure = error;
   };
-  struct stat status {};
-  if (::lstat(path.c_str(), &status) == 0 && status.st_dev != volume) return OtherVolume();
+  if (IsOnAnotherVolume(path, volume)) return OtherVolume();
   std::error_code error;
   if (fs::is_directory(fs::symlink_status(path, error))) {
     std::vector<fs::path> items;
@@ -136,7 +142,7 @@ bool DeleteFolderItemByItem(const FolderItem& folder, Device volume) {
 bool DeleteReporting(const FolderItem& item, Device volume) {
   try {
     const bool oneStep = DeletesFolderInOneStep();
-    if (DeviceOf(item.Path()) != volume) throw IOException(FailureText(item, EXDEV));
+    if (DeviceOf(item.Path()) != volume || IsMountPoint(item)) throw IOException(FailureText(item, EXDEV));
     if (!IsRealFolder(item)) {
       DeleteItself(item);
       return true;

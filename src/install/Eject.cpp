@@ -84,9 +84,11 @@ bool ejectmenuitem::Event_Action() {
 bool ejectiPodAndWait() {
   if (App().globalMacOSVersion < kFirstVersionThatEjects) return true;
   const FolderItem helper = EjectHelper();
+  // Without the helper the iPod stays mounted: the person hears how to eject it by hand, and the
+  // installer stays open, as when the helper fails.
   if (!helper.Exists()) {
     MsgBox(EjectFailedMessage());
-    return true;
+    return false;
   }
   QProcess process;
   process.setProgram(QFile::decodeName(helper.ShellPath().c_str()));

@@ -16,10 +16,10 @@ void ejectiPodMethod();
 // and waits until it has ended, at most a time limit, with the event loop running (the windows
 // stay responsive; the progress window shows "Ejecting…" and keeps the main window from taking
 // clicks meanwhile). True when the installer may quit: the iPod was ejected, or there is nothing
-// to do before 10.4, or the helper is missing (after the message that says how to eject by
-// hand). False, after a message that gives the helper's reason, when the eject failed or did not
-// end in time (the helper is stopped then). Raises RuntimeException when the helper is there but
-// cannot be started.
+// to do before 10.4. False when the iPod was not ejected, after a message: how to eject it by
+// hand when the helper is missing, followed by the helper's reason when the eject failed or did
+// not end in time (the helper is stopped then). Raises RuntimeException when the helper is there
+// but cannot be started.
 bool ejectiPodAndWait();
 // Test seam: the time limit of ejectiPodAndWait; zero restores the normal limit.
 void SetEjectTimeLimitForTesting(std::chrono::milliseconds limit);

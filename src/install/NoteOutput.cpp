@@ -1,6 +1,7 @@
 #include "install/NoteOutput.h"
 
 #include "framework/Exceptions.h"
+#include "framework/Volumes.h"
 
 namespace {
 
@@ -21,9 +22,11 @@ void uniWrite(const std::string& text, TextOutputStream& stream) { RequireStream
 TextOutputStream CreateNote(const FolderItem& folder, const std::string& name, const std::string& creator) {
   // A folder reached through a link (one that could not be cleared away) would put the note
   // wherever the link points, off the iPod; a link with the note's name is refused as it is
-  // created. Either way the note has no stream.
-  if (!folder.IsFolderReachedWithoutLinks()) return TextOutputStream();
+  // created. So is a mount the clean-up could not delete, on the folder or where the note goes:
+  // the note would land on whatever is mounted there. Either way the note has no stream.
+  if (!folder.IsFolderReachedWithoutLinks() || IsMountPoint(folder)) return TextOutputStream();
   const FolderItem note = folder.Child(name);
+  if (IsMountPoint(note)) return TextOutputStream();
   TextOutputStream stream = note.CreateTextFile();
   // Only a note that was made gets the code: when something else already holds the name (a
   // folder, say), that item is left as it was.

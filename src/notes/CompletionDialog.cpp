@@ -25,7 +25,7 @@ std::string StoppedText(int elementsWritten) {
   const std::string of = "of the " + std::to_string(kElementCount) + " elements";
   if (elementsWritten == 0) return "An error stopped the install before any " + of + " was written.";
   return "An error stopped the install after " + std::to_string(elementsWritten) + " " + of +
-         " were written.";
+         (elementsWritten == 1 ? " was written." : " were written.");
 }
 
 }  // namespace

@@ -4,6 +4,7 @@
 #include <system_error>
 #include <vector>
 
+#include "framework/Volumes.h"
 #include "notes/threadClass.h"
 
 // Removes the "._" files (resource-fork companions that a Mac leaves on a FAT iPod) directly
@@ -17,7 +18,8 @@
 // - a folder that cannot be read is left alone and leaves the flag as it was: nothing is ever
 //   removed outside the folder;
 // - a folder that is a link, or is reached through one, is skipped like a plain file: its "._"
-//   files are not the tree's but those of wherever the link points.
+//   files are not the tree's but those of wherever the link points; so is a folder with
+//   something mounted on it.
 
 namespace fs = std::filesystem;
 
@@ -47,7 +49,7 @@ void RemoveUnlessFolder(const fs::path& entry) {
 
 void threadClass::blastDotUnderscoreFiles(const FolderItem& folder) {
   if (stopFuturermCMDs) return;
-  if (!folder.Directory() || !folder.IsFolderReachedWithoutLinks()) return;
+  if (!folder.Directory() || !folder.IsFolderReachedWithoutLinks() || IsMountPoint(folder)) return;
   if (folder.ShellPath().empty()) return;
   const std::optional<std::vector<fs::path>> entries = DotUnderscoreEntries(folder.Path());
   if (!entries) return;

@@ -4,8 +4,11 @@
 
 #include <filesystem>
 #include <string>
+#include <utility>
 #include <vector>
 
+#include "support/ScopedBindMount.h"
+#include "support/ScopedTmpfs.h"
 #include "support/TestSupport.h"
 
 namespace fs = std::filesystem;
@@ -49,6 +52,26 @@ TEST_F(VolumesTest, NoVolumesAtAll) {
   SetVolumesForTesting([] { return std::vector<fs::path>{}; });
   EXPECT_EQ(VolumeCount(), 0);
   EXPECT_TRUE(Volume(0).IsNil());
+}
+
+// What is mounted on a folder: another volume, or a folder of the same volume bound there. A
+// plain folder, a file, a link to a mount and a missing item are no mount points.
+TEST_F(VolumesTest, TellsWhereSomethingIsMounted) {
+  fs::create_directories(temp_ / "plain" / "sub");
+  WriteFileBytes(temp_ / "file", "");
+  const ScopedTmpfs volume(temp_ / "volume", 64 * 1024);
+  if (!volume.mounted()) GTEST_SKIP() << volume.skipReason();
+  const ScopedBindMount bound(temp_ / "plain", temp_ / "bound");
+  if (!bound.mounted()) GTEST_SKIP() << bound.skipReason();
+  fs::create_directory_symlink(temp_ / "volume", temp_ / "link");
+  const std::pair<const char*, bool> cases[] = {
+      {"volume", true}, {"bound", true}, {"bound/sub", false}, {"plain", false},
+      {"file", false},  {"link", false}, {"missing", false},
+  };
+  for (const auto& [name, mountPoint] : cases) {
+    SCOPED_TRACE(name);
+    EXPECT_EQ(IsMountPoint(FolderItem(temp_ / name)), mountPoint);
+  }
 }
 
 // ---- the system's mount table ----

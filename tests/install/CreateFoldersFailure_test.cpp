@@ -5,12 +5,14 @@
 
 #include <filesystem>
 #include <map>
+#include <optional>
 #include <ostream>
 #include <string>
 #include <vector>
 
 #include "install/InstallTestSupport.h"
 #include "install/iPodLock.h"
+#include "support/ScopedBindMount.h"
 #include "support/ScopedFileSizeLimit.h"
 #include "support/ScopedImmutableFile.h"
 #include "support/ScopedTmpfs.h"
@@ -250,6 +252,60 @@ TEST_P(UnclearedLinkTest, IsNeverWrittenThrough) {
 
 INSTANTIATE_TEST_SUITE_P(Links, UnclearedLinkTest, ::testing::ValuesIn(kLinkCases),
                          [](const ::testing::TestParamInfo<LinkCase>& info) { return info.param.name; });
+
+// ---- mounts inside the tree, which its clean-up cannot delete ----
+
+struct MountCase {
+  const char* name;
+  bool monopolize;
+  bool visualTables;
+  const char* mountFolder;  // in Notes, the installer's name that something is mounted on
+  bool personsFolder;       // a folder of the person's on the iPod bound there, else another volume
+  std::vector<std::string> messages;
+};
+
+const MountCase kMountCases[] = {
+    {"ProductFolder", false, false, "Atomnote", false, {kCleanupError, kSetupError}},
+    {"HelpFolder", true, false, "h", true, {kCleanupError, kSetupError}},
+    // The pictures are left out without a message, as with a link.
+    {"TablesFolder", true, true, "t", false, {kCleanupError}},
+};
+
+void PrintTo(const MountCase& c, std::ostream* out) { *out << c.name; }
+
+class MountInsideTheTreeTest : public InstallTest, public ::testing::WithParamInterface<MountCase> {};
+
+// A volume mounted on one of the installer's names, or a folder of the person's bound there, is
+// not the install's to delete or to write into: that item fails on its own error path, and what
+// is mounted there stays byte for byte.
+TEST_P(MountInsideTheTreeTest, IsNeverWrittenInto) {
+  const fs::path mountFolder = Notes() / GetParam().mountFolder;
+  fs::create_directories(Notes() / "Recipes");
+  WriteFileBytes(Notes() / "Shopping", "milk");
+  std::optional<ScopedTmpfs> volume;
+  std::optional<ScopedBindMount> bound;
+  if (GetParam().personsFolder) {
+    bound.emplace(Notes() / "Recipes", mountFolder);
+    if (!bound->mounted()) GTEST_SKIP() << bound->skipReason();
+  } else {
+    volume.emplace(mountFolder, 64 * 1024);
+    if (!volume->mounted()) GTEST_SKIP() << volume->skipReason();
+  }
+  for (const char* name : {"soup", "H", "index.linx", "about.linx", "._keep"}) {
+    WriteFileBytes(mountFolder / name, name);
+  }
+  const std::map<std::string, std::string> mountedBefore = TreeContents(mountFolder);
+  ApplyInstallChoices({.monopolize = GetParam().monopolize, .visualTables = GetParam().visualTables});
+
+  InstallOnVolume();
+
+  EXPECT_EQ(MessageTexts(messages_), GetParam().messages);
+  EXPECT_EQ(TreeContents(mountFolder), mountedBefore);
+  EXPECT_EQ(ReadFileBytes(Notes() / "Shopping"), "milk");
+}
+
+INSTANTIATE_TEST_SUITE_P(Mounts, MountInsideTheTreeTest, ::testing::ValuesIn(kMountCases),
+                         [](const ::testing::TestParamInfo<MountCase>& info) { return info.param.name; });
 
 // When the progress window is not in front after the box (while the #703 box is up, another
 // modal window comes in front of it), it is left open.

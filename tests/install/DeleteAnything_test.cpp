@@ -4,6 +4,7 @@
 
 #include <cstdint>
 #include <filesystem>
+#include <functional>
 #include <optional>
 #include <ostream>
 #include <string>
@@ -12,6 +13,7 @@
 
 #include "install/ScopedStuckItem.h"
 #include "support/FixtureVolume.h"
+#include "support/ScopedBindMount.h"
 #include "support/ScopedGestaltVersion.h"
 #include "support/ScopedTmpfs.h"
 #include "support/TestSupport.h"
@@ -132,28 +134,58 @@ TEST_P(DeleteAnythingBothMethods, ReportsAnItemThatCannotBeDeleted) {
   EXPECT_EQ(MessageTexts(sink_), (std::vector<std::string>{kCleanupError, kCleanupError}));
 }
 
-// A volume mounted inside the tree is not entered: it is one item that cannot be deleted (one
-// report), nothing on it goes, and everything else does. The mounted volume itself is left where
-// it is too.
+// A mount inside the tree is not entered: it is one item that cannot be deleted (one report),
+// nothing on it goes, and everything else does. The mount itself is left where it is too. That
+// holds for another volume mounted there, and for a folder of the person's on the same volume
+// bound there.
 TEST_P(DeleteAnythingBothMethods, StaysOnTheVolumeItStartedOn) {
+  const fs::path mountFolder = temp_ / "Atomnote" / "e" / "mine";
   fs::create_directories(temp_ / "Atomnote" / "e");
   MakeFile(temp_ / "Atomnote" / "index.linx");
   MakeFile(temp_ / "Atomnote" / "e" / "H");
-  const ScopedTmpfs mounted(temp_ / "Atomnote" / "e" / "mine", 64 * 1024);
-  if (!mounted.mounted()) GTEST_SKIP() << mounted.skipReason();
-  MakeFile(mounted.root() / "diary");
-  for (const FolderItem& item : {FolderItem(temp_ / "Atomnote"), FolderItem(mounted.root())}) {
-    SCOPED_TRACE(item.ShellPath());
-    const std::size_t shownBefore = sink_.messages().size();
+  const std::vector<std::string> atomnoteLeft = {"Atomnote/", "Atomnote/e/", "Atomnote/e/mine/",
+                                                 "Atomnote/e/mine/diary"};
+  struct Case {
+    const char* name;
+    std::function<std::optional<std::string>()> mount;  // the reason to skip when it cannot
+    std::vector<std::string> left;
+  };
+  std::optional<ScopedTmpfs> volume;
+  std::optional<ScopedBindMount> bound;
+  const Case cases[] = {
+      {"another volume",
+       [&] {
+         volume.emplace(mountFolder, 64 * 1024);
+         return volume->mounted() ? std::nullopt : std::optional(volume->skipReason());
+       },
+       atomnoteLeft},
+      {"a folder of this volume",
+       [&] {
+         fs::create_directory(temp_ / "Recipes");
+         bound.emplace(temp_ / "Recipes", mountFolder);
+         return bound->mounted() ? std::nullopt : std::optional(bound->skipReason());
+       },
+       {"Atomnote/", "Atomnote/e/", "Atomnote/e/mine/", "Atomnote/e/mine/diary", "Recipes/",
+        "Recipes/diary"}},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    if (const std::optional<std::string> skip = c.mount()) GTEST_SKIP() << *skip;
+    MakeFile(mountFolder / "diary");
+    for (const FolderItem& item : {FolderItem(temp_ / "Atomnote"), FolderItem(mountFolder)}) {
+      SCOPED_TRACE(item.ShellPath());
+      const std::size_t shownBefore = sink_.messages().size();
 
-    EXPECT_FALSE(deleteAnything(item));
+      EXPECT_FALSE(deleteAnything(item));
 
-    EXPECT_EQ(sink_.messages().size(), shownBefore + 1);
-    EXPECT_EQ(
-        TreeListing(temp_.path()),
-        (std::vector<std::string>{"Atomnote/", "Atomnote/e/", "Atomnote/e/mine/", "Atomnote/e/mine/diary"}));
+      EXPECT_EQ(sink_.messages().size(), shownBefore + 1);
+      EXPECT_EQ(TreeListing(temp_.path()), c.left);
+    }
+    EXPECT_EQ(ReadFileBytes(mountFolder / "diary"), "note");
+    volume.reset();
+    bound.reset();
+    fs::remove_all(temp_ / "Recipes");
   }
-  EXPECT_EQ(ReadFileBytes(mounted.root() / "diary"), "note");
 }
 
 INSTANTIATE_TEST_SUITE_P(Systems, DeleteAnythingBothMethods, testing::Values(kTiger, kPanther),

@@ -5,11 +5,14 @@
 #include <filesystem>
 #include <map>
 #include <string>
+#include <utility>
 
 #include "framework/Exceptions.h"
 #include "framework/FolderItem.h"
 #include "install/InstallTestSupport.h"
 #include "install/InstallerWindow.h"
+#include "support/ScopedBindMount.h"
+#include "support/ScopedTmpfs.h"
 
 namespace fs = std::filesystem;
 
@@ -93,6 +96,31 @@ TEST_F(NoteOutputTest, IsNeverCreatedThroughALink) {
     EXPECT_THROW(uniWriteLn("<TITLE>Alphabetical</TITLE>", note), NilObjectException);
   }
   EXPECT_EQ(TreeContents(outside), before);
+}
+
+// A mount inside the tree (one the clean-up could not delete) is not the iPod's: no note goes into
+// a volume mounted on a folder, nor into a folder of the person's bound there, nor onto a file
+// bound where the note would go. What they hold stays as it was.
+TEST_F(NoteOutputTest, IsNeverCreatedOnAMountInsideTheTree) {
+  const fs::path notes = temp_ / "Notes";
+  fs::create_directories(notes / "Recipes");
+  WriteFileBytes(notes / "Recipes" / "soup", "mine");
+  WriteFileBytes(notes / "alpha.linx", "");
+  const ScopedTmpfs volume(notes / "h", 64 * 1024);
+  if (!volume.mounted()) GTEST_SKIP() << volume.skipReason();
+  WriteFileBytes(notes / "h" / "glossary.linx", "mine");
+  const ScopedBindMount folder(notes / "Recipes", notes / "e");
+  if (!folder.mounted()) GTEST_SKIP() << folder.skipReason();
+  const ScopedBindMount file(notes / "Recipes" / "soup", notes / "alpha.linx");
+  if (!file.mounted()) GTEST_SKIP() << file.skipReason();
+  const std::map<std::string, std::string> before = TreeContents(notes);
+  const std::pair<const char*, const char*> cases[] = {{"h", "glossary.linx"}, {"e", "soup"}, {"e", "H"}};
+  for (const auto& [folderName, name] : cases) {
+    SCOPED_TRACE(std::string(folderName) + "/" + name);
+    EXPECT_TRUE(CreateNote(FolderItem(notes / folderName), name).IsNil());
+  }
+  EXPECT_TRUE(CreateNote(FolderItem(notes), "alpha.linx").IsNil());
+  EXPECT_EQ(TreeContents(notes), before);
 }
 
 TEST(NoteTextTest, FormatsAtomicNumbersInThreeColumns) {

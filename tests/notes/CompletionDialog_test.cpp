@@ -77,6 +77,10 @@ TEST_F(CompletionDialogTest, AfterAnErrorTellsHowFarTheInstallGot) {
        "An error stopped the install after 37 of the 111 elements were written. Install Atomnote again to "
        "complete it.  If you choose \"Eject iPod and Quit\" your iPod should be ejected so that it can be "
        "safely disconnected."},
+      {1, 10.4, "Eject iPod and Quit",
+       "An error stopped the install after 1 of the 111 elements was written. Install Atomnote again to "
+       "complete it.  If you choose \"Eject iPod and Quit\" your iPod should be ejected so that it can be "
+       "safely disconnected."},
       {0, 10.3, "Quit",
        "An error stopped the install before any of the 111 elements was written. Install Atomnote again to "
        "complete it.  You may now eject your iPod (use iTunes or the Finder to eject your iPod)."},

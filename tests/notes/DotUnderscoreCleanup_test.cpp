@@ -8,6 +8,7 @@
 #include "framework/FolderItem.h"
 #include "notes/threadClass.h"
 #include "support/ScopedImmutableFile.h"
+#include "support/ScopedTmpfs.h"
 #include "support/TestSupport.h"
 
 namespace fs = std::filesystem;
@@ -119,6 +120,20 @@ TEST_F(DotUnderscoreCleanupTest, SkipsAFolderReachedThroughALink) {
   }
   EXPECT_EQ(Names(outside), (std::set<std::string>{"._own", "sub"}));
   EXPECT_EQ(Names(outside / "sub"), (std::set<std::string>{"._own"}));
+}
+
+// A volume mounted on a folder of the tree is not the tree's either: its "._" files stay, and the
+// flag is left as it was.
+TEST_F(DotUnderscoreCleanupTest, SkipsAVolumeMountedInTheTree) {
+  const fs::path root = MakeFolder("root");
+  const ScopedTmpfs volume(root / "h", 64 * 1024);
+  if (!volume.mounted()) GTEST_SKIP() << volume.skipReason();
+  MakeFile(root / "h" / "._own");
+
+  worker_.blastDotUnderscoreFiles(FolderItem(root / "h"));
+
+  EXPECT_FALSE(worker_.stopFuturermCMDs);
+  EXPECT_EQ(Names(root / "h"), (std::set<std::string>{"._own"}));
 }
 
 TEST_F(DotUnderscoreCleanupTest, ANilFolderIsTheCallersFailure) {

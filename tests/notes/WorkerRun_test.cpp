@@ -251,6 +251,19 @@ TEST_F(WorkerRunTest, EjectAndQuitWaitsForTheHelperAndQuitsOnlyWhenItEjected) {
   SetEjectTimeLimitForTesting(std::chrono::milliseconds(0));
 }
 
+// Without the eject helper in the bundle the iPod cannot be ejected: the person hears how to eject
+// it by hand, and the installer stays open, as it does when the helper fails.
+TEST_F(WorkerRunTest, EjectAndQuitWithoutTheHelperSaysHowToEjectAndStaysOpen) {
+  App().globalMacOSVersion = 10.4;
+  messages_.SetDialogAnswer(MessageDialogAnswer::Action);
+
+  RunWorker();
+
+  EXPECT_EQ(messages_.shown(), (std::vector<std::string>{kCompletionDialog, kCannotEjectByHand}));
+  EXPECT_FALSE(application_.QuitRequested());
+  EXPECT_FALSE(progress_->IsOpen());
+}
+
 // The worker holds the install's lock on the iPod while it writes (here when its element notes
 // fail and report it), so that no other install or removal can start there, and lets go of it
 // before the completion dialog (and any eject).
