@@ -75,8 +75,13 @@ QWidget* MakeCheckBox(const ControlRow& row, QWidget* parent) {
   return box;
 }
 
+// A carriage return is the line break of the program's texts; a label shows it as one.
+QString ShownText(const std::string& text) {
+  return Text(text).replace(QLatin1String("\r\n"), QLatin1String("\n")).replace('\r', '\n');
+}
+
 QWidget* MakeStaticText(const ControlRow& row, QWidget* parent) {
-  auto* label = new QLabel(Text(row.caption), parent);
+  auto* label = new QLabel(ShownText(row.caption), parent);
   label->setTextFormat(Qt::PlainText);
   label->setWordWrap(row.properties.multiline);
   label->setAlignment(HorizontalAlignment(row.properties.align) | Qt::AlignTop);

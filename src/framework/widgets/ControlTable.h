@@ -27,7 +27,7 @@
 enum class ControlKind {
   PushButton,   // QPushButton
   CheckBox,     // QCheckBox
-  StaticText,   // QLabel, plain text, drawn from the top
+  StaticText,   // QLabel, plain text, drawn from the top; a CR in the caption breaks the line
   PopupMenu,    // QComboBox
   Canvas,       // Canvas (framework/widgets/Canvas.h)
   ImageWell,    // QLabel showing a picture, centred

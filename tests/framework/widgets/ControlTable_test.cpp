@@ -105,6 +105,7 @@ TEST(ControlTable, AppliesTheDesignProperties) {
       {"Note",     ControlKind::StaticText,  0,  80, 100, 40, "<b>note</b>",
        {.multiline = true, .align = TextAlign::Centre, .textColour = 0x666666}},
       {"Right",    ControlKind::StaticText,  0, 120, 100, 20, "right", {.align = TextAlign::Right}},
+      {"Lines",    ControlKind::StaticText,110,   0, 100, 60, "one\r\rtwo\r\nthree", {.multiline = true}},
       {"Eject",    ControlKind::PushButton,  0, 140, 100, 20, "Eject & Quit", {.enabled = false}},
       {"Hidden",   ControlKind::PushButton,  0, 160, 100, 20, "Cancel", {.visible = false}},
       {"Ticked",   ControlKind::CheckBox,    0, 180, 100, 20, "Glossary", {.checked = true}},
@@ -132,6 +133,7 @@ TEST(ControlTable, AppliesTheDesignProperties) {
   EXPECT_EQ(note.alignment() & Qt::AlignHorizontal_Mask, Qt::AlignHCenter);
   EXPECT_EQ(note.palette().color(QPalette::WindowText), QColor(0x66, 0x66, 0x66));
   EXPECT_EQ(window.ControlAs<QLabel>("Right").alignment() & Qt::AlignHorizontal_Mask, Qt::AlignRight);
+  EXPECT_EQ(window.ControlAs<QLabel>("Lines").text(), "one\n\ntwo\nthree") << "a CR breaks the line";
 
   EXPECT_EQ(window.ControlAs<QPushButton>("Eject").text(), "Eject && Quit") << "shown with its \"&\"";
   EXPECT_FALSE(window.ControlAs<QPushButton>("Eject").isEnabled());
