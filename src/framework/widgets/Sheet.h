@@ -1,0 +1,26 @@
+#pragma once
+
+#include "framework/widgets/Window.h"
+
+class QCloseEvent;
+
+// A window shown attached to another window and modal to it: the other window takes no input
+// until the sheet is dismissed. A sheet has no close box and only its own code closes it (Close),
+// so neither the windowing system's close nor the program's closing of the front window can
+// take it away while the person is still choosing.
+class Sheet : public Window {
+ public:
+  Sheet();
+
+  // Attaches the sheet to parent's window, modal to it, at the window's top edge and centred
+  // across it, and shows it. Returns at once: what follows the showing waits for nothing.
+  void ShowModalWithin(QWidget& parent);
+  // Hides the sheet and runs its Close event.
+  void Close();
+
+ protected:
+  void closeEvent(QCloseEvent* event) override;
+
+ private:
+  bool closing_ = false;
+};
