@@ -1,5 +1,6 @@
 #include "framework/widgets/MenuBar.h"
 
+#include <QApplication>
 #include <QEvent>
 #include <QGuiApplication>
 #include <QMenu>
@@ -11,6 +12,7 @@
 #include "framework/Application.h"
 #include "framework/Exceptions.h"
 #include "framework/MessageSink.h"
+#include "framework/widgets/ControlMenuHandlers.h"
 #include "framework/widgets/TextEditing.h"
 #include "framework/widgets/Window.h"
 
@@ -58,6 +60,7 @@ bool RunApplicationHandler(const std::string& name) {
 void ChooseItem(MenuItem& item) {
   const std::string name = item.Name();
   if (item.Event_Action()) return;
+  if (RunFocusedControlMenuHandler(name)) return;
   if (RunWindowHandlers(name)) return;
   if (RunApplicationHandler(name)) return;
   RunFrameworkCommand(item.Command());
@@ -161,7 +164,18 @@ void MenuBar::UpdateEnabling() {
   for (QAction* action : findChildren<QAction*>()) {
     if (auto* item = dynamic_cast<MenuItem*>(action)) item->setEnabled(item->AutoEnable());
   }
+  EnableFocusedControlMenuItems();
   if (Application* application = Application::Instance()) application->EnableMenuItems();
 }
 
 void MenuBar::UpdateEnablingWhenEnabledChanges(QWidget& control) { new EnabledChangeWatcher(control, *this); }
+
+QAction* FindMenuItem(const std::string& name) {
+  if (qobject_cast<QApplication*>(QCoreApplication::instance()) == nullptr) return nullptr;
+  for (QWidget* widget : QApplication::allWidgets()) {
+    if (const auto* bar = dynamic_cast<const MenuBar*>(widget)) {
+      if (QAction* item = bar->Item(name)) return item;
+    }
+  }
+  return nullptr;
+}

@@ -13,15 +13,17 @@ class QMenu;
 // and that of the item that stands for it in the bar, is the menu's name.
 //
 // Choosing an item (with the pointer or its shortcut) runs, in this order, until one of them says
-// it handled the choice: the item's own action; the menu handler of that item name of each open
-// window, the frontmost first; the application's menu handler of that name; then the framework's
+// it handled the choice: the item's own action; the focused control's own handler of that item
+// name (ControlMenuHandlers.h); the menu handler of that item name of each open window, the
+// frontmost first; the application's menu handler of that name; then the framework's
 // command of the item (quit, or text editing on the focused text control). An error that escapes
 // them is reported in a message box, and the program goes on.
 //
 // The enabling of the items is brought up to date before a menu opens, when another window comes
 // to the front, and when a control tied to it (UpdateEnablingWhenEnabledChanges) changes its
-// enabled state: items with AutoEnable on are enabled, the others disabled, then the
-// application's EnableMenuItems event runs. So a shortcut obeys the same enabling as the menu.
+// enabled state: items with AutoEnable on are enabled, the others disabled, then the focused
+// control enables its own items, then the application's EnableMenuItems event runs. So a
+// shortcut obeys the same enabling as the menu.
 class MenuBar : public QMenuBar {
  public:
   explicit MenuBar(std::span<const MenuRow> rows, QWidget* parent = nullptr);
@@ -45,3 +47,6 @@ class MenuBar : public QMenuBar {
   void AddItem(const MenuRow& row);
   void Connect(MenuItem* item);
 };
+
+// The item of that name in any menu bar of the program; nullptr when there is none.
+QAction* FindMenuItem(const std::string& name);
