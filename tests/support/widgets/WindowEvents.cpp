@@ -1,5 +1,11 @@
 #include "support/widgets/WindowEvents.h"
 
+#include <gtest/gtest.h>
+
+#include <QAbstractItemView>
+#include <QComboBox>
+#include <QPixmap>
+#include <QString>
 #include <QTest>
 #include <QWidget>
 #include <QWindow>
@@ -22,6 +28,7 @@ QPoint WindowPoint(const QWidget& window, QPoint content) {
 }
 
 }  // namespace
+#include "support/KeepFolder.h"
 
 bool ShowAndWaitExposed(QWidget& window) {
   window.show();
@@ -54,4 +61,24 @@ void PressKey(QWidget& window, Qt::Key key, Qt::KeyboardModifiers modifiers) {
 
 bool WaitFor(const std::function<bool()>& condition, int timeoutMs) {
   return QTest::qWaitFor(condition, timeoutMs);
+}
+
+bool ChoosePopupRow(QWidget& window, QComboBox& popup, int row) {
+  QAbstractItemView* list = popup.view();
+  ClickControl(window, popup);
+  if (!WaitFor([list] { return list->isVisible(); })) return false;
+  const QModelIndex index = popup.model()->index(row, popup.modelColumn());
+  list->scrollTo(index);
+  QWidget* area = list->viewport();
+  QWidget* listWindow = area->window();
+  QTest::mouseClick(listWindow->windowHandle(), Qt::LeftButton, Qt::NoModifier,
+                    area->mapTo(listWindow, list->visualRect(index).center()));
+  return WaitFor([list] { return !list->isVisible(); });
+}
+
+void KeepScreenshot(QWidget& window, const std::string& fileName) {
+  const auto keep = KeepFolder();
+  if (!keep) return;
+  const QString path = QString::fromStdString((*keep / fileName).string());
+  EXPECT_TRUE(window.grab().save(path)) << "cannot save " << path.toStdString();
 }

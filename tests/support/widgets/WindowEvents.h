@@ -3,7 +3,9 @@
 #include <QPoint>
 #include <Qt>
 #include <functional>
+#include <string>
 
+class QComboBox;
 class QWidget;
 
 // Window tests act as a person does: events go to the window's handle at a point in the window,
@@ -23,7 +25,15 @@ void PressAt(QWidget& window, QPoint point, Qt::MouseButton button = Qt::LeftBut
 void ReleaseAt(QWidget& window, QPoint point, Qt::MouseButton button = Qt::LeftButton);
 // The pointer moved to point, no button held.
 void MoveTo(QWidget& window, QPoint point);
+// Picks row of popup, one of window's controls, as a person does: a click on the popup opens its
+// list, a click on the row (scrolled into view) picks it and closes the list. False when the list
+// did not open or close.
+bool ChoosePopupRow(QWidget& window, QComboBox& popup, int row);
 // A key pressed and released in the window.
 void PressKey(QWidget& window, Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier);
 // Lets the event loop run until condition holds or timeoutMs passed; whether it held.
 bool WaitFor(const std::function<bool()>& condition, int timeoutMs = 5000);
+
+// Saves a picture of window as fileName in the folder ATOMNOTE_TEST_KEEP names, for a look by
+// hand; does nothing when the variable is unset.
+void KeepScreenshot(QWidget& window, const std::string& fileName);
