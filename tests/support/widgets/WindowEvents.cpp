@@ -4,6 +4,10 @@
 
 #include <QAbstractItemView>
 #include <QComboBox>
+#include <QCoreApplication>
+#include <QEvent>
+#include <QMenu>
+#include <QMenuBar>
 #include <QPixmap>
 #include <QString>
 #include <QTest>
@@ -59,6 +63,8 @@ void PressKey(QWidget& window, Qt::Key key, Qt::KeyboardModifiers modifiers) {
   QTest::keyClick(window.windowHandle(), key, modifiers);
 }
 
+void DeleteClosedWindows() { QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete); }
+
 bool WaitFor(const std::function<bool()>& condition, int timeoutMs) {
   return QTest::qWaitFor(condition, timeoutMs);
 }
@@ -81,4 +87,44 @@ void KeepScreenshot(QWidget& window, const std::string& fileName) {
   if (!keep) return;
   const QString path = QString::fromStdString((*keep / fileName).string());
   EXPECT_TRUE(window.grab().save(path)) << "cannot save " << path.toStdString();
+}
+
+namespace {
+
+QMenu* MenuNamed(const QMenuBar& bar, const std::string& name) {
+  return bar.findChild<QMenu*>(QString::fromStdString(name));
+}
+
+}  // namespace
+
+bool OpenMenu(QWidget& window, QMenuBar& bar, const std::string& menuName) {
+  QMenu* menu = MenuNamed(bar, menuName);
+  if (menu == nullptr) return false;
+  // The bar lies above a designed window's content area: the click goes to the window's handle
+  // at the title's place in the window itself.
+  const QPoint title = bar.mapTo(&window, bar.actionGeometry(menu->menuAction()).center());
+  QTest::mouseClick(window.windowHandle(), Qt::LeftButton, Qt::NoModifier, title);
+  return WaitFor([menu] { return menu->isVisible(); });
+}
+
+bool ClickMenuItem(QMenuBar& bar, const std::string& menuName, const std::string& itemName) {
+  QMenu* menu = MenuNamed(bar, menuName);
+  if (menu == nullptr || !menu->isVisible()) return false;
+  for (QAction* item : menu->actions()) {
+    if (item->objectName() != QString::fromStdString(itemName)) continue;
+    QTest::mouseClick(menu->windowHandle(), Qt::LeftButton, Qt::NoModifier,
+                      menu->actionGeometry(item).center());
+    return WaitFor([menu] { return !menu->isVisible(); });
+  }
+  return false;
+}
+
+void CloseMenus(QMenuBar& bar) {
+  bar.setActiveAction(nullptr);
+  WaitFor([&bar] {
+    for (const QMenu* menu : bar.findChildren<QMenu*>()) {
+      if (menu->isVisible()) return false;
+    }
+    return true;
+  });
 }

@@ -6,6 +6,7 @@
 #include <string>
 
 class QComboBox;
+class QMenuBar;
 class QWidget;
 
 // Window tests act as a person does: events go to the window's handle at a point in the window,
@@ -29,8 +30,18 @@ void MoveTo(QWidget& window, QPoint point);
 // list, a click on the row (scrolled into view) picks it and closes the list. False when the list
 // did not open or close.
 bool ChoosePopupRow(QWidget& window, QComboBox& popup, int row);
+// Opens the menu of that name in bar, the menu bar window shows, with a click on its title; false
+// when it did not open.
+bool OpenMenu(QWidget& window, QMenuBar& bar, const std::string& menuName);
+// Chooses the item of that name in the open menu of that name with a click; false when the menu
+// did not close.
+bool ClickMenuItem(QMenuBar& bar, const std::string& menuName, const std::string& itemName);
+// Closes the open menus of bar without choosing anything.
+void CloseMenus(QMenuBar& bar);
 // A key pressed and released in the window.
 void PressKey(QWidget& window, Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier);
+// Deletes the windows whose Close has run, as the event loop would once control is back in it.
+void DeleteClosedWindows();
 // Lets the event loop run until condition holds or timeoutMs passed; whether it held.
 bool WaitFor(const std::function<bool()>& condition, int timeoutMs = 5000);
 
