@@ -35,9 +35,6 @@ const char kHelpText[] =
 // The label shows each CR as a line break.
 QString Shown(const char* text) { return QString::fromUtf8(text).replace('\r', '\n'); }
 
-// Deletes the windows whose Close has run, as the event loop would.
-void DeleteClosedWindows() { QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete); }
-
 // The part of the sheet's picture that no control covers (below the help text and the popup),
 // as the sheet draws it and as the picture holds it; the canvas is 305 pixels high from 106.
 constexpr int kPictureTop = 106;

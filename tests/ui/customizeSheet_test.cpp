@@ -96,9 +96,6 @@ void StoreUnits(const std::array<int, 17>& units) {
 
 QString Q(const std::string& text) { return QString::fromStdString(text); }
 
-// Deletes the windows whose Close has run, as the event loop would.
-void DeleteClosedWindows() { QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete); }
-
 // A plain window standing in for the main window, with a button of its own, and the first-run
 // preferences.
 class CustomizeSheetTest : public ::testing::Test {

@@ -11,11 +11,9 @@
 #include <QWidget>
 
 #include "install/widgets/ProgressWindowDisplay.h"
+#include "support/widgets/WindowEvents.h"
 
 namespace {
-
-// Deletes the windows whose Close has run, as the event loop would.
-void DeleteClosedWindows() { QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete); }
 
 class ProgressWindowTest : public ::testing::Test {
  protected:
