@@ -26,7 +26,9 @@
 #include "prefs/DatasetGroups.h"
 #include "prefs/PreferenceGlobals.h"
 #include "prefs/ProductInfo.h"
+#include "ui/Window2.h"
 #include "ui/WindowMessages.h"
+#include "ui/customizeSheet.h"
 #include "ui/shadedListbox.h"
 
 namespace {
@@ -270,9 +272,7 @@ void Window1::PushButton1_Action() {
 
 void Window1::PushButton2_Action() { removeAtomnote(); }
 
-void Window1::PushButton4_Action() {
-  // Opens the units sheet; that sheet is added with its own code.
-}
+void Window1::PushButton4_Action() { customizeSheet().ShowModalWithin(*this); }
 
 // ---- options ----
 
@@ -324,8 +324,9 @@ void Window1::Timer1_Action() {
 
 void Window1::scanTimer_Action() { scanTimerAction(); }
 
+// Whatever the reminder preference holds and whether or not an iPod is attached.
 bool Window1::HelpEnableiPodDiskUseHelp_Action() {
-  // Shows the disk-use help sheet; that sheet is added with its own code.
+  Window2().ShowModalWithin(*this);
   return false;
 }
 
@@ -353,7 +354,7 @@ void Window1::ShowThumbnail() {
 
 void Window1::ShowDiskUseReminder() {
   if (iPodScanClass::iPodList.Ubound() != -1 || !prefDiskUseReminder) return;
-  // Shows the disk-use help sheet within this window; that sheet is added with its own code.
+  Window2().ShowModalWithin(*this);
 }
 
 void Window1::Event_Close() {

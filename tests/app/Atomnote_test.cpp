@@ -2,13 +2,21 @@
 
 #include <gtest/gtest.h>
 
+#include <QComboBox>
+#include <QPushButton>
+#include <QTest>
+
 #include "app/AppMessages.h"
 #include "app/ApplicationFixture.h"
+#include "app/StartUp.h"
 #include "data/BritishSpelling.h"
 #include "data/ElementTables.h"
 #include "framework/Gestalt.h"
 #include "prefs/PreferenceGlobals.h"
 #include "support/TestSupport.h"
+#include "support/widgets/WindowEvents.h"
+#include "ui/Window1.h"
+#include "ui/customizeSheet.h"
 
 namespace {
 
@@ -53,6 +61,39 @@ TEST_F(AtomnoteTest, QuitOnAnOldSystemLetsOpenFinishAndSavesOnClose) {
   EXPECT_TRUE(gIsNewUser);
   // ... and Close wrote the preferences.
   EXPECT_TRUE(std::filesystem::exists(PreferencesFile()));
+}
+
+// Opens the units sheet with the main window's "Customize Units", picks "ºF" for the melting
+// point and saves.
+void SaveFahrenheitForTheMeltingPoint(class Window1& mainWindow) {
+  mainWindow.Show();
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(&mainWindow));
+  ClickControl(mainWindow, mainWindow.PushButton4());
+  ASSERT_TRUE(WaitFor([] { return customizeSheetExists() && customizeSheet().isVisible(); }));
+  class customizeSheet& sheet = customizeSheet();
+  ASSERT_TRUE(ChoosePopupRow(sheet, sheet.meltPopup(), 2));
+  ASSERT_EQ(sheet.meltPopup().currentText(),
+            "\u00BA"
+            "F");
+  ClickControl(sheet, sheet.PushButton1());
+  ASSERT_TRUE(WaitFor([] { return !customizeSheetExists(); }));
+}
+
+// "ºF" saved in the units sheet is stored as row 2 and reaches the preferences file when the
+// application quits.
+TEST_F(AtomnoteTest, UnitsSavedInTheSheetAreWrittenAtQuit) {
+  WritePreferences("prefLastUsedVersion=1.6.2\nprefDiskUseReminder=0\n");
+  Atomnote application;
+  class Window1& mainWindow = _MakeDefaultView();
+  const int exitCode = application.Run([&] {
+    SaveFahrenheitForTheMeltingPoint(mainWindow);
+    EXPECT_EQ(prefUnits(1), 2);
+    application.Quit();
+  });
+
+  EXPECT_EQ(exitCode, 0);
+  const std::string file = ReadFileBytes(PreferencesFile());
+  EXPECT_NE(file.find("\nprefUnits=0 2 0 8 8 3 0 0 0 0 0 0 8 0 1 1 0\n"), std::string::npos) << file;
 }
 
 }  // namespace

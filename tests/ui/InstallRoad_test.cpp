@@ -7,6 +7,7 @@
 #include <QImageReader>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QTest>
 #include <QTimer>
 #include <algorithm>
 #include <filesystem>
@@ -36,6 +37,7 @@
 #include "support/widgets/WindowEvents.h"
 #include "ui/MainWindowTestSupport.h"
 #include "ui/Window1.h"
+#include "ui/customizeSheet.h"
 
 namespace fs = std::filesystem;
 
@@ -282,6 +284,58 @@ TEST_F(InstallRoadTest, TheInstallWritesExactlyTheTickedDatasets) {
     EXPECT_EQ(RowsInNote(symbol, FileLines(elements / symbol)), ticked);
     EXPECT_TRUE(fs::is_regular_file(elements / (symbol + "-i")));
     EXPECT_FALSE(fs::exists(elements / (symbol + "-n")));
+  }
+}
+
+// Units picked in the sheet that "Customize Units" opens, and saved, are the units the element
+// notes of the next install are written in: one choice serves all four ionization energies and
+// both lattice parameters.
+TEST_F(InstallRoadTest, UnitsSavedInTheSheetAreTheUnitsOfTheNextInstall) {
+  class Window1 window;
+  window.Show();
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+  ASSERT_TRUE(window.PushButton1().isEnabled()) << "the window's first scan found the iPod";
+  ClickControl(window, window.PushButton4());
+  ASSERT_TRUE(WaitFor([] { return customizeSheetExists() && customizeSheet().isVisible(); }));
+  class customizeSheet& sheet = customizeSheet();
+  ASSERT_TRUE(ChoosePopupRow(sheet, sheet.massPopup(), 1));     // kg/mol
+  ASSERT_TRUE(ChoosePopupRow(sheet, sheet.meltPopup(), 2));     // ºF
+  ASSERT_TRUE(ChoosePopupRow(sheet, sheet.ionEPopup(), 14));    // MJ/g
+  ASSERT_TRUE(ChoosePopupRow(sheet, sheet.latticePopup(), 2));  // pm
+  ClickControl(sheet, sheet.PushButton1());
+  ASSERT_TRUE(WaitFor([] { return !customizeSheetExists(); }));
+
+  ClickControl(window, window.PushButton1());
+  RunUntilTheCompletionDialog(messages_);
+  ASSERT_EQ(messages_.shown(), std::vector<std::string>{kCompletionDialog});
+
+  // Each of these lines of the iron note holds its unit.
+  struct UnitLine {
+    const char* start;
+    const char* unit;
+  };
+  const UnitLine lines[] = {
+      {"Fe \u2022 26 \u2022 ", " kg/mol"},
+      {"melt: ", "\u02DAF \u2022 boil: "},
+      {"1st ioniz. en.: ", " MJ/g"},
+      {"2nd ioniz. en.: ", " MJ/g"},
+      {"3rd ioniz. en.: ", " MJ/g"},
+      {"4th ioniz. en.: ", " MJ/g"},
+      {"lattice a: ", " pm"},
+  };
+  std::string text = ReadFileBytes(volume_.notes() / "Atomnote" / "e" / "Fe");
+  std::replace(text.begin(), text.end(), '\r', '\n');
+  std::vector<std::string> noteLines;
+  for (std::size_t from = 0, to; from < text.size(); from = to + 1) {
+    to = std::min(text.find('\n', from), text.size());
+    noteLines.push_back(text.substr(from, to - from));
+  }
+  for (const UnitLine& line : lines) {
+    SCOPED_TRACE(line.start);
+    const auto found = std::find_if(noteLines.begin(), noteLines.end(),
+                                    [&](const std::string& l) { return l.starts_with(line.start); });
+    ASSERT_NE(found, noteLines.end()) << text;
+    EXPECT_NE(found->find(line.unit), std::string::npos) << *found;
   }
 }
 

@@ -21,13 +21,15 @@
 // only, so these helpers live in this header.
 
 // The preferences at their defaults as this version last wrote them (so the version rule leaves
-// the dataset list alone), no volume mounted, every message box recorded. Each test builds its
-// own window.
+// the dataset list alone) with the disk-use reminder off (without an iPod its sheet would come up
+// over the window and take its input; the tests of the reminder switch it on), no volume mounted,
+// every message box recorded. Each test builds its own window.
 class MainWindowTest : public ::testing::Test {
  protected:
   void SetUp() override {
     setDefaultPreferences();
     prefLastUsedVersion = "1.6.2";
+    prefDiskUseReminder = false;
   }
 
   void TearDown() override {

@@ -7,11 +7,13 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QEvent>
 #include <QImage>
 #include <QLabel>
 #include <QPixmap>
 #include <QPushButton>
+#include <filesystem>
 #include <memory>
 #include <string>
 #include <vector>
@@ -21,6 +23,8 @@
 #include "framework/widgets/Canvas.h"
 #include "install/iPodScanClass.h"
 #include "ui/MainWindowTestSupport.h"
+#include "ui/Window2.h"
+#include "ui/customizeSheet.h"
 
 namespace {
 
@@ -103,6 +107,67 @@ TEST_F(Window1Test, RemoveButtonRunsTheRemoval) {
   ASSERT_TRUE(WaitFor([&] { return !messages_.messages().empty(); }));
   EXPECT_EQ(MessageTexts(messages_),
             std::vector<std::string>{"48 | Error | Error #705: Generic Atomnote uninstall error."});
+}
+
+// ---- the sheets ----
+
+// The disk-use sheet comes up over the window at its Open exactly when the reminder is on and the
+// first scan found no iPod; opening changes no preference.
+TEST_F(Window1Test, TheDiskUseSheetComesUpAtOpenOnlyWithTheReminderOnAndNoiPod) {
+  TempFolder temp;
+  const FixtureVolume pod(temp.path(), "Pod");
+  if (FolderItem(pod.root() / "iPod_Control").Visible()) {
+    GTEST_SKIP() << "the temporary folder keeps no extended attributes, so no folder can be made invisible";
+  }
+  struct OpenCase {
+    bool reminder;
+    bool podAttached;
+    bool shown;
+  };
+  for (const OpenCase& c : {OpenCase{true, false, true}, OpenCase{true, true, false},
+                            OpenCase{false, false, false}, OpenCase{false, true, false}}) {
+    SCOPED_TRACE(testing::Message() << "reminder " << c.reminder << ", iPod " << c.podAttached);
+    const ScopedVolumes mounted(c.podAttached ? std::vector{pod.root()}
+                                              : std::vector<std::filesystem::path>{});
+    prefDiskUseReminder = c.reminder;
+    class Window1 window;
+    ASSERT_TRUE(OpenAndWaitExposed(window));
+
+    ASSERT_EQ(Window2Exists(), c.shown);
+    if (c.shown) {
+      class Window2& sheet = Window2();
+      EXPECT_TRUE(sheet.isVisible());
+      EXPECT_EQ(sheet.parentWidget(), &window);
+      EXPECT_EQ(sheet.windowModality(), Qt::WindowModal);
+      EXPECT_EQ(sheet.PopupMenu1().currentText(), "iTunes 7 or 8");
+      EXPECT_EQ(sheet.Canvas1().x(), 187);
+      EXPECT_FALSE(sheet.CheckBox1().isChecked());
+    }
+    EXPECT_EQ(prefDiskUseReminder, c.reminder);
+  }
+}
+
+// "Customize Units" brings the units sheet down over the window, which then takes no click until
+// the sheet is dismissed.
+TEST_F(Window1Test, CustomizeUnitsOpensTheUnitsSheetOverTheWindow) {
+  class Window1 window;
+  ASSERT_TRUE(OpenAndWaitExposed(window));
+
+  ClickControl(window, window.PushButton4());
+  ASSERT_TRUE(WaitFor([] { return customizeSheetExists() && customizeSheet().isVisible(); }));
+  class customizeSheet& sheet = customizeSheet();
+  EXPECT_EQ(sheet.parentWidget(), &window);
+  EXPECT_EQ(sheet.windowModality(), Qt::WindowModal);
+
+  ClickControl(window, window.NonePushButton());
+  ClickControl(window, window.PushButton4());
+  QCoreApplication::processEvents();
+  EXPECT_EQ(DatasetChecks(window), std::vector<bool>(37, true)) << "\"No Datasets\" took no click";
+  EXPECT_EQ(&customizeSheet(), &sheet) << "still the one sheet";
+
+  PressKey(sheet, Qt::Key_Escape);
+  ASSERT_TRUE(WaitFor([] { return !customizeSheetExists(); }));
+  DeleteClosedWindows();
 }
 
 // ---- options ----
