@@ -1,8 +1,16 @@
 #include "support/widgets/WindowEvents.h"
 
+#include <gtest/gtest.h>
+
+#include <QPixmap>
+#include <QString>
 #include <QTest>
 #include <QWidget>
 #include <QWindow>
+#include <filesystem>
+#include <optional>
+
+#include "support/KeepFolder.h"
 
 #include "framework/widgets/Window.h"
 
@@ -50,6 +58,15 @@ void MoveTo(QWidget& window, QPoint point) {
 
 void PressKey(QWidget& window, Qt::Key key, Qt::KeyboardModifiers modifiers) {
   QTest::keyClick(window.windowHandle(), key, modifiers);
+}
+
+QImage KeepScreenshot(QWidget& window, const std::string& name) {
+  const QImage shot = window.grab().toImage();
+  if (const std::optional<std::filesystem::path> keep = KeepFolder()) {
+    const std::filesystem::path file = *keep / (name + ".png");
+    EXPECT_TRUE(shot.save(QString::fromStdString(file.string()))) << file;
+  }
+  return shot;
 }
 
 bool WaitFor(const std::function<bool()>& condition, int timeoutMs) {

@@ -1,8 +1,10 @@
 #pragma once
 
+#include <QImage>
 #include <QPoint>
 #include <Qt>
 #include <functional>
+#include <string>
 
 class QWidget;
 
@@ -21,9 +23,12 @@ void ClickControl(QWidget& window, const QWidget& control, Qt::MouseButton butto
 // ClickAt).
 void PressAt(QWidget& window, QPoint point, Qt::MouseButton button = Qt::LeftButton);
 void ReleaseAt(QWidget& window, QPoint point, Qt::MouseButton button = Qt::LeftButton);
-// The pointer moved to point, no button held.
+// The pointer moved to point; while a press is held, a drag.
 void MoveTo(QWidget& window, QPoint point);
 // A key pressed and released in the window.
 void PressKey(QWidget& window, Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier);
+// The window as it shows now, kept as name.png in the folder ATOMNOTE_TEST_KEEP names (when it
+// names one) for a look by hand; the picture kept.
+QImage KeepScreenshot(QWidget& window, const std::string& name);
 // Lets the event loop run until condition holds or timeoutMs passed; whether it held.
 bool WaitFor(const std::function<bool()>& condition, int timeoutMs = 5000);
