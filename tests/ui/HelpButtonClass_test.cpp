@@ -10,45 +10,52 @@
 
 #include "framework/Application.h"
 #include "framework/AtomnoteState.h"
-#include "framework/widgets/Window.h"
 #include "support/KeepFolder.h"
 #include "support/widgets/OpenWindows.h"
 #include "support/widgets/WindowEvents.h"
 #include "ui/HelpWindow.h"
+#include "ui/MainWindowTestSupport.h"
+#include "ui/Window1.h"
 
 namespace {
 
 using State = HelpButtonClass::ThemeState;
 
-// The button where the main window has it, in a window of the main window's size.
-class ButtonWindow : public Window {
- public:
-  ButtonWindow() {
-    resize(630, 605);
-    CreateControls(std::vector<ControlRow>{
-        {"HelpCanvas", ControlKind::Custom, 20, 563, 25, 25, "", {}, HelpButtonClass::Make},
-    });
-  }
-  HelpButtonClass& HelpCanvas() const { return ControlAs<HelpButtonClass>("HelpCanvas"); }
-};
-
-class HelpButtonTest : public ::testing::Test {
+// The main window, opened, with its help button; no help page, so the help window opens blank.
+class HelpButtonTest : public MainWindowTest {
  protected:
   void SetUp() override {
-    App().disabledWIndow = false;
-    // No help page: the help window opens blank.
+    MainWindowTest::SetUp();
     Application::SetExecutableFileForTesting("/AtomnoteInstaller");
-    ASSERT_TRUE(ShowAndWaitExposed(window_));
+    ASSERT_TRUE(OpenAndWaitExposed(window_));
+    ActivateMainWindow();
   }
   void TearDown() override {
-    App().disabledWIndow = false;
-    CloseEveryWindow();
+    CloseHelp();
     Application::SetExecutableFileForTesting({});
+    MainWindowTest::TearDown();
   }
 
   static bool HelpShown() { return !ShownWindowsOf<class HelpWindow>().empty(); }
+  static void CloseHelp() {
+    for (class HelpWindow* help : ShownWindowsOf<class HelpWindow>()) help->close();
+  }
+  // The main window in front again, as after the person closed the help window; where the
+  // platform activates no windows it stays as it was (active).
+  void ActivateMainWindow() {
+    window_.activateWindow();
+    WaitFor([&] { return window_.isActiveWindow() && !App().disabledWIndow; }, 1000);
+    App().disabledWIndow = false;
+  }
 
-  ButtonWindow window_;
+  // Unpressed after a release: inactive once the help window it opened has come in front of the
+  // main window (where the platform activates windows), else active.
+  static State LookAfterRelease(bool opened) {
+    if (opened && WaitFor([] { return App().disabledWIndow; }, 1000)) return State::Inactive;
+    return State::Active;
+  }
+
+  class Window1 window_;
   HelpButtonClass& button_ = window_.HelpCanvas();
 };
 
@@ -120,8 +127,8 @@ TEST_F(HelpButtonTest, DrawsThreeLooksInsideItsRectangle) {
 }
 
 // A click held on the button draws it pressed; released on it, the help window opens and the
-// button is drawn unpressed. The edges count: the button's own 25 x 25 pixels take the click, the
-// pixel past its right or bottom edge does not.
+// button is drawn unpressed. The edges count: the button's own 25 x 25 pixels take the click,
+// also where the status line lies beneath it; the pixel past its right or bottom edge does not.
 TEST_F(HelpButtonTest, AClickReleasedOnTheButtonOpensHelp) {
   struct Case {
     const char* what;
@@ -148,8 +155,9 @@ TEST_F(HelpButtonTest, AClickReleasedOnTheButtonOpensHelp) {
     ReleaseAt(window_, c.release);
     EXPECT_FALSE(button_.mouseButtonDown);
     EXPECT_EQ(HelpShown(), c.opens);
-    CloseEveryWindow();
-    ASSERT_TRUE(ShowAndWaitExposed(window_));
+    EXPECT_EQ(button_.DrawnState(), LookAfterRelease(c.opens));
+    CloseHelp();
+    ActivateMainWindow();
   }
 }
 
@@ -167,11 +175,11 @@ TEST_F(HelpButtonTest, DraggingOffLetsGoAndDraggingBackPressesAgain) {
   MoveTo(window_, {30, 575});
   ReleaseAt(window_, {30, 575});
   EXPECT_TRUE(HelpShown());
-  EXPECT_EQ(button_.DrawnState(), State::Active);
+  EXPECT_EQ(button_.DrawnState(), LookAfterRelease(true));
 
   // Off and released off: nothing opens.
-  CloseEveryWindow();
-  ASSERT_TRUE(ShowAndWaitExposed(window_));
+  CloseHelp();
+  ActivateMainWindow();
   PressAt(window_, {30, 575});
   MoveTo(window_, {200, 300});
   ReleaseAt(window_, {200, 300});
