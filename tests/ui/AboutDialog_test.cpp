@@ -15,24 +15,11 @@
 #include "support/TestSupport.h"
 #include "support/widgets/OpenWindows.h"
 #include "support/widgets/WindowEvents.h"
+#include "ui/SecondaryWindowTestSupport.h"
 
 namespace {
 
-class AboutDialogTest : public ::testing::Test {
- protected:
-  void SetUp() override { ReleaseResourceCatalogue(); }
-  void TearDown() override {
-    CloseEveryWindow();
-    ReleaseResourceCatalogue();
-  }
-
-  static class AboutDialog& ShowAbout() {
-    class AboutDialog& window = AboutDialog();
-    window.Show();
-    EXPECT_TRUE(ShowAndWaitExposed(window));
-    return window;
-  }
-};
+class AboutDialogTest : public SecondaryWindowTest {};
 
 // The four lines of the credits: product, platform, rights and credits, the last one ended too.
 QString Credits() {
@@ -52,7 +39,7 @@ const char* BuiltFor() {
 }
 
 TEST_F(AboutDialogTest, ShowsItsControlsAsDesigned) {
-  class AboutDialog& window = ShowAbout();
+  class AboutDialog& window = ShowFromAccessor(AboutDialog);
   EXPECT_EQ(window.Title(), "About Atomnote Installer\u2026");
   EXPECT_EQ(window.size(), QSize(487, 266));
   EXPECT_EQ(window.minimumSize(), window.maximumSize()) << "not resizable";
@@ -120,7 +107,7 @@ TEST_F(AboutDialogTest, TheHiddenSpotShowsTheBuildInformation) {
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.what);
-    class AboutDialog& window = ShowAbout();
+    class AboutDialog& window = ShowFromAccessor(AboutDialog);
     PressAt(window, c.press);
     if (c.release != c.press) MoveTo(window, c.release);
     ReleaseAt(window, c.release);
@@ -128,7 +115,7 @@ TEST_F(AboutDialogTest, TheHiddenSpotShowsTheBuildInformation) {
     EXPECT_EQ(window.StaticText1().text(), c.switches ? buildInformation : Credits());
     if (c.switches) KeepScreenshot(window, "about-build-information");
     window.close();
-    EXPECT_EQ(ShowAbout().StaticText1().text(), Credits());
+    EXPECT_EQ(ShowFromAccessor(AboutDialog).StaticText1().text(), Credits());
     CloseEveryWindow();
   }
 }
@@ -168,7 +155,7 @@ TEST_F(AboutDialogTest, OkayReturnTheCloseBoxAndTheBackgroundCloseIt) {
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.what);
-    class AboutDialog& window = ShowAbout();
+    class AboutDialog& window = ShowFromAccessor(AboutDialog);
     c.act(window);
     EXPECT_EQ(WaitFor([&] { return !window.isVisible(); }, c.closes ? 5000 : 50), c.closes);
     EXPECT_EQ(&AboutDialog() != &window, c.closes) << "a closed window is ended";
@@ -177,8 +164,8 @@ TEST_F(AboutDialogTest, OkayReturnTheCloseBoxAndTheBackgroundCloseIt) {
 }
 
 TEST_F(AboutDialogTest, ShowingItAgainKeepsOneWindow) {
-  class AboutDialog& first = ShowAbout();
-  EXPECT_EQ(&ShowAbout(), &first);
+  class AboutDialog& first = ShowFromAccessor(AboutDialog);
+  EXPECT_EQ(&ShowFromAccessor(AboutDialog), &first);
   EXPECT_EQ(ShownWindowsOf<class AboutDialog>().size(), 1u);
 }
 
@@ -187,7 +174,7 @@ TEST_F(AboutDialogTest, ShowingItAgainKeepsOneWindow) {
 TEST_F(AboutDialogTest, OpensWithoutItsPicturesAndTexts) {
   const ScopedResourceFork empty(std::make_shared<MemoryResourceFork>());
   ScopedRecordingSink messages;
-  class AboutDialog& window = ShowAbout();
+  class AboutDialog& window = ShowFromAccessor(AboutDialog);
   EXPECT_EQ(window.Canvas1().Backdrop(), nullptr);
   EXPECT_EQ(window.Canvas2().Backdrop(), nullptr);
   EXPECT_EQ(window.StaticText1().text(), "Atomnote Installer 1.6.2\nfor Mac OS X\n\n\n");

@@ -51,14 +51,6 @@ class HelpWindowTest : public ::testing::Test {
 
   static void RunFrom(const fs::path& executable) { Application::SetExecutableFileForTesting(executable); }
 
-  // Shows the help window, as the Help menu and the help button do.
-  static class HelpWindow& ShowHelp() {
-    class HelpWindow& window = HelpWindow();
-    window.Show();
-    EXPECT_TRUE(ShowAndWaitExposed(window));
-    return window;
-  }
-
   std::vector<std::string> browsed_;
 };
 
@@ -81,7 +73,7 @@ QPoint LinkPoint(class HelpWindow& window, const QString& href) {
 }
 
 TEST_F(HelpWindowTest, ShowsTheBundlesHelpPage) {
-  class HelpWindow& window = ShowHelp();
+  class HelpWindow& window = ShowFromAccessor(HelpWindow);
 
   EXPECT_EQ(window.Title(), "Atomnote Installer Help");
   EXPECT_EQ(window.size(), QSize(465, 363));
@@ -100,7 +92,7 @@ TEST_F(HelpWindowTest, ShowsTheBundlesHelpPage) {
 // The program built into its bundle finds the page the bundle ships.
 TEST_F(HelpWindowTest, FindsThePageOfTheBuiltBundle) {
   RunFrom(fs::path(ATOMNOTE_BUNDLE_DIR) / "Contents" / "MacOS" / "AtomnoteInstaller");
-  class HelpWindow& window = ShowHelp();
+  class HelpWindow& window = ShowFromAccessor(HelpWindow);
   EXPECT_EQ(window.HTMLViewer1().documentTitle(), "Atomnote Installer Help");
   KeepScreenshot(window, "help-window-bundle");
 }
@@ -123,7 +115,7 @@ TEST_F(HelpWindowTest, WithoutThePageTheWindowOpensBlankAndSilent) {
     SCOPED_TRACE(c.what);
     ScopedRecordingSink messages;
     RunFrom(c.executable);
-    class HelpWindow& window = ShowHelp();
+    class HelpWindow& window = ShowFromAccessor(HelpWindow);
     EXPECT_TRUE(window.isVisible());
     EXPECT_TRUE(window.HTMLViewer1().source().isEmpty());
     EXPECT_TRUE(window.HTMLViewer1().toPlainText().isEmpty());
@@ -133,13 +125,8 @@ TEST_F(HelpWindowTest, WithoutThePageTheWindowOpensBlankAndSilent) {
 }
 
 TEST_F(HelpWindowTest, TheViewerKeepsToTheEdgesWithAStripBelowIt) {
-  class HelpWindow& window = ShowHelp();
-  for (const QSize size : {QSize(64, 64), QSize(800, 600), QSize(465, 363)}) {
-    SCOPED_TRACE(size.width());
-    window.resize(size);
-    ASSERT_TRUE(WaitFor([&] { return window.size() == size; }));
-    EXPECT_EQ(window.HTMLViewer1().geometry(), QRect(0, 0, size.width(), size.height() - 20));
-  }
+  class HelpWindow& window = ShowFromAccessor(HelpWindow);
+  ExpectKeepsToTheEdgesAboveAStrip(window, window.HTMLViewer1(), 20);
 }
 
 // A click on a link to a place in the page or to a page beside it follows it in the viewer; a
@@ -163,7 +150,7 @@ TEST_F(HelpWindowTest, LinksInTheBundleStayInTheViewerOthersGoToTheBrowser) {
   for (const Case& c : cases) {
     SCOPED_TRACE(c.href);
     browsed_.clear();
-    class HelpWindow& window = ShowHelp();
+    class HelpWindow& window = ShowFromAccessor(HelpWindow);
     QTextBrowser& viewer = window.HTMLViewer1();
 
     ClickAt(window, LinkPoint(window, c.href));
@@ -185,16 +172,16 @@ TEST_F(HelpWindowTest, LinksInTheBundleStayInTheViewerOthersGoToTheBrowser) {
 // Shown again while it is open, the help window comes forward as it is: the page the person went
 // to stays. Closed, it is built afresh with the help page.
 TEST_F(HelpWindowTest, OneWindowThatStartsAfreshOnceClosed) {
-  class HelpWindow& first = ShowHelp();
+  class HelpWindow& first = ShowFromAccessor(HelpWindow);
   first.HTMLViewer1_AnchorClicked(QUrl("more.html"));
   ASSERT_EQ(Text(first.HTMLViewer1().source()), Text(FixturePage("more.html")));
 
-  EXPECT_EQ(&ShowHelp(), &first);
+  EXPECT_EQ(&ShowFromAccessor(HelpWindow), &first);
   EXPECT_EQ(Text(first.HTMLViewer1().source()), Text(FixturePage("more.html")));
   EXPECT_EQ(ShownWindowsOf<class HelpWindow>().size(), 1u);
 
   first.close();
-  class HelpWindow& second = ShowHelp();
+  class HelpWindow& second = ShowFromAccessor(HelpWindow);
   EXPECT_NE(&second, &first);
   EXPECT_EQ(Text(second.HTMLViewer1().source()), Text(FixturePage("helpTextMac.html")));
   EXPECT_EQ(ShownWindowsOf<class HelpWindow>().size(), 1u);

@@ -16,30 +16,17 @@
 #include "support/TestSupport.h"
 #include "support/widgets/OpenWindows.h"
 #include "support/widgets/WindowEvents.h"
+#include "ui/SecondaryWindowTestSupport.h"
 
 namespace {
 
-class SoftwareLicenseTest : public ::testing::Test {
- protected:
-  void SetUp() override { ReleaseResourceCatalogue(); }
-  void TearDown() override {
-    CloseEveryWindow();
-    ReleaseResourceCatalogue();
-  }
-
-  static class softwareLicense& ShowLicence() {
-    class softwareLicense& window = softwareLicense();
-    window.Show();
-    EXPECT_TRUE(ShowAndWaitExposed(window));
-    return window;
-  }
-};
+class SoftwareLicenseTest : public SecondaryWindowTest {};
 
 // The agreement as the resource file holds it: its lines cut where the text has CR, and only
 // there (the field wraps a long line without breaking it); read-only, in the small system font,
 // scrolled vertically and never horizontally.
 TEST_F(SoftwareLicenseTest, ShowsTheAgreementReadOnly) {
-  class softwareLicense& window = ShowLicence();
+  class softwareLicense& window = ShowFromAccessor(softwareLicense);
   EXPECT_EQ(window.Title(), "Software License");
   EXPECT_EQ(window.size(), QSize(500, 375));
   EXPECT_EQ(window.minimumSize(), QSize(64, 64));
@@ -73,20 +60,15 @@ TEST_F(SoftwareLicenseTest, ShowsTheAgreementReadOnly) {
 }
 
 TEST_F(SoftwareLicenseTest, TheFieldKeepsToTheEdgesWithAStripBelowIt) {
-  class softwareLicense& window = ShowLicence();
-  for (const QSize size : {QSize(64, 64), QSize(900, 700), QSize(500, 375)}) {
-    SCOPED_TRACE(size.width());
-    window.resize(size);
-    ASSERT_TRUE(WaitFor([&] { return window.size() == size; }));
-    EXPECT_EQ(window.EditField1().geometry(), QRect(0, 0, size.width(), size.height() - 15));
-  }
+  class softwareLicense& window = ShowFromAccessor(softwareLicense);
+  ExpectKeepsToTheEdgesAboveAStrip(window, window.EditField1(), 15);
 }
 
 // Without the text in the resource file the window still opens, with an empty field.
 TEST_F(SoftwareLicenseTest, OpensEmptyWithoutItsText) {
   const ScopedResourceFork noTexts(std::make_shared<MemoryResourceFork>());
   ScopedRecordingSink messages;
-  class softwareLicense& window = ShowLicence();
+  class softwareLicense& window = ShowFromAccessor(softwareLicense);
   EXPECT_TRUE(window.isVisible());
   EXPECT_TRUE(window.EditField1().toPlainText().isEmpty());
   EXPECT_TRUE(messages.shown().empty());
@@ -94,12 +76,12 @@ TEST_F(SoftwareLicenseTest, OpensEmptyWithoutItsText) {
 
 // Shown again while it is open, the same window comes forward; closed, the next one is new.
 TEST_F(SoftwareLicenseTest, OneWindowUntilItIsClosed) {
-  class softwareLicense& first = ShowLicence();
-  EXPECT_EQ(&ShowLicence(), &first);
+  class softwareLicense& first = ShowFromAccessor(softwareLicense);
+  EXPECT_EQ(&ShowFromAccessor(softwareLicense), &first);
   EXPECT_EQ(ShownWindowsOf<class softwareLicense>().size(), 1u);
   first.close();
   EXPECT_TRUE(ShownWindowsOf<class softwareLicense>().empty());
-  EXPECT_NE(&ShowLicence(), &first);
+  EXPECT_NE(&ShowFromAccessor(softwareLicense), &first);
   EXPECT_EQ(ShownWindowsOf<class softwareLicense>().size(), 1u);
 }
 
