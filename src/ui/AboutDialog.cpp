@@ -45,6 +45,11 @@ std::vector<ControlRow> Controls() {
   // clang-format on
 }
 
+// Brings the menus' enabling up to date at once, now that the window is gone.
+void EnableMenuItems() {
+  if (Application* application = Application::Instance()) application->EnableMenuItems();
+}
+
 }  // namespace
 
 AboutDialog::AboutDialog() {
@@ -86,7 +91,10 @@ void AboutDialog::Event_Open() {
 
 void AboutDialog::PushButton1_Action() { close(); }
 
-void AboutDialog::Timer1_Action() { close(); }
+void AboutDialog::Timer1_Action() {
+  close();
+  EnableMenuItems();
+}
 
 bool AboutDialog::Canvas3_MouseDown(int /*x*/, int /*y*/) { return true; }
 
@@ -98,13 +106,14 @@ void AboutDialog::Canvas3_MouseUp(int /*x*/, int /*y*/) {
 
 bool AboutDialog::Event_MouseDown(int /*x*/, int /*y*/) {
   close();
+  EnableMenuItems();
   return false;
 }
 
 void AboutDialog::mousePressEvent(QMouseEvent* event) {
   // Presses on a control that does not take them come here too; only the background counts.
-  const QPoint at = event->position().toPoint();
-  if (event->button() != Qt::LeftButton || childAt(at) != nullptr) {
+  const QPoint at = ContentArea().mapFrom(this, event->position().toPoint());
+  if (event->button() != Qt::LeftButton || ContentArea().childAt(at) != nullptr) {
     Window::mousePressEvent(event);
     return;
   }
