@@ -6,6 +6,9 @@
 #include "framework/Network.h"
 #include "framework/widgets/Window.h"
 #include "prefs/ProductInfo.h"
+#include "ui/AboutDialog.h"
+#include "ui/HelpWindow.h"
+#include "ui/softwareLicense.h"
 
 namespace {
 
@@ -32,12 +35,12 @@ void Atomnote::_ApplicationAddMenuHandlers() {
 }
 
 bool Atomnote::_AppleAboutAtomnote_Action() {
-  // Shows the About window (AboutDialog().Show()) once that window is part of the program.
+  AboutDialog().Show();
   return false;
 }
 
 bool Atomnote::_HelpAtomnoteHelp_Action() {
-  // Shows the help window (HelpWindow().Show()) once that window is part of the program.
+  HelpWindow().Show();
   return false;
 }
 
@@ -58,7 +61,6 @@ bool Atomnote::_FileCloseWindow_Action() {
 }
 
 bool Atomnote::_HelpSoftwareLicense_Action() {
-  // Shows the licence text window (softwareLicense().Show()) once that window is part of the
-  // program.
+  softwareLicense().Show();
   return false;
 }

@@ -26,10 +26,13 @@
 #include "prefs/DatasetGroups.h"
 #include "prefs/PreferenceGlobals.h"
 #include "prefs/ProductInfo.h"
+#include "ui/AboutDialog.h"
+#include "ui/HelpButtonClass.h"
 #include "ui/Window2.h"
 #include "ui/WindowMessages.h"
 #include "ui/customizeSheet.h"
 #include "ui/shadedListbox.h"
+#include "ui/softwareLicense.h"
 
 namespace {
 
@@ -126,7 +129,7 @@ const ControlRow kControls[] = {
   {"GlossaryStaticText1", ControlKind::StaticText,   43, 338, 205,  57,
    "Install visual periodic tables; requires iPod with video (5th Generation iPod, iPod Classic, iPod nano with "
    "video).",                                       {.font = kSmall, .multiline = true}},
-  {"HelpCanvas",          ControlKind::Canvas,       20, 563,  25,  25},
+  {"HelpCanvas",          ControlKind::Custom,       20, 563,  25,  25, "", {}, HelpButtonClass::Make},
 };
 // clang-format on
 
@@ -192,7 +195,7 @@ Timer& Window1::scanTimer() const { return ControlAs<Timer>("scanTimer"); }
 QCheckBox& Window1::VisualCheckBox() const { return ControlAs<QCheckBox>("VisualCheckBox"); }
 QLabel& Window1::ImageWell2() const { return ControlAs<QLabel>("ImageWell2"); }
 QLabel& Window1::GlossaryStaticText1() const { return ControlAs<QLabel>("GlossaryStaticText1"); }
-Canvas& Window1::HelpCanvas() const { return ControlAs<Canvas>("HelpCanvas"); }
+HelpButtonClass& Window1::HelpCanvas() const { return ControlAs<HelpButtonClass>("HelpCanvas"); }
 
 // ---- handlers, connected once every control exists ----
 
@@ -256,9 +259,7 @@ void Window1::iconCanvas_MouseExit() { ShowIconFace(vuzarorozedezira90dim()); }
 
 bool Window1::iconCanvas_MouseDown(int /*x*/, int /*y*/) { return true; }
 
-void Window1::iconCanvas_MouseUp(int /*x*/, int /*y*/) {
-  // Opens the About window; that window is added with its own code.
-}
+void Window1::iconCanvas_MouseUp(int /*x*/, int /*y*/) { AboutDialog().Show(); }
 
 // ---- buttons ----
 
@@ -318,8 +319,10 @@ void Window1::ShowMonopolizeCaution() {
 
 // ---- timers and menu ----
 
+// On a first run, and the first run after an update, the licence agreement opens once.
 void Window1::Timer1_Action() {
-  // Shows the licence agreement on a first run; that window is added with its own code.
+  if (gIsNewUser) softwareLicense().Show();
+  Timer1().SetMode(Timer::kModeOff);
 }
 
 void Window1::scanTimer_Action() { scanTimerAction(); }

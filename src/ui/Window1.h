@@ -4,6 +4,7 @@
 #include "framework/Timer.h"
 #include "framework/widgets/Window.h"
 #include "install/InstallerWindow.h"
+#include "ui/HelpButtonClass.h"
 
 class Canvas;
 class QCheckBox;
@@ -53,7 +54,7 @@ class Window1 : public Window, public InstallerWindow {
   QCheckBox& VisualCheckBox() const;
   QLabel& ImageWell2() const;  // the visual-table thumbnail
   QLabel& GlossaryStaticText1() const;
-  Canvas& HelpCanvas() const;
+  HelpButtonClass& HelpCanvas() const;
 
   // The scan timer's period once the window is open.
   static constexpr int kScanPeriodMs = 2200;

@@ -4,18 +4,18 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QPalette>
+#include <QPointer>
 #include <QPushButton>
 #include <iterator>
 
 #include "data/ResourceCatalogue.h"
 #include "framework/widgets/Canvas.h"
-#include "framework/widgets/WindowInstance.h"
 #include "prefs/PreferenceGlobals.h"
 
 namespace {
 
-WindowInstance<class Window2>& Instance() {
-  static WindowInstance<class Window2> instance;
+QPointer<class Window2>& Instance() {
+  static QPointer<class Window2> instance;
   return instance;
 }
 
@@ -95,8 +95,6 @@ void Window2::PopupMenu1_Change() {
 
 void Window2::Event_Open() { Canvas1().SetBackdrop(itunes7circles()); }
 
-void Window2::Event_Close() { Instance().End(this); }
-
 Canvas& Window2::Canvas1() const { return ControlAs<Canvas>("Canvas1"); }
 QLabel& Window2::StaticText1() const { return ControlAs<QLabel>("StaticText1"); }
 QPushButton& Window2::PushButton1() const { return ControlAs<QPushButton>("PushButton1"); }
@@ -105,7 +103,7 @@ QPushButton& Window2::PushButton2() const { return ControlAs<QPushButton>("PushB
 QComboBox& Window2::PopupMenu1() const { return ControlAs<QComboBox>("PopupMenu1"); }
 
 class Window2& Window2() {
-  return Instance().Get();
+  return OneInstance(Instance());
 }
 
-bool Window2Exists() { return Instance().Exists(); }
+bool Window2Exists() { return !Instance().isNull() && !Instance()->Ended(); }

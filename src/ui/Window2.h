@@ -37,8 +37,6 @@ class Window2 : public Sheet {
  protected:
   // Opens on the iTunes 7 or 8 picture, as the popup's design row.
   void Event_Open() override;
-  // Ends this instance.
-  void Event_Close() override;
 
  private:
   void ConnectHandlers();

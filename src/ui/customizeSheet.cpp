@@ -2,18 +2,18 @@
 
 #include <QComboBox>
 #include <QLabel>
+#include <QPointer>
 #include <QPushButton>
 #include <string>
 #include <vector>
 
-#include "framework/widgets/WindowInstance.h"
 #include "notes/UnitLists.h"
 #include "prefs/PreferenceGlobals.h"
 
 namespace {
 
-WindowInstance<class customizeSheet>& Instance() {
-  static WindowInstance<class customizeSheet> instance;
+QPointer<class customizeSheet>& Instance() {
+  static QPointer<class customizeSheet> instance;
   return instance;
 }
 
@@ -168,8 +168,6 @@ void customizeSheet::PushButton2_Action() { Close(); }
 
 void customizeSheet::Event_Open() { displayUnits(); }
 
-void customizeSheet::Event_Close() { Instance().End(this); }
-
 QLabel& customizeSheet::StaticText1() const { return ControlAs<QLabel>("StaticText1"); }
 QLabel& customizeSheet::StaticText2() const { return ControlAs<QLabel>("StaticText2"); }
 QLabel& customizeSheet::StaticText3() const { return ControlAs<QLabel>("StaticText3"); }
@@ -209,7 +207,7 @@ QPushButton& customizeSheet::PushButton2() const { return ControlAs<QPushButton>
 QLabel& customizeSheet::StaticText18() const { return ControlAs<QLabel>("StaticText18"); }
 
 class customizeSheet& customizeSheet() {
-  return Instance().Get();
+  return OneInstance(Instance());
 }
 
-bool customizeSheetExists() { return Instance().Exists(); }
+bool customizeSheetExists() { return !Instance().isNull() && !Instance()->Ended(); }

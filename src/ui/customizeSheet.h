@@ -71,8 +71,6 @@ class customizeSheet : public Sheet {
  protected:
   // Shows the stored choices.
   void Event_Open() override;
-  // Ends this instance.
-  void Event_Close() override;
 
  private:
   void ConnectHandlers();

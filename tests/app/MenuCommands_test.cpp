@@ -5,8 +5,12 @@
 #include <QCoreApplication>
 #include <QLineEdit>
 #include <QMenu>
+#include <QPlainTextEdit>
+#include <QPointer>
 #include <QPushButton>
+#include <QTextBrowser>
 #include <filesystem>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -22,8 +26,14 @@
 #include "prefs/PreferenceGlobals.h"
 #include "support/FixtureVolume.h"
 #include "support/ScopedGestaltVersion.h"
+#include "support/widgets/OpenWindows.h"
 #include "support/widgets/WindowEvents.h"
+#include "ui/AboutDialog.h"
+#include "ui/HelpWindow.h"
 #include "ui/Window2.h"
+#include "ui/softwareLicense.h"
+
+namespace fs = std::filesystem;
 
 namespace {
 
@@ -267,17 +277,107 @@ TEST_F(MenuCommandsTest, EditItemsActOnTheFocusedLineEdit) {
   EXPECT_EQ(field.text(), "ironiron");
 }
 
-TEST_F(MenuCommandsTest, TheItemsOfWindowsStillToComeAreEnabledAndHarmless) {
+// ---- the About, help and licence windows ----
+
+// The help page and the licence text are read-only: Select All and Copy take their whole text,
+// Cut, Paste and Clear change nothing.
+TEST_F(MenuCommandsTest, EditItemsCopyFromTheHelpPageAndTheLicenceButChangeNothing) {
+  Application::SetExecutableFileForTesting(fs::path(ATOMNOTE_FIXTURES_DIR) / "helpbundle" / "Contents" /
+                                           "MacOS" / "AtomnoteInstaller");
+  auto resources = SmallResources();
+  resources->texts[190] = "Software License Agreement\r\rUse it well.";
+  const ScopedResourceFork withLicence(resources);
   Open(kTiger);
   ShowMainWindow();
-  for (const char* name : {"AppleAboutAtomnote", "HelpAtomnoteHelp", "HelpSoftwareLicense"}) {
-    SCOPED_TRACE(name);
-    QAction& item = *MenuBar1().Item(name);
-    EXPECT_TRUE(item.isEnabled());
-    item.trigger();
+  struct Case {
+    const char* item;
+    std::function<QWidget&()> text;  // the window's text control
+  };
+  const Case cases[] = {
+      {"HelpAtomnoteHelp", []() -> QWidget& { return HelpWindow().HTMLViewer1(); }},
+      {"HelpSoftwareLicense", []() -> QWidget& { return softwareLicense().EditField1(); }},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.item);
+    MenuBar1().Item(c.item)->trigger();
+    QWidget& control = c.text();
+    ASSERT_TRUE(ShowAndWaitExposed(*control.window()));
+    control.setFocus();
+    ASSERT_TRUE(WaitFor([&] { return control.hasFocus(); }));
+    const auto shown = [&control] {
+      if (const auto* viewer = qobject_cast<const QTextBrowser*>(&control)) return viewer->toPlainText();
+      return qobject_cast<const QPlainTextEdit*>(&control)->toPlainText();
+    };
+    const QString before = shown();
+    ASSERT_FALSE(before.isEmpty());
+    QApplication::clipboard()->setText("pasted");
+
+    for (const char* edit : {"EditCut", "EditPaste", "EditClear"}) MenuBar1().Item(edit)->trigger();
+    EXPECT_EQ(shown(), before);
+    MenuBar1().Item("EditSelectAll")->trigger();
+    MenuBar1().Item("EditCopy")->trigger();
+    EXPECT_EQ(QApplication::clipboard()->text().replace(QChar::ParagraphSeparator, '\n'), before);
+    control.window()->close();
+  }
+  Application::SetExecutableFileForTesting({});
+}
+
+// Each item shows its window in front, and chosen again the same one, never a second.
+TEST_F(MenuCommandsTest, AboutHelpAndLicenceItemsShowTheirOneWindow) {
+  Open(kTiger);
+  ShowMainWindow();
+  struct Case {
+    const char* item;
+    std::function<std::size_t()> shown;  // how many of its windows are shown
+  };
+  const Case cases[] = {
+      {"AppleAboutAtomnote", [] { return ShownWindowsOf<class AboutDialog>().size(); }},
+      {"HelpAtomnoteHelp", [] { return ShownWindowsOf<class HelpWindow>().size(); }},
+      {"HelpSoftwareLicense", [] { return ShownWindowsOf<class softwareLicense>().size(); }},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.item);
+    MenuBar1().Item(c.item)->trigger();
+    EXPECT_EQ(c.shown(), 1u);
+    QWidget* front = FrontmostWindow();
+    MenuBar1().Item(c.item)->trigger();
+    EXPECT_EQ(c.shown(), 1u);
+    EXPECT_EQ(FrontmostWindow(), front);
   }
   EXPECT_TRUE(messages_.messages().empty());
-  EXPECT_TRUE(Window1().isVisible());
+  CloseEveryWindow();
+}
+
+// With the About, help and licence windows open over the main window, Close Window closes the
+// one in front and no other; the main window stays and nothing quits.
+TEST_F(MenuCommandsTest, CloseWindowClosesOnlyTheFrontOneOfTheOpenWindows) {
+  Open(kTiger);
+  ShowMainWindow();
+  MenuBar1().Item("AppleAboutAtomnote")->trigger();
+  MenuBar1().Item("HelpAtomnoteHelp")->trigger();
+  MenuBar1().Item("HelpSoftwareLicense")->trigger();
+  QPointer<Window> about = &AboutDialog();
+  QPointer<Window> help = &HelpWindow();
+  QPointer<Window> licence = &softwareLicense();
+  for (Window* window : {about.data(), help.data(), licence.data()}) ASSERT_TRUE(ShowAndWaitExposed(*window));
+
+  // The licence, shown last, is in front; then the person brings the About window forward, then
+  // the help window.
+  for (QPointer<Window>* front : {&licence, &about, &help}) {
+    Window& window = **front;
+    SCOPED_TRACE(window.Title());
+    window.Show();
+    ASSERT_EQ(FrontmostWindow(), &window);
+    PressKey(window, Qt::Key_W, Qt::ControlModifier);
+    EXPECT_TRUE(WaitFor([&] { return front->isNull(); })) << "closed and ended";
+    for (const QPointer<Window>& other : {about, help, licence}) {
+      if (!other.isNull()) {
+        EXPECT_TRUE(other->isVisible()) << other->Title();
+      }
+    }
+    EXPECT_TRUE(Window1().isVisible());
+  }
+  EXPECT_FALSE(application_.QuitRequested());
 }
 
 }  // namespace

@@ -213,6 +213,9 @@ class InstallerOnScreenTest : public ::testing::Test {
 };
 
 TEST_F(InstallerOnScreenTest, InstallsWhatThePersonChoseThenRemovesItLeavingTheirOwnNotes) {
+  // A later run: the licence agreement that a first run opens stays closed, so no window comes
+  // over the main window while the person clicks in it.
+  WriteFileBytes(config_ / "Atomnote Preferences", "prefLastUsedVersion=1.6.2\n");
   ASSERT_NO_FATAL_FAILURE(StartInstaller());
   const QImage atStart = x_->CaptureWhenDrawn(main_, kStartMs);
   ASSERT_EQ(atStart.size(), main_.geometry.size()) << "the main window was never drawn";
@@ -274,6 +277,52 @@ TEST_F(InstallerOnScreenTest, InstallsWhatThePersonChoseThenRemovesItLeavingThei
                            "prefCrystal=0 1 1 1 1 1 1 1 1 \n", "prefIsotope=0 \n"}) {
     EXPECT_NE(preferences.find(line), std::string::npos) << line;
   }
+}
+
+// A first run: about a second after start the licence agreement opens, once. Close Window
+// closes it; the Help menu opens the help window and the About window, and Close Window closes
+// each, the main window staying.
+TEST_F(InstallerOnScreenTest, OnAFirstRunTheLicenceOpensAndCloseWindowClosesItHelpAndAbout) {
+  ASSERT_NO_FATAL_FAILURE(StartInstaller());
+  const auto titled = [](const std::string& title) {
+    return [title](const VirtualXServer::WindowInfo& window) { return window.title == title; };
+  };
+  struct Step {
+    const char* keys;  // typed into the main window; none for the window that opens by itself
+    const char* title;
+  };
+  const Step steps[] = {
+      {nullptr, "Software License"},
+      {"alt+h h", "Atomnote Installer Help"},
+      {"alt+h a", "About Atomnote Installer\u2026"},
+  };
+  for (const Step& step : steps) {
+    SCOPED_TRACE(step.title);
+    if (step.keys != nullptr) {
+      ASSERT_TRUE(person_->TypeInto(main_.id, step.keys));
+    }
+    const auto window = x_->WaitForWindow(installer_->Pid(), titled(step.title), kStartMs);
+    ASSERT_TRUE(window) << "the window never came up";
+    if (const auto keep = KeepFolder()) {
+      // What the screen showed there before may stand until the window has drawn itself: the
+      // picture once it has changed from the first look (at most a few looks).
+      const QImage first = x_->CaptureWhenDrawn(*window, kStartMs);
+      QImage shown = first;
+      for (int look = 0; look < 30 && shown == first; ++look) shown = x_->CaptureWhenDrawn(*window, kStartMs);
+      shown.save(
+          QString::fromStdString((*keep / ("on-screen " + std::string(step.title) + ".png")).string()));
+    }
+    ASSERT_TRUE(person_->TypeInto(window->id, "ctrl+w"));
+    EXPECT_TRUE(x_->WaitForNoWindow(installer_->Pid(), titled(step.title), kStartMs));
+    EXPECT_TRUE(x_->WaitForWindow(installer_->Pid(), titled(kMainWindowTitle), 0))
+        << "the main window closed too";
+  }
+  EXPECT_FALSE(x_->WaitForWindow(installer_->Pid(), titled("Software License"), 1500))
+      << "the licence came back";
+
+  ASSERT_TRUE(person_->TypeInto(main_.id, "ctrl+q"));
+  ASSERT_TRUE(installer_->WaitForEnd(std::chrono::milliseconds(kStartMs)));
+  EXPECT_EQ(installer_->ExitCode(), 0);
 }
 
 }  // namespace

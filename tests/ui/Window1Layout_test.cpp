@@ -90,12 +90,13 @@ const std::vector<ExpectedControl> kExpected = {
      .text = "Install visual periodic tables; requires iPod with video (5th Generation iPod, iPod Classic, iPod "
              "nano with video).",
      .font = Font::Small, .multiline = true},
-    {.name = "HelpCanvas", .kind = "Canvas", .box = {20, 563, 25, 25}},
+    {.name = "HelpCanvas", .kind = "HelpButtonClass", .box = {20, 563, 25, 25}},
 };
 // clang-format on
 
 std::string KindOf(const QObject& control) {
   if (dynamic_cast<const Timer*>(&control) != nullptr) return "Timer";
+  if (dynamic_cast<const HelpButtonClass*>(&control) != nullptr) return "HelpButtonClass";
   if (dynamic_cast<const Canvas*>(&control) != nullptr) return "Canvas";
   if (dynamic_cast<const shadedListbox*>(&control) != nullptr) return "shadedListbox";
   return control.metaObject()->className();

@@ -8,6 +8,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QCoreApplication>
+#include <QElapsedTimer>
 #include <QEvent>
 #include <QImage>
 #include <QLabel>
@@ -22,9 +23,12 @@
 #include "framework/Application.h"
 #include "framework/widgets/Canvas.h"
 #include "install/iPodScanClass.h"
+#include "support/widgets/OpenWindows.h"
+#include "ui/AboutDialog.h"
 #include "ui/MainWindowTestSupport.h"
 #include "ui/Window2.h"
 #include "ui/customizeSheet.h"
+#include "ui/softwareLicense.h"
 
 namespace {
 
@@ -451,6 +455,55 @@ TEST_F(Window1Test, ActivationIsToldToTheHelpButton) {
 
   window.activateWindow();
   ASSERT_TRUE(WaitFor([&] { return !App().disabledWIndow; }));
+}
+
+// ---- the About window and the first-run licence ----
+
+// A press on the product icon opens the About window, wherever it is released; a second click
+// brings the same window.
+TEST_F(Window1Test, TheProductIconOpensTheAboutWindow) {
+  class Window1 window;
+  ASSERT_TRUE(OpenAndWaitExposed(window));
+  const QPoint icon = window.iconCanvas().mapTo(&window, QPoint(45, 45));
+  for (const QPoint release : {icon, QPoint(300, 200), icon}) {
+    SCOPED_TRACE(release.x());
+    PressAt(window, icon);
+    MoveTo(window, release);
+    ReleaseAt(window, release);
+    ASSERT_TRUE(WaitFor([] { return !ShownWindowsOf<class AboutDialog>().empty(); }));
+    EXPECT_EQ(ShownWindowsOf<class AboutDialog>().size(), 1u);
+    if (release != icon) AboutDialog().close();
+  }
+  AboutDialog().close();
+}
+
+// On a first run (or the first after an update) the licence agreement opens once, about a second
+// after the main window is built; on a later run it never opens. Either way the timer is off
+// afterwards and does not fire again.
+TEST_F(Window1Test, TheLicenceOpensOnceOnAFirstRunOnly) {
+  struct Case {
+    const char* what;
+    bool newUser;
+  };
+  for (const Case& c : {Case{"first run", true}, Case{"later run", false}}) {
+    SCOPED_TRACE(c.what);
+    gIsNewUser = c.newUser;
+    const auto licenceShown = [] { return !ShownWindowsOf<class softwareLicense>().empty(); };
+    QElapsedTimer sinceBuilt;
+    sinceBuilt.start();
+    class Window1 window;
+    ASSERT_TRUE(OpenAndWaitExposed(window));
+
+    EXPECT_EQ(WaitFor(licenceShown, 2000), c.newUser);
+    ASSERT_TRUE(WaitFor([&] { return window.Timer1().Mode() == Timer::kModeOff; }));
+    if (c.newUser) {
+      EXPECT_GE(sinceBuilt.elapsed(), 950) << "about a second after the window was built";
+      EXPECT_FALSE(softwareLicense().isModal());
+      EXPECT_EQ(ShownWindowsOf<class softwareLicense>().size(), 1u);
+      softwareLicense().close();
+      EXPECT_FALSE(WaitFor(licenceShown, 1500)) << "the timer fired again";
+    }
+  }
 }
 
 }  // namespace

@@ -34,6 +34,15 @@ void Canvas::mousePressEvent(QMouseEvent* event) {
   event->accept();
 }
 
+void Canvas::mouseMoveEvent(QMouseEvent* event) {
+  if (!tracking_) {
+    event->ignore();
+    return;
+  }
+  const QPoint at = event->position().toPoint();
+  if (mouseDrag_) mouseDrag_(at.x(), at.y());
+}
+
 void Canvas::mouseReleaseEvent(QMouseEvent* event) {
   if (!tracking_ || event->buttons() != Qt::NoButton) {
     event->ignore();

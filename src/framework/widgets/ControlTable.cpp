@@ -108,10 +108,18 @@ QWidget* MakeSeparator(const ControlRow& row, QWidget* parent) {
   return line;
 }
 
+Qt::ScrollBarPolicy ScrollBarPolicy(std::optional<bool> shown) {
+  if (!shown) return Qt::ScrollBarAsNeeded;
+  return *shown ? Qt::ScrollBarAlwaysOn : Qt::ScrollBarAlwaysOff;
+}
+
+// A multiline field wraps its text at its width, and breaks lines at CR as well as LF.
 QWidget* MakeEditField(const ControlRow& row, QWidget* parent) {
   if (row.properties.multiline) {
     auto* field = new QPlainTextEdit(Text(row.caption), parent);
     field->setReadOnly(row.properties.readOnly);
+    field->setVerticalScrollBarPolicy(ScrollBarPolicy(row.properties.scrollbarVertical));
+    field->setHorizontalScrollBarPolicy(ScrollBarPolicy(row.properties.scrollbarHorizontal));
     return field;
   }
   auto* field = new QLineEdit(Text(row.caption), parent);
@@ -138,8 +146,11 @@ QWidget* MakeControl(const ControlRow& row, QWidget* parent, Window& window) {
       return MakeStaticText(row, parent);
     case ControlKind::PopupMenu:
       return MakePopupMenu(row, parent);
-    case ControlKind::Canvas:
-      return new Canvas(parent);
+    case ControlKind::Canvas: {
+      auto* canvas = new Canvas(parent);
+      canvas->SetBackdrop(row.properties.backdrop);
+      return canvas;
+    }
     case ControlKind::ImageWell:
       return MakeImageWell(parent);
     case ControlKind::Separator:

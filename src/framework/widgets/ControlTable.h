@@ -6,6 +6,8 @@
 #include <string>
 #include <vector>
 
+#include "framework/Picture.h"
+
 // A window's controls written as one table of rows, in the order they are created: that order is
 // also the keyboard tab order, and a control made later lies above an earlier one where they
 // overlap. Each row names its control, gives its kind, its place in the window's content area
@@ -66,6 +68,11 @@ struct ControlProperties {
   bool readOnly = false;               // an edit field the person cannot change
   int mode = 2;                        // a timer's Mode: 0 off, 1 once, 2 repeating
   int period = 1000;                   // a timer's Period in milliseconds
+  // A multiline edit field's scroll bars: shown always (true), never (false), or when its text
+  // needs one (unset).
+  std::optional<bool> scrollbarVertical = {};
+  std::optional<bool> scrollbarHorizontal = {};
+  Picture backdrop = {};  // a canvas's backdrop picture; none when nil
   // Each locked edge keeps its distance to the same edge of the window when the window is
   // resized; a control locked left and right (or top and bottom) stretches.
   bool lockLeft = false;

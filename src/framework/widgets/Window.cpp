@@ -7,6 +7,7 @@
 #include <QMenuBar>
 #include <QPointer>
 #include <QResizeEvent>
+#include <QScreen>
 #include <QString>
 #include <algorithm>
 #include <vector>
@@ -194,6 +195,7 @@ void Window::Show() {
 void Window::closeEvent(QCloseEvent* event) {
   Event_Close();
   QWidget::closeEvent(event);
+  if (event->isAccepted()) ended_ = true;
 }
 
 void Window::changeEvent(QEvent* event) {
@@ -245,6 +247,15 @@ std::vector<QWidget*> OpenWindows() {
 }
 
 int WindowCount() { return static_cast<int>(OpenWindows().size()); }
+
+void CentreOnScreen(QWidget& window) {
+  QWidget* front = FrontmostWindow();
+  QScreen* screen = front != nullptr ? front->screen() : QGuiApplication::primaryScreen();
+  if (screen == nullptr) return;
+  QRect frame = window.frameGeometry();
+  frame.moveCenter(screen->availableGeometry().center());
+  window.move(frame.topLeft());
+}
 
 QWidget* FrontmostWindow() {
   // Programs without windows (no QApplication) have no frontmost window.

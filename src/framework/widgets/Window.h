@@ -69,6 +69,8 @@ class Window : public QWidget {
   void Show();
   // Redraws the window; at once when immediately is true.
   void Refresh(bool immediately);
+  // True once the window has been closed.
+  bool Ended() const { return ended_; }
 
  protected:
   // Runs once, right after the window is first shown.
@@ -111,9 +113,26 @@ class Window : public QWidget {
   QPointer<QMenuBar> menuBar_;
   std::map<std::string, MenuHandler> menuHandlers_;
   bool opened_ = false;
+  bool ended_ = false;
   QSize designSize_;
   std::vector<LockedControl> lockedControls_;
 };
+
+// The one instance of a window class, kept in slot, for the class's accessor: made when there is
+// none or the last one was closed. Closing the window ends the instance (it is deleted once
+// control is back in the event loop), so the next use builds a fresh window in its design state.
+template <typename OwnWindow>
+OwnWindow& OneInstance(QPointer<OwnWindow>& slot) {
+  if (slot.isNull() || slot->Ended()) {
+    slot = new OwnWindow();
+    slot->setAttribute(Qt::WA_DeleteOnClose);
+  }
+  return *slot;
+}
+
+// Moves the window to the centre of the screen of the program's frontmost window, else of the
+// primary screen.
+void CentreOnScreen(QWidget& window);
 
 // The program's frontmost window (the active window, else the topmost visible one); nullptr when
 // none is shown.

@@ -1,11 +1,9 @@
 #include "install/widgets/ProgressWindow.h"
 
 #include <QCloseEvent>
-#include <QGuiApplication>
 #include <QLabel>
 #include <QPointer>
 #include <QProgressBar>
-#include <QScreen>
 #include <QString>
 
 namespace {
@@ -26,17 +24,6 @@ const ControlRow kControls[] = {
 };
 // clang-format on
 
-// Centres the window on the screen of the window in front of it (the main window), else on the
-// primary screen.
-void CentreOnScreen(QWidget* window) {
-  QWidget* front = FrontmostWindow();
-  QScreen* screen = front != nullptr ? front->screen() : QGuiApplication::primaryScreen();
-  if (screen == nullptr) return;
-  QRect frame = window->frameGeometry();
-  frame.moveCenter(screen->availableGeometry().center());
-  window->move(frame.topLeft());
-}
-
 }  // namespace
 
 progressWindow::progressWindow() {
@@ -48,7 +35,7 @@ progressWindow::progressWindow() {
   // Not resizable: the size is fixed, so the design's minimum and maximum never come into play.
   setFixedSize(348, 88);
   CreateControls(kControls);
-  CentreOnScreen(this);
+  CentreOnScreen(*this);
 }
 
 void progressWindow::displayTexts(const std::string& title, const std::string& text) {

@@ -26,6 +26,8 @@ class CanvasWindow : public Window {
       events.push_back("down " + std::to_string(x) + "," + std::to_string(y));
       return takesClicks;
     });
+    canvas.OnMouseDrag(
+        [this](int x, int y) { events.push_back("drag " + std::to_string(x) + "," + std::to_string(y)); });
     canvas.OnMouseUp(
         [this](int x, int y) { events.push_back("up " + std::to_string(x) + "," + std::to_string(y)); });
     canvas.OnMouseEnter([this] { events.emplace_back("enter"); });
@@ -38,17 +40,19 @@ class CanvasWindow : public Window {
   void mousePressEvent(QMouseEvent* /*event*/) override { ++windowPresses; }
 };
 
-// Positions are the canvas's own; the release of a click the canvas took reaches it even outside.
+// Positions are the canvas's own; the drag and the release of a click the canvas took reach it
+// even outside.
 TEST(Canvas, AClickItTakesEndsInItsMouseUpWhereverReleased) {
   CanvasWindow window(true);
   ASSERT_TRUE(ShowAndWaitExposed(window));
 
   PressAt(window, {30, 25});
+  MoveTo(window, {150, 80});
   ReleaseAt(window, {150, 80});
 
   ASSERT_TRUE(WaitFor([&] { return std::ranges::count(window.events, "up 130,60") == 1; }));
   std::erase_if(window.events, [](const std::string& e) { return e == "enter" || e == "exit"; });
-  EXPECT_EQ(window.events, (std::vector<std::string>{"down 10,5", "up 130,60"}));
+  EXPECT_EQ(window.events, (std::vector<std::string>{"down 10,5", "drag 130,60", "up 130,60"}));
   EXPECT_EQ(window.windowPresses, 0);
 }
 
@@ -56,7 +60,9 @@ TEST(Canvas, AClickItDoesNotTakeGoesOnToTheWindow) {
   CanvasWindow window(false);
   ASSERT_TRUE(ShowAndWaitExposed(window));
 
-  ClickAt(window, {30, 25});
+  PressAt(window, {30, 25});
+  MoveTo(window, {40, 25});
+  ReleaseAt(window, {40, 25});
 
   ASSERT_TRUE(WaitFor([&] { return window.windowPresses == 1; }));
   std::erase_if(window.events, [](const std::string& e) { return e == "enter" || e == "exit"; });

@@ -4,12 +4,14 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QImage>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPlainTextEdit>
 #include <QProgressBar>
 #include <QPushButton>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -22,6 +24,8 @@
 namespace {
 
 QWidget* MakeFrame(QWidget* parent) { return new QFrame(parent); }
+
+Picture Logo() { return std::make_shared<const QImage>(10, 10, QImage::Format_RGB32); }
 
 struct KindCase {
   ControlRow row;
@@ -112,8 +116,10 @@ TEST(ControlTable, AppliesTheDesignProperties) {
       {"Spelling", ControlKind::PopupMenu,   0, 200, 150, 20, "",
        {.rows = {"American English", "British English"}, .listIndex = 1}},
       {"Bar",      ControlKind::ProgressBar, 0, 220, 100, 20, "", {.maximum = 100}},
-      {"Licence",  ControlKind::EditField,   0, 240, 100, 40, "text", {.multiline = true, .readOnly = true}},
-      {"Well",     ControlKind::Canvas,    200,   0, 100, 100},
+      {"Licence",  ControlKind::EditField,   0, 240, 100, 40, "line 1\rline 2",
+       {.multiline = true, .readOnly = true, .scrollbarVertical = true, .scrollbarHorizontal = false}},
+      {"Notes",    ControlKind::EditField, 100, 240, 100, 40, "text", {.multiline = true}},
+      {"Well",     ControlKind::Canvas,    200,   0, 100, 100, "", {.backdrop = Logo()}},
       {"Mark",     ControlKind::StaticText, 10,  20,  30, 20, "TM", {.parent = "Well"}},
   });
   // clang-format on
@@ -150,7 +156,15 @@ TEST(ControlTable, AppliesTheDesignProperties) {
   EXPECT_EQ(bar.value(), -1) << "no value yet";
   EXPECT_FALSE(bar.isTextVisible());
 
-  EXPECT_TRUE(window.ControlAs<QPlainTextEdit>("Licence").isReadOnly());
+  const auto& licence = window.ControlAs<QPlainTextEdit>("Licence");
+  EXPECT_TRUE(licence.isReadOnly());
+  EXPECT_EQ(licence.document()->blockCount(), 2) << "a CR ends a line";
+  EXPECT_EQ(licence.verticalScrollBarPolicy(), Qt::ScrollBarAlwaysOn);
+  EXPECT_EQ(licence.horizontalScrollBarPolicy(), Qt::ScrollBarAlwaysOff);
+  const auto& notes = window.ControlAs<QPlainTextEdit>("Notes");
+  EXPECT_EQ(notes.verticalScrollBarPolicy(), Qt::ScrollBarAsNeeded);
+  EXPECT_EQ(notes.horizontalScrollBarPolicy(), Qt::ScrollBarAsNeeded);
+  EXPECT_NE(window.ControlAs<Canvas>("Well").Backdrop(), nullptr);
 
   const QWidget* mark = window.Control("Mark");
   ASSERT_NE(mark, nullptr);

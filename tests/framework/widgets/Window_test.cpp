@@ -3,8 +3,10 @@
 #include <gtest/gtest.h>
 
 #include <QCoreApplication>
+#include <QEvent>
 #include <QLabel>
 #include <QMenuBar>
+#include <QPointer>
 #include <QProgressBar>
 #include <QPushButton>
 #include <memory>
@@ -222,6 +224,37 @@ TEST(FrontmostWindow, ADeletedWindowIsForgotten) {
   front->Show();
   front.reset();
   EXPECT_EQ(FrontmostWindow(), &back);
+}
+
+// ---- one instance per accessor ----
+
+class CountedWindow : public Window {
+ public:
+  CountedWindow() { ++built; }
+  static inline int built = 0;
+};
+
+// The accessor gives the same window until it is closed; the next use builds a fresh one, and
+// the closed one goes once control is back in the event loop.
+TEST(OneInstance, TheSameWindowUntilItIsClosed) {
+  QPointer<CountedWindow> slot;
+  CountedWindow::built = 0;
+  CountedWindow& first = OneInstance(slot);
+  first.Show();
+  EXPECT_EQ(&OneInstance(slot), &first);
+  EXPECT_EQ(CountedWindow::built, 1);
+
+  QPointer<CountedWindow> closed = &first;
+  first.close();
+  CountedWindow& second = OneInstance(slot);
+  EXPECT_NE(&second, closed.data());
+  EXPECT_EQ(CountedWindow::built, 2);
+  EXPECT_TRUE(WaitFor([&] {
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    return closed.isNull();
+  }));
+  EXPECT_EQ(&OneInstance(slot), &second);
+  delete &second;
 }
 
 }  // namespace

@@ -13,8 +13,11 @@
 #include <QTest>
 #include <QWidget>
 #include <QWindow>
+#include <filesystem>
+#include <optional>
 
 #include "framework/widgets/Window.h"
+#include "support/KeepFolder.h"
 
 namespace {
 
@@ -32,7 +35,6 @@ QPoint WindowPoint(const QWidget& window, QPoint content) {
 }
 
 }  // namespace
-#include "support/KeepFolder.h"
 
 bool ShowAndWaitExposed(QWidget& window) {
   window.show();

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QImage>
 #include <QPoint>
 #include <Qt>
 #include <functional>
@@ -24,7 +25,7 @@ void ClickControl(QWidget& window, const QWidget& control, Qt::MouseButton butto
 // ClickAt).
 void PressAt(QWidget& window, QPoint point, Qt::MouseButton button = Qt::LeftButton);
 void ReleaseAt(QWidget& window, QPoint point, Qt::MouseButton button = Qt::LeftButton);
-// The pointer moved to point, no button held.
+// The pointer moved to point; while a press is held, a drag.
 void MoveTo(QWidget& window, QPoint point);
 // Picks row of popup, one of window's controls, as a person does: a click on the popup opens its
 // list, a click on the row (scrolled into view) picks it and closes the list. False when the list
