@@ -58,10 +58,10 @@ TEST(MenuBar1, MenusAndItemsInOrderWithTheirTextsShortcutsAndEnabling) {
     ASSERT_EQ(items.size(), static_cast<qsizetype>(expected.size()));
     for (std::size_t i = 0; i < expected.size(); ++i) {
       const ExpectedItem& want = expected[i];
-      const QAction& item = *items[static_cast<qsizetype>(i)];
+      const auto& item = dynamic_cast<const MenuItem&>(*items[static_cast<qsizetype>(i)]);
       SCOPED_TRACE(want.name);
       EXPECT_EQ(item.objectName().toStdString(), want.name);
-      EXPECT_EQ(item.text().toStdString(), want.text);
+      EXPECT_EQ(item.Text(), want.text);
       EXPECT_EQ(item.isSeparator(), std::string(want.text) == "-");
       EXPECT_EQ(item.shortcut(), want.shortcut);
       EXPECT_EQ(item.isEnabled(), want.enabled);

@@ -11,9 +11,11 @@ QKeySequence ShortcutFor(const std::string& shortcut) {
 }
 
 MenuItem::MenuItem(const MenuRow& row, QObject* parent)
-    : QAction(QString::fromStdString(row.text), parent), autoEnable_(row.autoEnable), command_(row.command) {
+    : QAction(parent), text_(row.text), autoEnable_(row.autoEnable), command_(row.command) {
   setObjectName(QString::fromStdString(row.name));
+  // A separator shows no text: a style would draw it as a heading beside the line.
   setSeparator(row.text == "-");
+  if (!isSeparator()) setText(QString::fromStdString(row.text));
   setShortcut(ShortcutFor(row.shortcut));
   // The program's menu bar serves every window, as a menu bar at the top of the screen would.
   setShortcutContext(Qt::ApplicationShortcut);
@@ -25,7 +27,7 @@ MenuItem::MenuItem(const MenuRow& row, QObject* parent)
 
 std::string MenuItem::Name() const { return objectName().toStdString(); }
 
-std::string MenuItem::Text() const { return text().toStdString(); }
+std::string MenuItem::Text() const { return isSeparator() ? text_ : text().toStdString(); }
 
 bool MenuItem::Event_Action() {
   if (action_) action_();

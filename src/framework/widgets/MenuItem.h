@@ -29,7 +29,7 @@ class MenuItem : public QAction {
   MenuItem(const MenuRow& row, QObject* parent);
 
   std::string Name() const;
-  // The text as given, access-key mark included.
+  // The text as given, access-key mark included ("-" for a separator).
   std::string Text() const;
   // AutoEnable true: the framework enables the item whenever it brings the menus' enabling up to
   // date; false: it is disabled then, unless an EnableMenuItems event enables it.
@@ -42,6 +42,7 @@ class MenuItem : public QAction {
   bool Event_Action();
 
  private:
+  std::string text_;
   bool autoEnable_;
   MenuCommand command_;
   std::function<void()> action_;

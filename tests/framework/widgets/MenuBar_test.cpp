@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <QCheckBox>
+#include <QImage>
 #include <QMenu>
 #include <QPushButton>
 #include <stdexcept>
@@ -71,6 +72,29 @@ TEST(MenuBar, BuildsTheMenusAndItemsOfItsTableInOrder) {
   EXPECT_EQ(bar.Item("EditMenu"), bar.Menu("EditMenu")->menuAction());
   EXPECT_EQ(bar.Item("NoSuchItem"), nullptr);
   EXPECT_EQ(bar.Item(""), nullptr);
+}
+
+// A separator row is drawn as Qt draws its own separator: a line, without the "-" that stands
+// for it in the table (a style draws a separator's text as a heading).
+TEST(MenuBar, ASeparatorIsDrawnAsALineOnly) {
+  MenuBar bar(kRows);
+  QMenu& file = *bar.Menu("FileMenu");
+  QMenu plain;
+  for (const QAction* item : file.actions()) {
+    if (item->isSeparator()) {
+      plain.addSeparator();
+    } else {
+      plain.addAction(item->text())->setShortcut(item->shortcut());
+    }
+  }
+  file.ensurePolished();
+  plain.ensurePolished();
+  file.resize(file.sizeHint());
+  plain.resize(file.sizeHint());
+  const QRect line = file.actionGeometry(bar.Item("FileLine"));
+  ASSERT_EQ(line, plain.actionGeometry(plain.actions().at(1)));
+
+  EXPECT_EQ(file.grab(line).toImage(), plain.grab(line).toImage());
 }
 
 TEST(MenuBar, ShortcutsAsTheTableWritesThem) {
