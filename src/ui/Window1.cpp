@@ -434,6 +434,9 @@ void Window1::ApplyOptionControls() {
   blockingCanvas().move(prefMonopolizeiPodNotes ? kGuardDownLeft : kGuardUpLeft, blockingCanvas().y());
   MonopolyCheckBox().setChecked(prefMonopolizeiPodNotes);
   VisualCheckBox().setChecked(prefVisualTables);
+  // The thumbnail follows the box from the start, also when the box keeps its design value and so
+  // runs no Action.
+  ImageWell2().setEnabled(prefVisualTables);
   OmitCheckBox().setChecked(prefOmitBlanks);
   GlossaryCheckBox().setChecked(prefGlossary);
   langPopup().setCurrentIndex(prefLanguage == 0 || prefLanguage == 1 ? prefLanguage : 0);

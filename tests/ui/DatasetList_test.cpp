@@ -171,8 +171,9 @@ std::string OptionCaseName(const ::testing::TestParamInfo<OptionCase>& info) {
 
 class ApplyOptionsTest : public MainWindowTest, public ::testing::WithParamInterface<OptionCase> {};
 
-// The option boxes show their preferences; the monopolize guard lies away from a ticked box and
-// over an unticked one; a language other than 0 and 1 shows American English.
+// The option boxes show their preferences, the thumbnail dimmed with the visual tables off (also
+// when the box keeps its design value, so that no Action runs); the monopolize guard lies away
+// from a ticked box and over an unticked one; a language other than 0 and 1 shows American English.
 TEST_P(ApplyOptionsTest, TheOptionControlsShowThePreferences) {
   const OptionCase& c = GetParam();
   class Window1 window;
@@ -189,6 +190,7 @@ TEST_P(ApplyOptionsTest, TheOptionControlsShowThePreferences) {
   EXPECT_EQ(window.MonopolyCheckBox().isChecked(), c.monopolize);
   EXPECT_EQ(window.blockingCanvas().geometry(), QRect(c.guardLeft, 479, 350, 51));
   EXPECT_EQ(window.VisualCheckBox().isChecked(), c.visual);
+  EXPECT_EQ(window.ImageWell2().isEnabled(), c.visual) << "the thumbnail is dimmed while the box is unticked";
   EXPECT_EQ(window.OmitCheckBox().isChecked(), c.omit);
   EXPECT_EQ(window.GlossaryCheckBox().isChecked(), c.glossary);
   EXPECT_EQ(window.langPopup().currentIndex(), c.popupRow);
