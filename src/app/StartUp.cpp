@@ -1,10 +1,12 @@
 #include "app/StartUp.h"
 
+#include <QCoreApplication>
 #include <QPushButton>
 
 #include "app/Atomnote.h"
 #include "app/FileTypes.h"
 #include "app/MenuBar1.h"
+#include "prefs/ProductInfo.h"
 #include "ui/Window1.h"
 
 class Window1& _MakeDefaultView() {
@@ -16,6 +18,8 @@ class Window1& _MakeDefaultView() {
 }
 
 int _Main() {
+  // Message boxes without a title of their own carry the program's name in their title bar.
+  QCoreApplication::setApplicationName(kProgramName);
   _InitFileTypes();
   Atomnote application;
   MenuBar1();

@@ -5,6 +5,7 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QEvent>
+#include <QGuiApplication>
 #include <QMenu>
 #include <QMessageBox>
 #include <QTimer>
@@ -95,6 +96,8 @@ TEST_F(StartUpTest, TheApplicationsOpenEndsBeforeTheMainWindowsOpen) {
   EXPECT_EQ(atShow.firstFileItem, "Eject iPod");
   EXPECT_TRUE(closedByPerson);
   EXPECT_EQ(Window1().AttachedMenuBar(), &MenuBar1());
+  EXPECT_EQ(QGuiApplication::applicationDisplayName(), "Atomnote Installer")
+      << "the title the desktop gives a message box without one";
   EXPECT_EQ(FileTypes().pSpecialDisk.Name, "special/disk");
   EXPECT_EQ(FileTypes().pAtomnoteData.MacCreator, "vølk");
   // Close saved the preferences, with the selection the main window stored.
