@@ -10,12 +10,6 @@
 #include "prefs/PreferencesFile.h"
 #include "ui/Window1.h"
 
-namespace {
-
-constexpr double kFirstVersionWithEject = 10.4;
-
-}  // namespace
-
 void Atomnote::Event_Open() {
   checkOSversion();
   buildBritishTranslationTable();

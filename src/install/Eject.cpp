@@ -19,7 +19,6 @@
 
 namespace {
 
-constexpr double kFirstVersionThatEjects = 10.4;
 // Unmounting flushes what is still to be written to the iPod, which may take a while on a slow
 // one; a helper still running after this long is stopped.
 constexpr std::chrono::milliseconds kEjectTimeLimit = std::chrono::minutes(2);
@@ -65,7 +64,7 @@ FolderItem EjectHelper() {
 }
 
 void ejectiPodMethod() {
-  if (App().globalMacOSVersion < kFirstVersionThatEjects) return;
+  if (App().globalMacOSVersion < kFirstVersionWithEject) return;
   const FolderItem helper = EjectHelper();
   if (!helper.Exists()) {
     MsgBox(EjectFailedMessage());
@@ -82,7 +81,7 @@ bool ejectmenuitem::Event_Action() {
 }
 
 bool ejectiPodAndWait() {
-  if (App().globalMacOSVersion < kFirstVersionThatEjects) return true;
+  if (App().globalMacOSVersion < kFirstVersionWithEject) return true;
   const FolderItem helper = EjectHelper();
   // Without the helper the iPod stays mounted: the person hears how to eject it by hand, and the
   // installer stays open, as when the helper fails.

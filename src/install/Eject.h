@@ -4,6 +4,10 @@
 
 #include "framework/FolderItem.h"
 
+// The first system version that ejects the iPod: the eject routine, the "Eject iPod" menu item and
+// the completion dialog's eject button all start with it.
+inline constexpr double kFirstVersionWithEject = 10.4;
+
 // The eject helper inside the installer's bundle: Contents/Resources/EjectIpod.app, found from
 // the running executable.
 FolderItem EjectHelper();

@@ -1,19 +1,21 @@
 #include <string>
 
+#include "data/ElementTables.h"
 #include "framework/AtomnoteState.h"
 #include "framework/MessageDialog.h"
+#include "install/Eject.h"
 #include "notes/threadClass.h"
 
 namespace {
 
-constexpr double kFirstVersionThatEjects = 10.4;
-constexpr int kElementCount = 111;
+// Every element from row 0 to the last gets a note.
+constexpr int kElementCount = kLastElementRow + 1;
 
 const std::string kClosingText =
     "When your iPod is disconnected, you may access Atomnote under the \"Extras > Notes\" menu on your iPod.";
 
 std::string EjectText() {
-  if (App().globalMacOSVersion >= kFirstVersionThatEjects) {
+  if (App().globalMacOSVersion >= kFirstVersionWithEject) {
     return "If you choose \"Eject iPod and Quit\" your iPod should be ejected so that it can be safely "
            "disconnected.";
   }
@@ -39,8 +41,7 @@ bool threadClass::successInstall() const {
   dialog.AlternateActionButton.Visible = true;
   dialog.AlternateActionButton.Caption = "Continue Using Installer";
   dialog.Message = "Atomnote has been installed with your selected options on your iPod.";
-  if (App().globalMacOSVersion >= kFirstVersionThatEjects)
-    dialog.ActionButton.Caption = "Eject iPod and Quit";
+  if (App().globalMacOSVersion >= kFirstVersionWithEject) dialog.ActionButton.Caption = "Eject iPod and Quit";
   dialog.Explanation = EjectText() + "  " + kClosingText;
   if (elementNotesFailed) {
     dialog.Icon = MessageDialog::kDialogCautionIcon;
