@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QPointer>
+
 #include "framework/widgets/Window.h"
 
 class QCloseEvent;
@@ -13,14 +15,21 @@ class Sheet : public Window {
   Sheet();
 
   // Attaches the sheet to parent's window, modal to it, at the window's top edge and centred
-  // across it, and shows it. Returns at once: what follows the showing waits for nothing.
+  // across it, and shows it; the sheet moves with the window while it is shown. Returns at once:
+  // what follows the showing waits for nothing.
   void ShowModalWithin(QWidget& parent);
   // Hides the sheet and runs its Close event.
   void Close();
 
  protected:
   void closeEvent(QCloseEvent* event) override;
+  // Keeps the sheet in its place when its window moves or changes size.
+  bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
+  // At the top edge of its window, centred across it.
+  void PlaceOnWindow();
+
   bool closing_ = false;
+  QPointer<QWidget> owner_;
 };

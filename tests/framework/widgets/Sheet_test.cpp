@@ -37,6 +37,28 @@ TEST(Sheet, ShownModalWithinAWindowAtItsTopEdgeCentred) {
   EXPECT_FALSE(sheet.windowFlags() & Qt::WindowMinimizeButtonHint);
 }
 
+// The sheet stays attached when its window moves: when the windowing system places the window
+// only after the sheet came down (a sheet shown as the window opens), and when the person drags
+// the window.
+TEST(Sheet, FollowsItsWindowWhenTheWindowMoves) {
+  Window window;
+  window.setGeometry(100, 80, 600, 400);
+  ASSERT_TRUE(ShowAndWaitExposed(window));
+  CountingSheet sheet;
+  sheet.resize(300, 200);
+  sheet.ShowModalWithin(window);
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(&sheet));
+
+  window.move(220, 140);
+  ASSERT_TRUE(QTest::qWaitFor([&] { return window.pos() == QPoint(220, 140); }));
+
+  const QRect moved = window.geometry();
+  EXPECT_TRUE(QTest::qWaitFor([&] {
+    return sheet.frameGeometry().topLeft() == QPoint(moved.x() + 150, moved.y());
+  })) << "at "
+      << sheet.frameGeometry().x() << "," << sheet.frameGeometry().y();
+}
+
 // Only the sheet's own Close takes it away.
 TEST(Sheet, ClosesOnlyByItsOwnClose) {
   Window window;
