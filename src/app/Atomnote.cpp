@@ -10,6 +10,8 @@
 #include "prefs/PreferencesFile.h"
 #include "ui/Window1.h"
 
+Atomnote::~Atomnote() { delete ejectIpodMenu.data(); }
+
 void Atomnote::Event_Open() {
   checkOSversion();
   buildBritishTranslationTable();

@@ -10,6 +10,10 @@
 // the application's menu commands.
 class Atomnote : public Application {
  public:
+  Atomnote() = default;
+  // Takes the Eject item it added out of the menu bar, which outlives it.
+  ~Atomnote() override;
+
   // Reads the system version once; below 10.3 says why and asks to quit.
   void checkOSversion();
 

@@ -3,11 +3,14 @@
 #include <gtest/gtest.h>
 
 #include <QComboBox>
+#include <QMenu>
+#include <QPointer>
 #include <QPushButton>
 #include <QTest>
 
 #include "app/AppMessages.h"
 #include "app/ApplicationFixture.h"
+#include "app/MenuBar1.h"
 #include "app/StartUp.h"
 #include "data/BritishSpelling.h"
 #include "data/ElementTables.h"
@@ -61,6 +64,33 @@ TEST_F(AtomnoteTest, QuitOnAnOldSystemLetsOpenFinishAndSavesOnClose) {
   EXPECT_TRUE(gIsNewUser);
   // ... and Close wrote the preferences.
   EXPECT_TRUE(std::filesystem::exists(PreferencesFile()));
+}
+
+// The texts of the File menu's items, top to bottom.
+std::vector<std::string> FileItemTexts() {
+  std::vector<std::string> texts;
+  for (const QAction* item : MenuBar1().Menu("FileMenu")->actions())
+    texts.push_back(item->text().toStdString());
+  return texts;
+}
+
+// The menu bar outlives the application object: an Open puts one Eject item in its File menu,
+// replacing the one an earlier Open put there, and the item goes with the application.
+TEST_F(AtomnoteTest, EachOpenReplacesTheEjectItemAndTheItemGoesWithTheApplication) {
+  const std::vector<std::string> withEject = {"Eject iPod", "&Close Window", "Quit Atomnote Installer"};
+  {
+    Atomnote application;
+    application.OpenForTesting();
+    const QPointer<MenuItem> first = application.ejectIpodMenu;
+    application.OpenForTesting();
+    EXPECT_TRUE(first.isNull()) << "the first item stayed";
+    EXPECT_EQ(FileItemTexts(), withEject);
+  }
+  EXPECT_EQ(FileItemTexts(), (std::vector<std::string>{"&Close Window", "Quit Atomnote Installer"}));
+
+  Atomnote later;
+  later.OpenForTesting();
+  EXPECT_EQ(FileItemTexts(), withEject);
 }
 
 // Opens the units sheet with the main window's "Customize Units", picks "ºF" for the melting
