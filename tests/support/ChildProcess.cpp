@@ -25,10 +25,11 @@ QProcessEnvironment EnvironmentWith(const std::map<std::string, std::optional<st
 }  // namespace
 
 ChildProcess::ChildProcess(const std::string& program, const std::vector<std::string>& arguments,
-                           const ChildProcessOptions& options) {
+                           const ChildProcessOptions& options)
+    : readsOutput_(options.output.empty()) {
   QStringList qtArguments;
   for (const std::string& argument : arguments) qtArguments << QString::fromStdString(argument);
-  if (options.output.empty()) {
+  if (readsOutput_) {
     process_.setProcessChannelMode(QProcess::ForwardedErrorChannel);
   } else {
     process_.setProcessChannelMode(QProcess::MergedChannels);
@@ -59,6 +60,8 @@ ChildProcess::~ChildProcess() {
 }
 
 void ChildProcess::ReadLines() {
+  // Output that goes to a file leaves the process open for writing only: there is nothing to read.
+  if (!readsOutput_) return;
   pending_ += process_.readAllStandardOutput().toStdString();
   for (std::size_t end = pending_.find('\n'); end != std::string::npos; end = pending_.find('\n')) {
     lines_.push_back(pending_.substr(0, end));

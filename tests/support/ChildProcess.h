@@ -46,13 +46,14 @@ class ChildProcess {
   // After the end: whether it ended by itself (not killed by a signal), and its exit code.
   bool ExitedNormally() const;
   int ExitCode() const;
-  // Every line it wrote so far.
+  // Every line it wrote so far; none when its output goes to a file.
   const std::vector<std::string>& Lines();
 
  private:
   void ReadLines();
 
   QProcess process_;
+  bool readsOutput_;
   bool started_ = false;
   std::string pending_;
   std::vector<std::string> lines_;
