@@ -32,6 +32,11 @@ const QRect kInstallButton(369, 565, 239, 20);
 const QRect kRemoveButton(118, 565, 239, 20);
 const QRect kDatasetList(20, 56, 396, 225);
 const QRect kGlossaryCheckBox(20, 401, 396, 20);
+const QRect kCustomizeUnitsButton(435, 179, 173, 20);
+// Places in the units sheet.
+const char kUnitsSheetTitle[] = "Customize Units";
+const QRect kMeltingPointPopup(202, 46, 98, 20);
+const QRect kSaveButton(498, 366, 94, 20);
 
 // The colours the person sees the dataset rows in: melting point (row 0), density (row 8, the
 // first of the crystal rows) and the isotope row (36, the last).
@@ -96,6 +101,32 @@ std::optional<QPoint> CheckBoxOf(const QImage& window, const QRect& list, const 
     if (!CloseColours(window.pixel(x, y) & 0xFFFFFF, row.colour)) return QPoint(x + 6, y);
   }
   return std::nullopt;
+}
+
+// The melting and boiling parts of the line of an element note that states its melting point
+// ("melt: 1811 K • boil: 3134 K"; the boiling part empty where it is left out); nothing when
+// the note has no such line.
+struct MeltAndBoil {
+  std::string melt;
+  std::string boil;
+};
+std::optional<MeltAndBoil> MeltAndBoilOf(const std::string& note) {
+  const std::size_t start = note.find("melt: ");
+  if (start == std::string::npos) return std::nullopt;
+  const std::string line = note.substr(start, note.find_first_of("\r\n", start) - start);
+  const std::string joint = " \u2022 boil: ";
+  const std::size_t boil = line.find(joint);
+  if (boil == std::string::npos) return MeltAndBoil{line, {}};
+  return MeltAndBoil{line.substr(0, boil), line.substr(boil + joint.size())};
+}
+
+bool EndsWith(const std::string& text, const std::string& end) {
+  return text.size() >= end.size() && text.compare(text.size() - end.size(), end.size(), end) == 0;
+}
+
+// Finds a window by its title.
+std::function<bool(const VirtualXServer::WindowInfo&)> Titled(const std::string& title) {
+  return [title](const VirtualXServer::WindowInfo& window) { return window.title == title; };
 }
 
 // Every note under folder whose text holds needle.
@@ -200,6 +231,30 @@ class InstallerOnScreenTest : public ::testing::Test {
         installer_->Pid(), [](const auto& window) { return window.dialog; }, kStartMs));
   }
 
+  // Install; the completion dialog answered "Continue Using Installer" (the button after the
+  // default one).
+  void InstallAndContinue() const {
+    ASSERT_NO_FATAL_FAILURE(Click(kInstallButton));
+    ASSERT_NO_FATAL_FAILURE(Answer("Tab space", kInstallMs));
+    EXPECT_FALSE(installer_->WaitForEnd(std::chrono::milliseconds(0))) << "the installer went on running";
+  }
+
+  // A later run: the licence agreement that a first run opens stays closed, so no window comes
+  // over the main window while the person clicks in it.
+  void StartLaterRun() {
+    WriteFileBytes(config_ / "Atomnote Preferences", "prefLastUsedVersion=1.6.2\n");
+    ASSERT_NO_FATAL_FAILURE(StartInstaller());
+  }
+
+  // Quits from the keyboard; the preferences file written at quit.
+  std::string QuitAndReadPreferences() const {
+    EXPECT_TRUE(person_->TypeInto(main_.id, "ctrl+q"));
+    EXPECT_TRUE(installer_->WaitForEnd(std::chrono::milliseconds(kStartMs)));
+    EXPECT_TRUE(installer_->ExitedNormally());
+    EXPECT_EQ(installer_->ExitCode(), 0);
+    return ReadAll(config_ / "Atomnote Preferences");
+  }
+
   TempFolder work_;
   TmpfsiPod pod_{work_.path(), "IPOD"};
   const fs::path config_ = work_ / "config";
@@ -213,10 +268,7 @@ class InstallerOnScreenTest : public ::testing::Test {
 };
 
 TEST_F(InstallerOnScreenTest, InstallsWhatThePersonChoseThenRemovesItLeavingTheirOwnNotes) {
-  // A later run: the licence agreement that a first run opens stays closed, so no window comes
-  // over the main window while the person clicks in it.
-  WriteFileBytes(config_ / "Atomnote Preferences", "prefLastUsedVersion=1.6.2\n");
-  ASSERT_NO_FATAL_FAILURE(StartInstaller());
+  ASSERT_NO_FATAL_FAILURE(StartLaterRun());
   const QImage atStart = x_->CaptureWhenDrawn(main_, kStartMs);
   ASSERT_EQ(atStart.size(), main_.geometry.size()) << "the main window was never drawn";
 
@@ -236,11 +288,7 @@ TEST_F(InstallerOnScreenTest, InstallsWhatThePersonChoseThenRemovesItLeavingThei
   if (const auto keep = KeepFolder())
     screenshot.save(QString::fromStdString((*keep / "main-window.png").string()));
 
-  // Install; the completion dialog answered "Continue Using Installer" (the button after the
-  // default one).
-  ASSERT_NO_FATAL_FAILURE(Click(kInstallButton));
-  ASSERT_NO_FATAL_FAILURE(Answer("Tab space", kInstallMs));
-  EXPECT_FALSE(installer_->WaitForEnd(std::chrono::milliseconds(0))) << "the installer went on running";
+  ASSERT_NO_FATAL_FAILURE(InstallAndContinue());
 
   // Exactly what was chosen: no melting points, densities or isotope notes; the rest there; the
   // glossary too.
@@ -268,15 +316,78 @@ TEST_F(InstallerOnScreenTest, InstallsWhatThePersonChoseThenRemovesItLeavingThei
   EXPECT_EQ(ReadAll(pod_.Notes() / kUserNoteName), kUserNote);
 
   // Quit from the keyboard: the preferences are saved with the choices made on screen.
-  ASSERT_TRUE(person_->TypeInto(main_.id, "ctrl+q"));
-  ASSERT_TRUE(installer_->WaitForEnd(std::chrono::milliseconds(kStartMs)));
-  EXPECT_TRUE(installer_->ExitedNormally());
-  EXPECT_EQ(installer_->ExitCode(), 0);
-  const std::string preferences = ReadAll(config_ / "Atomnote Preferences");
+  const std::string preferences = QuitAndReadPreferences();
   for (const char* line : {"prefGlossary=1\n", "prefPhysical=0 1 1 1 1 1 1 1 \n",
                            "prefCrystal=0 1 1 1 1 1 1 1 1 \n", "prefIsotope=0 \n"}) {
     EXPECT_NE(preferences.find(line), std::string::npos) << line;
   }
+}
+
+// The units sheet comes down at a click on "Customize Units"; the melting point's popup opens at a
+// click and its middle row, "ºF", is picked with another; "Save" closes the sheet. The install
+// that follows states every melting point in degrees Fahrenheit (the notes print a ring above,
+// U+02DA, where the popup shows U+00BA) and the boiling points still in kelvin.
+TEST_F(InstallerOnScreenTest, FahrenheitPickedInTheUnitsSheetReachesTheMeltingPointsOfTheNotes) {
+  ASSERT_NO_FATAL_FAILURE(StartLaterRun());
+  ASSERT_EQ(x_->CaptureWhenDrawn(main_, kStartMs).size(), main_.geometry.size())
+      << "the main window was never drawn";
+
+  ASSERT_NO_FATAL_FAILURE(Click(kCustomizeUnitsButton));
+  const auto sheet = x_->WaitForWindow(installer_->Pid(), Titled(kUnitsSheetTitle), kStartMs);
+  ASSERT_TRUE(sheet) << "the units sheet never came down";
+  const QImage sheetAtStart = x_->CaptureWhenDrawn(*sheet, kStartMs);
+  ASSERT_FALSE(sheetAtStart.isNull()) << "the units sheet was never drawn";
+  const QPoint sheetTopLeft = sheet->geometry.topLeft();
+
+  // The popup's list is a window of its own; "K", "ºC", "ºF", "ºR", "Rk": "ºF" is the middle row.
+  ASSERT_TRUE(person_->ClickAt(sheetTopLeft + kMeltingPointPopup.center()));
+  const auto list = x_->WaitForWindow(
+      installer_->Pid(),
+      [&](const VirtualXServer::WindowInfo& window) {
+        return window.id != main_.id && window.id != sheet->id;
+      },
+      kStartMs);
+  ASSERT_TRUE(list) << "the melting point's popup never opened";
+  ASSERT_TRUE(person_->ClickAt(list->geometry.center()));
+  ASSERT_TRUE(x_->WaitForNoWindow(
+      installer_->Pid(), [&](const VirtualXServer::WindowInfo& window) { return window.id == list->id; },
+      kStartMs))
+      << "the popup stayed open";
+  if (const auto keep = KeepFolder()) {
+    QImage picked = sheetAtStart;
+    for (int look = 0; look < 30 && picked == sheetAtStart; ++look)
+      picked = x_->CaptureWhenDrawn(*sheet, kStartMs);
+    picked.save(QString::fromStdString((*keep / "on-screen Customize Units.png").string()));
+  }
+
+  ASSERT_TRUE(person_->ClickAt(sheetTopLeft + kSaveButton.center()));
+  ASSERT_TRUE(x_->WaitForNoWindow(installer_->Pid(), Titled(kUnitsSheetTitle), kStartMs))
+      << "Save left the sheet up";
+  ASSERT_NO_FATAL_FAILURE(InstallAndContinue());
+
+  const fs::path elements = pod_.Notes() / "Atomnote" / "e";
+  ASSERT_TRUE(fs::is_directory(elements));
+  int inFahrenheit = 0;
+  for (const fs::directory_entry& entry : fs::directory_iterator(elements)) {
+    const std::string name = entry.path().filename().string();
+    if (name.find('-') != std::string::npos) continue;  // the companion notes
+    const std::optional<MeltAndBoil> line = MeltAndBoilOf(ReadAll(entry.path()));
+    // No melting point known: a line of blanks, or none where blank properties are left out.
+    if (!line || line->melt == "melt: --") continue;
+    SCOPED_TRACE(name + ": " + line->melt + " / " + line->boil);
+    EXPECT_TRUE(EndsWith(line->melt, "\u02DAF"));
+    EXPECT_TRUE(line->boil.empty() || line->boil == "--" || EndsWith(line->boil, " K"));
+    ++inFahrenheit;
+  }
+  EXPECT_GE(inFahrenheit, 90) << "most elements have a melting point";
+  const std::optional<MeltAndBoil> iron = MeltAndBoilOf(ReadAll(elements / "Fe"));
+  ASSERT_TRUE(iron);
+  EXPECT_EQ(iron->melt, "melt: 2800.13\u02DAF") << "1811 K";
+
+  // The choice is kept for the next run: the second of the 17 units is row 2.
+  const std::string preferences = QuitAndReadPreferences();
+  EXPECT_NE(preferences.find("\nprefUnits=0 2 0 8 8 3 0 0 0 0 0 0 8 0 1 1 0\n"), std::string::npos)
+      << preferences;
 }
 
 // A first run: about a second after start the licence agreement opens, once. Close Window
@@ -284,9 +395,6 @@ TEST_F(InstallerOnScreenTest, InstallsWhatThePersonChoseThenRemovesItLeavingThei
 // each, the main window staying.
 TEST_F(InstallerOnScreenTest, OnAFirstRunTheLicenceOpensAndCloseWindowClosesItHelpAndAbout) {
   ASSERT_NO_FATAL_FAILURE(StartInstaller());
-  const auto titled = [](const std::string& title) {
-    return [title](const VirtualXServer::WindowInfo& window) { return window.title == title; };
-  };
   struct Step {
     const char* keys;  // typed into the main window; none for the window that opens by itself
     const char* title;
@@ -301,7 +409,7 @@ TEST_F(InstallerOnScreenTest, OnAFirstRunTheLicenceOpensAndCloseWindowClosesItHe
     if (step.keys != nullptr) {
       ASSERT_TRUE(person_->TypeInto(main_.id, step.keys));
     }
-    const auto window = x_->WaitForWindow(installer_->Pid(), titled(step.title), kStartMs);
+    const auto window = x_->WaitForWindow(installer_->Pid(), Titled(step.title), kStartMs);
     ASSERT_TRUE(window) << "the window never came up";
     if (const auto keep = KeepFolder()) {
       // What the screen showed there before may stand until the window has drawn itself: the
@@ -313,11 +421,11 @@ TEST_F(InstallerOnScreenTest, OnAFirstRunTheLicenceOpensAndCloseWindowClosesItHe
           QString::fromStdString((*keep / ("on-screen " + std::string(step.title) + ".png")).string()));
     }
     ASSERT_TRUE(person_->TypeInto(window->id, "ctrl+w"));
-    EXPECT_TRUE(x_->WaitForNoWindow(installer_->Pid(), titled(step.title), kStartMs));
-    EXPECT_TRUE(x_->WaitForWindow(installer_->Pid(), titled(kMainWindowTitle), 0))
+    EXPECT_TRUE(x_->WaitForNoWindow(installer_->Pid(), Titled(step.title), kStartMs));
+    EXPECT_TRUE(x_->WaitForWindow(installer_->Pid(), Titled(kMainWindowTitle), 0))
         << "the main window closed too";
   }
-  EXPECT_FALSE(x_->WaitForWindow(installer_->Pid(), titled("Software License"), 1500))
+  EXPECT_FALSE(x_->WaitForWindow(installer_->Pid(), Titled("Software License"), 1500))
       << "the licence came back";
 
   ASSERT_TRUE(person_->TypeInto(main_.id, "ctrl+q"));
