@@ -179,3 +179,17 @@ QAction* FindMenuItem(const std::string& name) {
   }
   return nullptr;
 }
+
+void ServeMenuShortcutsIn(QWidget& window) {
+  if (qobject_cast<QApplication*>(QCoreApplication::instance()) == nullptr) return;
+  for (QWidget* widget : QApplication::allWidgets()) {
+    const auto* bar = dynamic_cast<const MenuBar*>(widget);
+    if (bar == nullptr || bar->window() == bar || bar->window() == &window || !bar->window()->isVisible()) {
+      continue;
+    }
+    for (QAction* action : bar->findChildren<QAction*>()) {
+      if (dynamic_cast<MenuItem*>(action) != nullptr && !action->shortcut().isEmpty())
+        window.addAction(action);
+    }
+  }
+}

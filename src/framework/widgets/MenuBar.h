@@ -50,3 +50,8 @@ class MenuBar : public QMenuBar {
 
 // The item of that name in any menu bar of the program; nullptr when there is none.
 QAction* FindMenuItem(const std::string& name);
+
+// Makes the shortcuts of the menu bars in the program's shown windows work in window too. Qt
+// takes a shortcut only from a window that no modal one holds back, so without this a sheet over
+// the window with the menu bar would keep every shortcut from the program's other windows.
+void ServeMenuShortcutsIn(QWidget& window);

@@ -8,9 +8,12 @@
 #include <QPointer>
 #include <QResizeEvent>
 #include <QScreen>
+#include <QShowEvent>
 #include <QString>
 #include <algorithm>
 #include <vector>
+
+#include "framework/widgets/MenuBar.h"
 
 namespace {
 
@@ -190,6 +193,11 @@ void Window::Show() {
   if (opened_) return;
   opened_ = true;
   Event_Open();
+}
+
+void Window::showEvent(QShowEvent* event) {
+  QWidget::showEvent(event);
+  if (AttachedMenuBar() == nullptr && windowType() != Qt::Sheet) ServeMenuShortcutsIn(*this);
 }
 
 void Window::closeEvent(QCloseEvent* event) {

@@ -86,6 +86,9 @@ class Window : public QWidget {
   // and runs Event_Activate and Event_Deactivate.
   void changeEvent(QEvent* event) override;
   void closeEvent(QCloseEvent* event) override;
+  // A window without a menu bar of its own takes the shortcuts of the program's menu bar; a
+  // sheet does not, as the window it belongs to takes no input while it is up.
+  void showEvent(QShowEvent* event) override;
   // Moves and stretches the controls with locked edges.
   void resizeEvent(QResizeEvent* event) override;
 

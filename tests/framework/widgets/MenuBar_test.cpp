@@ -6,12 +6,14 @@
 #include <QImage>
 #include <QMenu>
 #include <QPushButton>
+#include <QTest>
 #include <stdexcept>
 #include <string>
 #include <vector>
 
 #include "framework/Application.h"
 #include "framework/Exceptions.h"
+#include "framework/widgets/Sheet.h"
 #include "framework/widgets/Window.h"
 #include "support/TestSupport.h"
 #include "support/widgets/WindowEvents.h"
@@ -194,6 +196,30 @@ TEST_F(MenuChoiceTest, QuitClosesTheOpenWindowsThenAsksToQuit) {
   EXPECT_FALSE(first.isVisible());
   EXPECT_FALSE(second.isVisible());
   EXPECT_TRUE(application_.QuitRequested());
+}
+
+// A sheet holds back the window whose menu bar it covers, not the program's other windows: the
+// bar's shortcuts still work in them.
+TEST_F(MenuChoiceTest, ShortcutsWorkInTheOtherWindowsWhileASheetHoldsBackTheBarsWindow) {
+  application_.AddMenuHandler("EditCopy", [this] {
+    application_.ran.emplace_back("copy");
+    return true;
+  });
+  Window main;
+  main.resize(300, 200);
+  main.SetMenuBar(new MenuBar(kRows));
+  ASSERT_TRUE(ShowAndWaitExposed(main));
+  Sheet sheet;
+  sheet.resize(200, 100);
+  sheet.ShowModalWithin(main);
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(&sheet));
+  Window front;
+  front.resize(200, 100);
+  ASSERT_TRUE(ShowAndWaitExposed(front));
+
+  PressKey(front, Qt::Key_C, Qt::ControlModifier);
+  EXPECT_EQ(application_.ran, std::vector<std::string>{"copy"});
+  sheet.Close();
 }
 
 // ---- enabling ----
