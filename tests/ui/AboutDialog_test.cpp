@@ -2,11 +2,13 @@
 
 #include <gtest/gtest.h>
 
+#include <QFontMetrics>
 #include <QLabel>
 #include <QPointer>
 #include <QPushButton>
 #include <QString>
 #include <QStringList>
+#include <algorithm>
 #include <memory>
 #include <string>
 
@@ -83,6 +85,25 @@ TEST_F(AboutDialogTest, ShowsItsControlsAsDesigned) {
   EXPECT_EQ(window.Timer1().Mode(), Timer::kModeOff);
   EXPECT_EQ(window.Timer1().Period(), 70060);
   KeepScreenshot(window, "about.png");
+}
+
+// The texts are sized in pixels, as the places are, so each shows whole in its label inside the
+// window: the title, the tagline and the "TM" on one line each, the credits and the build
+// information within their label's height.
+TEST_F(AboutDialogTest, EveryTextShowsWholeInItsLabel) {
+  class AboutDialog& window = ShowFromAccessor(AboutDialog);
+  for (const QLabel* label : {&window.StaticText2(), &window.languageModeDisplay(), &window.StaticText3()}) {
+    SCOPED_TRACE(label->objectName().toStdString());
+    const QFontMetrics metrics(label->font());
+    const int shownWidth = std::min(label->width(), window.width() - label->mapTo(&window, QPoint(0, 0)).x());
+    EXPECT_LE(metrics.horizontalAdvance(label->text()), shownWidth);
+    EXPECT_LE(metrics.height(), label->height());
+  }
+  QLabel& text = window.StaticText1();
+  EXPECT_LE(text.heightForWidth(text.width()), text.height()) << "the credits";
+  PressAt(window, {20, 240});
+  ReleaseAt(window, {20, 240});
+  EXPECT_LE(text.heightForWidth(text.width()), text.height()) << "the build information";
 }
 
 // A click in the window's lower-left corner, also where the corner covers the logo and also

@@ -190,7 +190,7 @@ void ApplyTextProperties(QWidget& control, const ControlProperties& properties) 
 QFont ControlFont(TextFont font, int textSize, bool bold) {
   QFont chosen = QApplication::font();
   if (font == TextFont::SmallSystem) chosen.setPointSizeF(chosen.pointSizeF() * 11.0 / 13.0);
-  if (textSize > 0) chosen.setPointSize(textSize);
+  if (textSize > 0) chosen.setPixelSize(textSize);
   chosen.setBold(bold);
   return chosen;
 }

@@ -52,7 +52,9 @@ enum class TextAlign { Left, Centre, Right };
 // The properties a row may set; every other one keeps its default.
 struct ControlProperties {
   TextFont font = TextFont::System;
-  int textSize = 0;  // points; 0 is the font's standard size
+  // The text's size in pixels, the unit of the places, so a text keeps to a control made for it
+  // on a screen of any resolution; 0 is the font's standard size.
+  int textSize = 0;
   bool bold = false;
   bool multiline = false;
   TextAlign align = TextAlign::Left;

@@ -128,7 +128,7 @@ TEST(ControlTable, AppliesTheDesignProperties) {
   const auto& small = window.ControlAs<QLabel>("Small");
   const auto& big = window.ControlAs<QLabel>("Big");
   EXPECT_LT(small.font().pointSizeF(), plain.font().pointSizeF());
-  EXPECT_EQ(big.font().pointSize(), 24);
+  EXPECT_EQ(big.font().pixelSize(), 24) << "a text size counts in pixels, as the places do";
   EXPECT_TRUE(big.font().bold());
   EXPECT_FALSE(plain.font().bold());
   EXPECT_FALSE(plain.wordWrap());
