@@ -11,6 +11,8 @@
 #include <set>
 #include <string>
 
+#include "install/InstallMessages.h"
+#include "notes/NoteMessages.h"
 #include "prefs/PreferencesFile.h"
 #include "prefs/ProductInfo.h"
 
@@ -68,6 +70,19 @@ TEST(HelpPage, NamesThePreferencesFileAndTheSupportAddressAsTheProgramDoes) {
   const QString text = viewer.toPlainText();
   EXPECT_TRUE(text.contains(kPreferencesFileName));
   EXPECT_TRUE(text.contains(kMakerSupportAddress));
+}
+
+// The messages the page explains, word for word as the program shows them, so a person finds the
+// explanation of the message in front of them.
+TEST(HelpPage, QuotesTheMessagesItExplainsAsTheProgramShowsThem) {
+  QTextBrowser viewer;
+  LoadHelpPage(viewer);
+  const QString text = viewer.toPlainText().simplified();
+  for (const std::string& message :
+       {std::string(kProblemFindingiPodTitle), std::string(kiPodBusyTitle), std::string(kNotAllRemovedTitle),
+        SetupErrorMessage(), CreateElementsErrorMessage(), UninstallErrorMessage(), CleanupErrorMessage()}) {
+    EXPECT_TRUE(text.contains(QString::fromStdString(message))) << message;
+  }
 }
 
 }  // namespace
