@@ -33,10 +33,25 @@ void BringToFront(QWidget* window) {
   order.emplace_back(window);
 }
 
+// The shown window modal to window alone (a sheet of it), which lies in front of it; nullptr when
+// there is none.
+QWidget* ModalWindowOf(const QWidget* window) {
+  for (QWidget* widget : QApplication::topLevelWidgets()) {
+    if (widget->isVisible() && widget->windowModality() == Qt::WindowModal &&
+        widget->parentWidget() != nullptr && widget->parentWidget()->window() == window) {
+      return widget;
+    }
+  }
+  return nullptr;
+}
+
+// The topmost visible window of the stack; a window held back by a sheet has the sheet in front.
 QWidget* FrontVisibleWindow() {
   const auto& order = WindowStack();
   for (auto shown = order.rbegin(); shown != order.rend(); ++shown) {
-    if (!shown->isNull() && (*shown)->isVisible()) return shown->data();
+    if (shown->isNull() || !(*shown)->isVisible()) continue;
+    QWidget* modal = ModalWindowOf(shown->data());
+    return modal != nullptr ? modal : shown->data();
   }
   return nullptr;
 }
@@ -268,8 +283,11 @@ void CentreOnScreen(QWidget& window) {
 QWidget* FrontmostWindow() {
   // Programs without windows (no QApplication) have no frontmost window.
   if (qobject_cast<QApplication*>(QCoreApplication::instance()) == nullptr) return nullptr;
-  // A modal window is in front of every other window of the program as soon as it is shown.
-  if (QWidget* modal = QApplication::activeModalWidget()) return modal;
+  // A window modal to the whole program is in front of every other window as soon as it is shown;
+  // a sheet only of the window it is attached to.
+  if (QWidget* modal = QApplication::activeModalWidget();
+      modal != nullptr && modal->windowModality() != Qt::WindowModal)
+    return modal;
   if (QWidget* shown = FrontVisibleWindow()) return shown;
   if (QWidget* active = QApplication::activeWindow()) return active;
   return AnyVisibleTopLevelWindow();

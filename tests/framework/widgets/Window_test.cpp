@@ -14,6 +14,7 @@
 #include <vector>
 
 #include "framework/Exceptions.h"
+#include "framework/widgets/Sheet.h"
 #include "support/widgets/WindowEvents.h"
 
 namespace {
@@ -202,6 +203,24 @@ TEST(FrontmostWindow, AModalWindowStaysInFrontOfWindowsShownAfterIt) {
   EXPECT_EQ(FrontmostWindow(), &modal);
   modal.hide();
   EXPECT_EQ(FrontmostWindow(), &other);
+}
+
+// A sheet is in front of the window it is attached to, not of the program's other windows: one
+// shown or activated after it is the frontmost, and its own window, brought up again, still has
+// the sheet in front of it.
+TEST(FrontmostWindow, ASheetIsInFrontOfItsOwnWindowOnly) {
+  Window main;
+  main.Show();
+  Sheet sheet;
+  sheet.ShowModalWithin(main);
+  EXPECT_EQ(FrontmostWindow(), &sheet);
+  Window other;
+  other.Show();
+  EXPECT_EQ(FrontmostWindow(), &other);
+  main.Show();
+  EXPECT_EQ(FrontmostWindow(), &sheet);
+  sheet.Close();
+  EXPECT_EQ(FrontmostWindow(), &main);
 }
 
 TEST(OpenWindows, TheFrontmostFirstAndOnlyShownOnes) {
