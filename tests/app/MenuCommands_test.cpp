@@ -188,6 +188,27 @@ TEST_F(MenuCommandsTest, CloseWindowLeavesASheetAndItsWindowUp) {
   EXPECT_TRUE(WaitFor([] { return !Window2Exists(); }));
 }
 
+// On a first run without an iPod the licence comes up beside the disk-use sheet: Close Window
+// in the licence closes the licence, and the sheet and the main window stay.
+TEST_F(MenuCommandsTest, CloseWindowInAWindowBesideASheetClosesThatWindowOnly) {
+  Open(kTiger);
+  ShowMainWindow();
+  Window2().ShowModalWithin(Window1());
+  ASSERT_TRUE(WaitFor([] { return Window2().isVisible(); }));
+  class softwareLicense& licence = softwareLicense();
+  ASSERT_TRUE(ShowAndWaitExposed(licence));
+  licence.Show();
+  const QPointer<QWidget> shown = &licence;
+
+  PressKey(licence, Qt::Key_W, Qt::ControlModifier);
+  EXPECT_TRUE(WaitFor([&] { return shown.isNull(); })) << "the licence stayed";
+  EXPECT_TRUE(Window2().isVisible());
+  EXPECT_TRUE(Window1().isVisible());
+  EXPECT_FALSE(application_.QuitRequested());
+  PressKey(Window2(), Qt::Key_Return);
+  EXPECT_TRUE(WaitFor([] { return !Window2Exists(); }));
+}
+
 // ---- the maker's pages ----
 
 struct PageCase {
