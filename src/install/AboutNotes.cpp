@@ -4,6 +4,7 @@
 #include "data/ElementTables.h"
 #include "data/ResourceCatalogue.h"
 #include "framework/Application.h"
+#include "framework/Exceptions.h"
 #include "framework/Volumes.h"
 #include "framework/Yield.h"
 #include "install/InstallSteps.h"
@@ -49,14 +50,19 @@ void WriteTableMenu(const FolderItem& root) {
 }
 
 // Copies made unchanged and given no creator code; the bundle is looked up again for each
-// picture. A missing source leaves its picture out without a message, and so does a folder "t"
-// that is a link (or lies below one) or has something mounted on it: the pictures would land
-// wherever it points, or on what is mounted there.
+// picture. A picture that cannot be copied (its source missing from the bundle, the iPod full, a
+// folder "t" that is a link, lies below one or has something mounted on it) fails the install
+// like any note that cannot be written, so a menu of visual tables never ends up pointing at
+// pictures that are not there while the install reports success.
 void CopyVisualTables(const FolderItem& tables) {
-  if (!tables.IsFolderReachedWithoutLinks() || IsMountPoint(tables)) return;
+  if (!tables.IsFolderReachedWithoutLinks() || IsMountPoint(tables)) {
+    throw IOException("the visual tables' folder is a link or a mount point");
+  }
   for (const VisualTable& table : kVisualTables) {
     const FolderItem target = tables.Child(table.target);
-    BundleResources().Child(table.source).CopyFileTo(target);
+    if (!BundleResources().Child(table.source).CopyFileTo(target)) {
+      throw IOException(std::string("cannot copy the visual table ") + table.source);
+    }
   }
 }
 

@@ -220,8 +220,7 @@ const LinkCase kLinkCases[] = {
     {"ProductFolder", false, false, "Atomnote", true, {kCleanupError, kSetupError}},
     {"HelpFolder", true, false, "h", true, {kCleanupError, kSetupError}},
     {"GroupFolder", true, false, "g", true, {kCleanupError, kSetupError}},
-    // The pictures are left out without a message, as a missing picture is.
-    {"TablesFolder", true, true, "t", true, {kCleanupError}},
+    {"TablesFolder", true, true, "t", true, {kCleanupError, kSetupError}},
 };
 
 void PrintTo(const LinkCase& c, std::ostream* out) { *out << c.name; }
@@ -267,8 +266,7 @@ struct MountCase {
 const MountCase kMountCases[] = {
     {"ProductFolder", false, false, "Atomnote", false, {kCleanupError, kSetupError}},
     {"HelpFolder", true, false, "h", true, {kCleanupError, kSetupError}},
-    // The pictures are left out without a message, as with a link.
-    {"TablesFolder", true, true, "t", false, {kCleanupError}},
+    {"TablesFolder", true, true, "t", false, {kCleanupError, kSetupError}},
 };
 
 void PrintTo(const MountCase& c, std::ostream* out) { *out << c.name; }

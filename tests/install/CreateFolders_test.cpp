@@ -284,8 +284,9 @@ TEST_F(InstallTest, CopiesTheVisualTablesFromTheBundle) {
   ExpectFixturePicturesCopied(Notes());
 }
 
-// A picture missing from the bundle is left out without a message; the install goes on.
-TEST_F(InstallTest, LeavesOutAPictureTheBundleLacks) {
+// A picture missing from the bundle fails the install with the setup error: the tables copied
+// before it stay, nothing after it is written, and no install is reported as done.
+TEST_F(InstallTest, StopsAtAPictureTheBundleLacks) {
   const fs::path bundle = temp_ / "Atomnote 1.6.2 Installer.app";
   fs::create_directories(bundle / "Contents" / "Resources");
   for (const char* source : {"periodic-320-vpod.jpg", "en-320-vpod.jpg", "atwt-320-vpod.jpg"}) {
@@ -295,10 +296,11 @@ TEST_F(InstallTest, LeavesOutAPictureTheBundleLacks) {
   ApplyInstallChoices({.monopolize = true, .visualTables = true});
   InstallOnVolume();
 
-  EXPECT_TRUE(messages_.messages().empty());
-  EXPECT_EQ(TreeListing(Notes() / "t"), (std::vector<std::string>{"basic.jpg", "en.jpg", "weights.jpg"}));
+  EXPECT_EQ(MessageTexts(messages_), std::vector<std::string>{"48 | Error | Error #703: Generic setup error."});
+  EXPECT_EQ(TreeListing(Notes() / "t"), (std::vector<std::string>{"basic.jpg", "en.jpg"}));
   EXPECT_TRUE(fs::exists(Notes() / "table.linx"));
-  EXPECT_EQ(progress_->value, 20);
+  EXPECT_FALSE(fs::exists(Notes() / "about.linx"));
+  EXPECT_FALSE(fs::exists(Notes() / "e"));
 }
 
 // The pictures come from the bundle named "Atomnote 1.6.2 Installer.app" in the folder the
