@@ -11,6 +11,7 @@
 #include <X11/Xatom.h>
 #include <X11/Xlib.h>
 #include <X11/Xutil.h>
+#include <X11/extensions/Xdamage.h>
 
 namespace {
 
@@ -46,6 +47,14 @@ struct VirtualXServer::Connection {
   Atom utf8Atom = 0;
   Atom typeAtom = 0;
   Atom dialogAtom = 0;
+  // Drawing anywhere on the screen, once WatchDrawing has asked for it.
+  Damage screenDamage = 0;
+  int damageEventBase = 0;
+  struct Drawing {
+    Clock::time_point when;
+    QRect area;
+  };
+  std::vector<Drawing> drawings;
 };
 
 namespace {
@@ -203,6 +212,40 @@ void VirtualXServer::AwaitEvents(int timeoutMs) const {
   while (XPending(display) > 0) {
     XEvent event;
     XNextEvent(display, &event);
+    if (connection_->screenDamage != 0 && event.type == connection_->damageEventBase + XDamageNotify) {
+      const auto& drawn = reinterpret_cast<const XDamageNotifyEvent&>(event);
+      connection_->drawings.push_back(
+          {Clock::now(), QRect(drawn.area.x, drawn.area.y, drawn.area.width, drawn.area.height)});
+    }
+  }
+}
+
+bool VirtualXServer::WatchDrawing() const {
+  Display* display = connection_->display;
+  if (display == nullptr) return false;
+  if (connection_->screenDamage == 0) {
+    int errorBase = 0;
+    if (!XDamageQueryExtension(display, &connection_->damageEventBase, &errorBase)) return false;
+    // Every drawing is reported on its own, each with the rectangle it touched; the root's damage
+    // takes in the drawing in every window on it.
+    connection_->screenDamage =
+        XDamageCreate(display, DefaultRootWindow(display), XDamageReportRawRectangles);
+  }
+  XSync(display, False);
+  AwaitEvents(0);
+  connection_->drawings.clear();
+  return true;
+}
+
+std::optional<Clock::time_point> VirtualXServer::WaitForDrawing(const QRect& area, int timeoutMs) const {
+  if (connection_->display == nullptr || connection_->screenDamage == 0) return std::nullopt;
+  const Clock::time_point deadline = Clock::now() + std::chrono::milliseconds(timeoutMs);
+  while (true) {
+    for (const Connection::Drawing& drawing : connection_->drawings) {
+      if (drawing.area.intersects(area)) return drawing.when;
+    }
+    if (Remaining(deadline) == 0) return std::nullopt;
+    AwaitEvents(std::min(50, Remaining(deadline)));
   }
 }
 

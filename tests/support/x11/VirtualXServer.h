@@ -4,6 +4,7 @@
 
 #include <QImage>
 #include <QRect>
+#include <chrono>
 #include <functional>
 #include <memory>
 #include <optional>
@@ -45,6 +46,15 @@ class VirtualXServer {
   // does.
   bool WaitForNoWindow(pid_t pid, const std::function<bool(const WindowInfo&)>& condition,
                        int timeoutMs) const;
+  // Drawing on the screen from now on is noted with the time it was reported (the X server's
+  // Damage extension). Call it with the screen quiet: drawing before the call is forgotten.
+  // False where the X server cannot report drawing.
+  bool WatchDrawing() const;
+  // The time the first drawing noted since WatchDrawing touched the area (on the screen); waits
+  // at most timeoutMs for one. A window that is mapped shows nothing of its own until its program
+  // draws into it, so the first drawing into a new window's area is its first frame.
+  std::optional<std::chrono::steady_clock::time_point> WaitForDrawing(const QRect& area, int timeoutMs) const;
+
   // What the X server shows of the window: its pixels as they are on the screen.
   QImage Capture(const WindowInfo& window) const;
   // The window's pixels once the program has drawn it: not one colour, and the same in two looks
@@ -52,7 +62,8 @@ class VirtualXServer {
   QImage CaptureWhenDrawn(const WindowInfo& window, int timeoutMs) const;
 
  private:
-  // Takes the X server's events; returns once there was one or timeoutMs passed.
+  // Takes the X server's events, noting the drawing reported; returns once there was one or
+  // timeoutMs passed.
   void AwaitEvents(int timeoutMs) const;
 
   struct Connection;
