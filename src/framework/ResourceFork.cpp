@@ -16,8 +16,10 @@ class CompiledResourceFork : public ResourceFork {
     return std::string(bytes.constData(), std::size_t(bytes.size()));
   }
 
+  // The build embeds every picture as a PNG. Naming the format spares Qt from loading every
+  // image-format plug-in to find one that reads it.
   Picture GetPicture(int number) override {
-    QImage image(ResourcePath("PICT", number));
+    QImage image(ResourcePath("PICT", number), "PNG");
     if (image.isNull()) return nullptr;
     return std::make_shared<const QImage>(std::move(image));
   }
