@@ -5,7 +5,7 @@ set -euo pipefail
 
 packages=(
   cmake ninja-build g++ pkg-config
-  qt6-base-dev qt6-qpa-plugins libgl-dev libx11-dev libxdamage-dev
+  qt6-base-dev qt6-qpa-plugins libgl-dev libx11-dev libxdamage-dev libfontconfig-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   dosfstools
   xvfb xdotool

@@ -2,6 +2,7 @@
 
 #include <map>
 #include <memory>
+#include <mutex>
 
 #include "framework/Exceptions.h"
 #include "framework/ResourceFork.h"
@@ -16,7 +17,13 @@ struct TextSlot {
 };
 
 // One slot per accessor, keyed by its resource number; a slot comes into being on the first
-// call of its accessor.
+// call of its accessor. Pictures may be decoded ahead on another thread (PicturesDecodedAhead):
+// their slots are taken and read under this lock.
+std::mutex& PictureSlotsLock() {
+  static std::mutex lock;
+  return lock;
+}
+
 std::map<int, Picture>& PictureSlots() {
   static std::map<int, Picture> slots;
   return slots;
@@ -35,6 +42,7 @@ std::shared_ptr<ResourceFork> ApplicationResourceFile() {
 
 // A picture that was found is kept; a missing one is looked for again on the next call.
 Picture CachedPicture(int number) {
+  const std::lock_guard<std::mutex> locked(PictureSlotsLock());
   Picture& slot = PictureSlots()[number];
   if (!slot) slot = ApplicationResourceFile()->GetPicture(number);
   return slot;
@@ -90,6 +98,9 @@ std::string aboutRightsLine() { return CachedText(191); }
 std::string aboutCreditsLine() { return CachedText(192); }
 
 void ReleaseResourceCatalogue() {
-  PictureSlots().clear();
+  {
+    const std::lock_guard<std::mutex> locked(PictureSlotsLock());
+    PictureSlots().clear();
+  }
   TextSlots().clear();
 }

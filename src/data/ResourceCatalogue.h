@@ -6,7 +6,8 @@
 
 // One accessor per resource of the application's resource file. A resource is read on first use
 // and kept until exit; a missing picture is looked for again on the next call, a missing text
-// is not (it stays empty).
+// is not (it stays empty). The picture accessors may be called from any thread; the text
+// accessors only from the user-interface thread.
 
 // Pictures ("PICT").
 Picture newSmallBlackLogo();         // 168

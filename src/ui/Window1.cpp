@@ -251,6 +251,10 @@ void Window1::ShowIconFace(const Picture& face) {
   iconCanvas().SetBackdrop(std::make_shared<const QImage>(std::move(picture)));
 }
 
+std::vector<Picture (*)()> Window1::PicturesDrawnAtOpen() {
+  return {vuzarorozedezira90dim, vuzarorozedezira90mask, periodic320vpod};
+}
+
 void Window1::iconCanvas_Open() { ShowIconFace(vuzarorozedezira90dim()); }
 
 void Window1::iconCanvas_MouseEnter() { ShowIconFace(vuzarorozedezira90()); }

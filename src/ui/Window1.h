@@ -1,5 +1,7 @@
 #pragma once
 
+#include <vector>
+
 #include "framework/Picture.h"
 #include "framework/Timer.h"
 #include "framework/widgets/Window.h"
@@ -58,6 +60,10 @@ class Window1 : public Window, public InstallerWindow {
 
   // The scan timer's period once the window is open.
   static constexpr int kScanPeriodMs = 2200;
+
+  // The pictures the window draws as it is built and opened: the product icon's dim face and its
+  // mask, and the periodic table the thumbnail is scaled from. Start-up decodes them ahead.
+  static std::vector<Picture (*)()> PicturesDrawnAtOpen();
 
   // ---- control events ----
   // The product icon: dim at open and when the pointer leaves, bright while it is over it.

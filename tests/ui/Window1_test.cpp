@@ -19,6 +19,7 @@
 #include <string>
 #include <vector>
 
+#include "data/PicturesDecodedAhead.h"
 #include "data/ResourceCatalogue.h"
 #include "framework/Application.h"
 #include "framework/widgets/Canvas.h"
@@ -420,6 +421,27 @@ TEST_F(Window1Test, WithoutThePicturesTheIconAndThumbnailDrawNothing) {
       }
     }
     EXPECT_EQ(window.scanTimer().Mode(), Timer::kModeMultiple) << "the Open event went on to its end";
+  }
+  ReleaseResourceCatalogue();
+}
+
+// Start-up decodes ahead the pictures the window draws as it is built and opened; the window
+// asks for no other.
+TEST_F(Window1Test, ItDrawsNoPictureAsItOpensButThoseDecodedAhead) {
+  ReleaseResourceCatalogue();
+  auto fork = std::make_shared<MemoryResourceFork>();
+  for (int number = 160; number < 200; ++number) {
+    auto picture = std::make_shared<QImage>(320, 240, QImage::Format_ARGB32);
+    picture->fill(Qt::gray);
+    fork->pictures[number] = std::move(picture);
+  }
+  const ScopedResourceFork pictures(fork);
+  { const PicturesDecodedAhead ahead(Window1::PicturesDrawnAtOpen()); }
+  fork->pictureReads = 0;
+  {
+    class Window1 window;
+    ASSERT_TRUE(OpenAndWaitExposed(window));
+    EXPECT_EQ(fork->pictureReads, 0);
   }
   ReleaseResourceCatalogue();
 }
