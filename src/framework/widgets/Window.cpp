@@ -7,6 +7,7 @@
 #include <QMenuBar>
 #include <QPointer>
 #include <QResizeEvent>
+#include <QScopeGuard>
 #include <QScreen>
 #include <QShowEvent>
 #include <QString>
@@ -199,15 +200,30 @@ bool CanRaiseWindows() {
 }  // namespace
 
 void Window::Show() {
+  if (opened_) {
+    BringUp();
+    return;
+  }
+  opened_ = true;
+  // Mapped at once, so the windowing system exposes the window while the Open event runs; drawn
+  // once the event has ended, or an error has escaped it.
+  const bool updatesWereEnabled = updatesEnabled();
+  setUpdatesEnabled(false);
+  const QPointer<Window> self(this);
+  const auto drawAfterOpen = qScopeGuard([&self, updatesWereEnabled] {
+    if (!self.isNull()) self->setUpdatesEnabled(updatesWereEnabled);
+  });
+  BringUp();
+  Event_Open();
+}
+
+void Window::BringUp() {
   // A window that comes up is put in front by the windowing system; one already up is raised.
   const bool alreadyShown = isVisible();
   show();
   if (alreadyShown && CanRaiseWindows()) raise();
   activateWindow();
   BringToFront(this);
-  if (opened_) return;
-  opened_ = true;
-  Event_Open();
 }
 
 void Window::showEvent(QShowEvent* event) {

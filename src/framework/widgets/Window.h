@@ -65,7 +65,8 @@ class Window : public QWidget {
   void SetTitle(const std::string& title);
 
   // Shows the window (without waiting) and brings it to the front. The first Show runs the
-  // window's Open event.
+  // window's Open event; the window draws its first frame once that event has ended, so no frame
+  // shows it half opened, even where the event hands the turn to the event loop.
   void Show();
   // Redraws the window; at once when immediately is true.
   void Refresh(bool immediately);
@@ -93,6 +94,9 @@ class Window : public QWidget {
   void resizeEvent(QResizeEvent* event) override;
 
  private:
+  // Shows the window and brings it to the front.
+  void BringUp();
+
   // A control with a locked edge, and where it lies in the window's design size.
   struct LockedControl {
     QPointer<QWidget> control;

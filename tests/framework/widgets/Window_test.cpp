@@ -9,6 +9,7 @@
 #include <QPointer>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QWindow>
 #include <memory>
 #include <string>
 #include <vector>
@@ -61,6 +62,45 @@ TEST(WindowShow, ReturnsAtOnceWithTheWindowShown) {
   window.Show();
   EXPECT_TRUE(window.isVisible());
   EXPECT_FALSE(window.isMinimized());
+}
+
+// An Open event that hands the turn to the event loop, as a yield does, after the windowing
+// system has exposed the window: the window draws nothing until the event has ended, and draws
+// itself then. An error that escapes the event leaves it drawing.
+TEST(WindowShow, TheFirstFrameComesOnceTheOpenEventHasEnded) {
+  class SlowOpenWindow : public Window {
+   public:
+    explicit SlowOpenWindow(bool fails) : fails_(fails) {}
+    int paints = 0;
+    int paintsDuringOpen = -1;
+
+   protected:
+    bool event(QEvent* event) override {
+      if (event->type() == QEvent::Paint) ++paints;
+      return Window::event(event);
+    }
+    void Event_Open() override {
+      WaitFor([this] { return windowHandle() != nullptr && windowHandle()->isExposed(); });
+      for (int turn = 0; turn < 10; ++turn) QCoreApplication::processEvents();
+      paintsDuringOpen = paints;
+      if (fails_) throw RuntimeException("open failed");
+    }
+
+   private:
+    bool fails_;
+  };
+  for (const bool fails : {false, true}) {
+    SCOPED_TRACE(fails ? "an error escapes the Open event" : "the Open event ends");
+    SlowOpenWindow window(fails);
+    window.resize(200, 100);
+    if (fails) {
+      EXPECT_THROW(window.Show(), RuntimeException);
+    } else {
+      window.Show();
+    }
+    EXPECT_EQ(window.paintsDuringOpen, 0);
+    EXPECT_TRUE(WaitFor([&] { return window.paints > 0; }));
+  }
 }
 
 // The window's events when it becomes the active window and when another one takes its place.
