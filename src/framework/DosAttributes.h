@@ -12,3 +12,7 @@ bool DosHidden(const std::filesystem::path& path);
 
 // Sets or clears the DOS hidden attribute of an item on a FAT volume; failures are ignored.
 void SetDosHidden(const std::filesystem::path& path, bool hidden);
+
+// The same on the item open as fd.
+bool DosHidden(int fd);
+void SetDosHidden(int fd, bool hidden);

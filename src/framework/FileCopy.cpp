@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "framework/FileDescriptor.h"
+#include "framework/HeldFolder.h"
 
 namespace {
 
@@ -69,6 +70,16 @@ int WriteCopy(int from, const struct stat& source, FileDescriptor& copy) {
   return copy.Close();
 }
 
+// The plain file at source, open for reading, and its status; not open, with error set, when it
+// is none.
+FileDescriptor OpenSource(const std::filesystem::path& source, struct stat& status, int& error) {
+  FileDescriptor from(open(source.c_str(), O_RDONLY | O_CLOEXEC));
+  error = !from.IsOpen() || fstat(from.get(), &status) != 0 ? errno : 0;
+  if (error == 0 && S_ISDIR(status.st_mode)) error = EISDIR;
+  if (error == 0 && !S_ISREG(status.st_mode)) error = EINVAL;
+  return error == 0 ? std::move(from) : FileDescriptor();
+}
+
 }  // namespace
 
 FileDescriptor CreateTemporaryBeside(const std::filesystem::path& target, std::string& temporaryPath) {
@@ -76,13 +87,25 @@ FileDescriptor CreateTemporaryBeside(const std::filesystem::path& target, std::s
   return FileDescriptor(mkostemp(temporaryPath.data(), O_CLOEXEC));
 }
 
-int CopyFileReplacing(const std::filesystem::path& source, const std::filesystem::path& target) {
-  FileDescriptor from(open(source.c_str(), O_RDONLY | O_CLOEXEC));
-  if (!from.IsOpen()) return errno;
+int CopyFileReplacing(const std::filesystem::path& source, const HeldFolder& folder, const std::string& name) {
   struct stat sourceStatus {};
-  if (fstat(from.get(), &sourceStatus) != 0) return errno;
-  if (S_ISDIR(sourceStatus.st_mode)) return EISDIR;
-  if (!S_ISREG(sourceStatus.st_mode)) return EINVAL;
+  int error = 0;
+  FileDescriptor from = OpenSource(source, sourceStatus, error);
+  if (!from.IsOpen()) return error;
+  std::string temporaryName;
+  FileDescriptor copy = folder.CreateTemporaryFile(temporaryName, error);
+  if (!copy.IsOpen()) return error;
+  error = WriteCopy(from.get(), sourceStatus, copy);
+  if (error == 0) error = folder.Rename(temporaryName, folder, name);
+  if (error != 0) (void)folder.Remove(temporaryName);
+  return error;
+}
+
+int CopyFileReplacing(const std::filesystem::path& source, const std::filesystem::path& target) {
+  struct stat sourceStatus {};
+  int openError = 0;
+  FileDescriptor from = OpenSource(source, sourceStatus, openError);
+  if (!from.IsOpen()) return openError;
 
   std::string temporaryPath;
   FileDescriptor copy = CreateTemporaryBeside(target, temporaryPath);

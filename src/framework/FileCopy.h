@@ -5,6 +5,8 @@
 
 #include "framework/FileDescriptor.h"
 
+class HeldFolder;
+
 // Copies the regular file at source to target, replacing a file already there. The copy is
 // written beside the target under a temporary name and renamed onto it only when complete, so
 // a failed copy leaves the target as it was and no partial file behind. The copy keeps the
@@ -13,6 +15,9 @@
 //
 // Returns 0 on success, else the errno of the failure.
 int CopyFileReplacing(const std::filesystem::path& source, const std::filesystem::path& target);
+// The same with the target called name in a held folder: the copy is made there from the folder's
+// descriptor and renamed onto the name there.
+int CopyFileReplacing(const std::filesystem::path& source, const HeldFolder& folder, const std::string& name);
 
 // A new empty file with a unique name beside target, named so that it is hidden if it is ever
 // left behind; its path goes to temporaryPath. Not open (errno telling why) when it could not be

@@ -28,6 +28,8 @@ class FileDescriptor {
 
   bool IsOpen() const { return fd_ >= 0; }
   int get() const { return fd_; }
+  // Gives up ownership: the descriptor stays open and is no longer closed here.
+  int Release() { return std::exchange(fd_, -1); }
 
   // Closes the descriptor; 0 on success, else the errno of close(2). The descriptor is released
   // either way, as close(2) does not leave it open after an error.

@@ -15,16 +15,28 @@ constexpr std::size_t kCreatorOffset = 4;
 constexpr std::size_t kFlagsOffset = 8;
 constexpr std::size_t kCodeLength = 4;
 
-// The attribute's value, or an empty vector when there is none or it cannot be read. A value
-// longer than a block is read whole so that its first bytes are not lost to ERANGE.
-std::vector<std::uint8_t> ReadAttribute(const std::filesystem::path& path) {
-  const ssize_t size = getxattr(path.c_str(), FinderInfo::kAttributeName, nullptr, 0);
-  if (size <= 0) return {};
-  std::vector<std::uint8_t> value(static_cast<std::size_t>(size));
-  const ssize_t read = getxattr(path.c_str(), FinderInfo::kAttributeName, value.data(), value.size());
+// The attribute's value as get (getxattr or fgetxattr on one item) reads it, or an empty vector
+// when there is none or it cannot be read. A value longer than a block is read whole so that its
+// first bytes are not lost to ERANGE; a block's worth is asked for first, as most values are one.
+template <typename Get>
+std::vector<std::uint8_t> ReadAttribute(Get get) {
+  std::vector<std::uint8_t> value(FinderInfo::kSize);
+  ssize_t read = get(value.data(), value.size());
+  if (read < 0 && errno == ERANGE) {
+    const ssize_t size = get(nullptr, 0);
+    if (size <= 0) return {};
+    value.resize(static_cast<std::size_t>(size));
+    read = get(value.data(), value.size());
+  }
   if (read < 0) return {};
   value.resize(static_cast<std::size_t>(read));
   return value;
+}
+
+FinderInfo FromValue(const std::vector<std::uint8_t>& value) {
+  FinderInfo::Bytes bytes{};
+  std::copy_n(value.begin(), std::min(value.size(), FinderInfo::kSize), bytes.begin());
+  return FinderInfo(bytes);
 }
 
 // True when errno value error means the file system keeps no extended attributes.
@@ -33,15 +45,24 @@ bool IsAttributeUnsupported(int error) { return error == ENOTSUP || error == EOP
 }  // namespace
 
 FinderInfo FinderInfo::Read(const std::filesystem::path& path) {
-  const std::vector<std::uint8_t> value = ReadAttribute(path);
-  Bytes bytes{};
-  std::copy_n(value.begin(), std::min(value.size(), kSize), bytes.begin());
-  return FinderInfo(bytes);
+  return FromValue(ReadAttribute(
+      [&path](void* value, std::size_t size) { return getxattr(path.c_str(), kAttributeName, value, size); }));
+}
+
+FinderInfo FinderInfo::Read(int fd) {
+  return FromValue(
+      ReadAttribute([fd](void* value, std::size_t size) { return fgetxattr(fd, kAttributeName, value, size); }));
 }
 
 int FinderInfo::Write(const std::filesystem::path& path) const {
   // Never through a link: the block belongs to the item of this name.
   if (lsetxattr(path.c_str(), kAttributeName, bytes_.data(), bytes_.size(), 0) == 0) return 0;
+  const int error = errno;
+  return IsAttributeUnsupported(error) ? 0 : error;
+}
+
+int FinderInfo::Write(int fd) const {
+  if (fsetxattr(fd, kAttributeName, bytes_.data(), bytes_.size(), 0) == 0) return 0;
   const int error = errno;
   return IsAttributeUnsupported(error) ? 0 : error;
 }

@@ -27,6 +27,9 @@ class FinderInfo {
   // Writes the block to the file at path. Returns 0 on success and, silently, where the file
   // system keeps no extended attributes; otherwise the errno of the failure.
   int Write(const std::filesystem::path& path) const;
+  // The same on the file or folder open as fd.
+  static FinderInfo Read(int fd);
+  int Write(int fd) const;
 
   // Codes as UTF-8 text, trailing NULs trimmed.
   std::string FileType() const;

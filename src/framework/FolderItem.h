@@ -1,13 +1,21 @@
 #pragma once
 
+#include <sys/stat.h>
+
+#include <cstdint>
 #include <filesystem>
 #include <functional>
+#include <memory>
 #include <optional>
 #include <string>
+#include <vector>
+
+#include "framework/FileDescriptor.h"
 
 class TextOutputStream;
 class TextInputStream;
 class FinderInfo;
+class HeldFolder;
 
 // A file or folder by path, as the framework's file item: it may name something that does not
 // exist yet. A nil item names nothing; every operation on it (and passing it as a destination)
@@ -16,11 +24,37 @@ class FinderInfo;
 // Mac type, creator and Finder flags live in the 32-byte Finder info block kept in the extended
 // attribute "user.com.apple.FinderInfo". Where the file system keeps no extended attributes,
 // setting them is skipped silently and reading them gives empty codes.
+//
+// An item made from a path is reached by that path. An item can also be reached through folders
+// held open (Held, HeldVolumeRoot): then it is reached by its name from the descriptor of the
+// folder that holds it, and so are its children and its parent up to the held top, so that no
+// path is looked up twice and nothing can lead it elsewhere between a look and a change. Such an
+// item never goes through a symbolic link, stays on the mount of its top (another volume
+// mounted inside the tree, or a folder bound there, fails like a link: ELOOP, EXDEV), and its
+// attributes are read and set on its own descriptor. Its path is kept to name it.
 class FolderItem {
  public:
   FolderItem() = default;  // nil
   // The item at path, made absolute and lexically normal; an empty path gives a nil item.
   explicit FolderItem(std::filesystem::path path);
+
+  // The root folder of a mounted volume, held open: opened once from its path and kept only when
+  // it lies on the mount numbered mount (as MountOf gives it). Every change below it is made only
+  // while its path still leads to that mount (ENODEV once the volume is gone from there). Nil
+  // when the folder is no longer on that mount.
+  static FolderItem HeldVolumeRoot(const FolderItem& root, std::uint64_t mount);
+  // This item reached through its folder held open: the folder that holds it is opened once,
+  // from the root of the file system one folder at a time and never through a link, and this
+  // item and everything below it are reached from that descriptor, on that folder's mount. When
+  // that folder cannot be so opened, every operation on the item fails. An item that is held
+  // already is given back as it is.
+  FolderItem Held() const;
+  bool IsHeld() const { return held_ != nullptr; }
+  // The same item by its path, holding no folder open.
+  FolderItem ByPath() const { return IsNil() ? FolderItem() : FolderItem(*path_); }
+  // For an item below a held volume root: whether that volume is still mounted where it was found.
+  // True for every other item.
+  bool VolumeStillMounted() const;
 
   bool IsNil() const { return !path_.has_value(); }
 
@@ -32,13 +66,12 @@ class FolderItem {
 
   // True when something has this name, even a link whose target is missing.
   bool Exists() const;
-  // True for a folder or a link to one.
+  // True for a folder or a link to one; for a held item, a folder only.
   bool Directory() const;
-  // True for a folder that is reached without passing a link on its volume: neither the folder
-  // nor any folder above it, up to the top of the volume that holds it, is a link. How the
-  // system reaches the volume itself is not looked at. What is written into such a folder stays
-  // where its path says, on its volume.
-  bool IsFolderReachedWithoutLinks() const;
+  // True when the item is a symbolic link.
+  bool IsLink() const;
+  // The item's status (links not followed, the fields of MountIdentity asked for); 0 or the errno.
+  int Status(struct statx& status) const;
   bool IsReadable() const;
   // For a missing item: whether its folder can take a new item.
   bool IsWriteable() const;
@@ -87,15 +120,32 @@ class FolderItem {
   // Item outside 1 to Count is nil.
   int Count() const;
   FolderItem Item(int index) const;
+  // All the items of the folder at once, in the order of Item; empty for what is not a folder.
+  std::vector<FolderItem> Items() const;
+
+  // A new read-only descriptor of this folder (never through a link), for a lock on it; not open,
+  // with LastErrorCode set, when it cannot be opened.
+  FileDescriptor OpenFolder() const;
 
   // errno of the last failed operation on this item, 0 after a success.
   int LastErrorCode() const { return lastErrorCode_; }
 
  private:
+  FolderItem(std::filesystem::path path, std::shared_ptr<HeldFolder> held);
+
   const std::filesystem::path& Required() const;
   void ChangeFinderInfo(const std::function<void(FinderInfo&)>& change) const;
+  FinderInfo ReadFinderInfo() const;
+  // A held item's own descriptor (read-only, a folder too); not open, with LastErrorCode set,
+  // when it cannot be had.
+  FileDescriptor OpenHeld(bool forChange) const;
+  std::vector<std::string> Names() const;
+  // Whether the held item may be used as mode asks (access's R_OK, W_OK, X_OK).
+  bool MayUseHeld(int mode) const;
 
   std::optional<std::filesystem::path> path_;
+  // For a held item: the item as a folder of the held tree, the folder holding it its parent.
+  std::shared_ptr<HeldFolder> held_;
   mutable int lastErrorCode_ = 0;
 };
 

@@ -61,7 +61,12 @@ bool IsPlainFile(int fd) {
 TextInputStream TextInputStream::Open(const std::string& path) {
   // Opening a pipe that has no writer would wait; it is refused once open.
   FileDescriptor fd(::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK));
-  if (!fd.IsOpen() || !IsPlainFile(fd.get())) return TextInputStream();
+  if (!fd.IsOpen()) return TextInputStream();
+  return Open(std::move(fd), path);
+}
+
+TextInputStream TextInputStream::Open(FileDescriptor fd, const std::string& path) {
+  if (!IsPlainFile(fd.get())) return TextInputStream();
   const int flags = ::fcntl(fd.get(), F_GETFL);
   if (flags < 0 || ::fcntl(fd.get(), F_SETFL, flags & ~O_NONBLOCK) != 0) return TextInputStream();
   TextInputStream stream;

@@ -4,6 +4,8 @@
 #include <memory>
 #include <string>
 
+#include "framework/FileDescriptor.h"
+
 // A text file being read. A default-constructed stream is nil: every call on it raises
 // NilObjectException. A failed read, or a read after Close, raises IOException.
 class TextInputStream {
@@ -29,6 +31,9 @@ class TextInputStream {
   // A stream reading the file at path; nil (with errno telling why) when it cannot be opened or
   // is not a plain file (a folder, a pipe, a device). Opening never waits.
   static TextInputStream Open(const std::string& path);
+  // A stream reading the file open as fd, named path in its messages; nil (with errno telling
+  // why) when it is not a plain file.
+  static TextInputStream Open(FileDescriptor fd, const std::string& path);
 
  private:
   struct File;

@@ -8,6 +8,7 @@
 
 #include "framework/Exceptions.h"
 #include "framework/FileDescriptor.h"
+#include "framework/FinderInfo.h"
 
 struct TextOutputStream::File {
   File(FileDescriptor descriptor, std::string filePath)
@@ -68,9 +69,21 @@ FileDescriptor OpenForWriting(const std::string& path) {
 TextOutputStream TextOutputStream::Create(const std::string& path) {
   FileDescriptor fd = OpenForWriting(path);
   if (!fd.IsOpen()) return TextOutputStream();
+  return OnDescriptor(std::move(fd), path);
+}
+
+TextOutputStream TextOutputStream::OnDescriptor(FileDescriptor fd, const std::string& path) {
   TextOutputStream stream;
   stream.file_ = std::make_shared<File>(std::move(fd), path);
   return stream;
+}
+
+int TextOutputStream::SetMacCreator(std::string_view code) {
+  File& file = Open();
+  const FinderInfo before = FinderInfo::Read(file.fd.get());
+  FinderInfo after = before;
+  after.SetCreator(code);
+  return after == before ? 0 : after.Write(file.fd.get());
 }
 
 TextOutputStream::File& TextOutputStream::Open() {

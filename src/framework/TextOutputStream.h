@@ -5,6 +5,8 @@
 #include <string>
 #include <string_view>
 
+#include "framework/FileDescriptor.h"
+
 // The line end WriteLine appends.
 inline constexpr std::string_view EndOfLine = "\n";
 // The classic Macintosh line end, used inside note texts.
@@ -34,6 +36,13 @@ class TextOutputStream {
   // file cannot be created. A link in the last part of the path is never followed (ELOOP), and
   // a pipe or socket is refused (ENXIO or EINVAL) rather than waited for.
   static TextOutputStream Create(const std::string& path);
+  // A stream writing to the file open as fd, named path in its messages.
+  static TextOutputStream OnDescriptor(FileDescriptor fd, const std::string& path);
+
+  // Sets the creator code in the Finder info of the file being written, on its descriptor,
+  // keeping the rest of the block; skipped where the file system keeps no extended attributes.
+  // 0, or the errno when it could not be set; a nil stream raises NilObjectException.
+  int SetMacCreator(std::string_view code);
 
  private:
   struct File;

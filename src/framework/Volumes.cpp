@@ -1,5 +1,7 @@
 #include "framework/Volumes.h"
 
+#include "framework/MountIdentity.h"
+
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <sys/sysmacros.h>
@@ -13,9 +15,6 @@
 #include <utility>
 
 namespace {
-
-// The mount's number that is never given to another mount (newer than the C library's headers).
-constexpr unsigned int kStatxUniqueMountId = 0x00004000U;
 
 // The kernel's views of itself, and automount points (looking into one mounts it).
 constexpr std::string_view kPseudoFileSystems[] = {
@@ -108,19 +107,15 @@ FolderItem Volume(int index) {
 
 std::optional<std::uint64_t> MountOf(const FolderItem& item) {
   struct statx status {};
-  if (::statx(AT_FDCWD, item.Path().c_str(), AT_SYMLINK_NOFOLLOW, kStatxUniqueMountId, &status) != 0) {
-    return std::nullopt;
-  }
-  if (status.stx_mask & kStatxUniqueMountId) return status.stx_mnt_id;
-  return makedev(status.stx_dev_major, status.stx_dev_minor);
+  if (item.Status(status) != 0) return std::nullopt;
+  return MountIdentity::Of(status).Number();
 }
 
 bool IsMountPoint(const FolderItem& item) {
   const std::filesystem::path& path = item.Path();
   struct statx status {};
-  if (::statx(AT_FDCWD, path.c_str(), AT_SYMLINK_NOFOLLOW, STATX_BASIC_STATS, &status) != 0) return false;
-  if (status.stx_attributes_mask & STATX_ATTR_MOUNT_ROOT)
-    return (status.stx_attributes & STATX_ATTR_MOUNT_ROOT) != 0;
+  if (item.Status(status) != 0) return false;
+  if (status.stx_attributes_mask & STATX_ATTR_MOUNT_ROOT) return IsMountRoot(status);
   // Older systems do not tell: then only a volume of its own, on another device than the folder
   // that holds the item, is seen.
   struct stat above {};

@@ -5,7 +5,6 @@
 #include "data/ResourceCatalogue.h"
 #include "framework/Application.h"
 #include "framework/Exceptions.h"
-#include "framework/Volumes.h"
 #include "framework/Yield.h"
 #include "install/InstallSteps.h"
 #include "install/NoteOutput.h"
@@ -49,17 +48,15 @@ void WriteTableMenu(const FolderItem& root) {
   note.Close();
 }
 
-// Copies made unchanged and given no creator code; the bundle is looked up again for each
-// picture. A picture that cannot be copied (its source missing from the bundle, the iPod full, a
-// folder "t" that is a link, lies below one or has something mounted on it) fails the install
-// like any note that cannot be written, so a menu of visual tables never ends up pointing at
-// pictures that are not there while the install reports success.
+// Copies made unchanged and given no creator code, into the folder held open; the bundle is
+// looked up again for each picture. A picture that cannot be copied (its source missing from the
+// bundle, the iPod full, a folder "t" that is a link, lies below one or has something mounted on
+// it) fails the install like any note that cannot be written, so a menu of visual tables never
+// ends up pointing at pictures that are not there while the install reports success.
 void CopyVisualTables(const FolderItem& tables) {
-  if (!tables.IsFolderReachedWithoutLinks() || IsMountPoint(tables)) {
-    throw IOException("the visual tables' folder is a link or a mount point");
-  }
+  const FolderItem held = tables.Held();
   for (const VisualTable& table : kVisualTables) {
-    const FolderItem target = tables.Child(table.target);
+    const FolderItem target = held.Child(table.target);
     if (!BundleResources().Child(table.source).CopyFileTo(target)) {
       throw IOException(std::string("cannot copy the visual table ") + table.source);
     }

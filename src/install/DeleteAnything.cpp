@@ -1,12 +1,8 @@
 #include "install/DeleteAnything.h"
 
-#include <sys/stat.h>
-
 #include <cerrno>
 #include <cstdint>
 #include <cstring>
-#include <filesystem>
-#include <system_error>
 #include <vector>
 
 #include "framework/Exceptions.h"
@@ -15,8 +11,6 @@
 #include "framework/Volumes.h"
 #include "framework/Yield.h"
 #include "install/InstallMessages.h"
-
-namespace fs = std::filesystem;
 
 namespace {
 
@@ -36,8 +30,8 @@ void AboutToDelete(const FolderItem& item) {
   if (Observer()) Observer()(item);
 }
 
-void AboutToRemoveInOneOperation(const fs::path& path) {
-  if (OneOperationObserver()) OneOperationObserver()(FolderItem(path));
+void AboutToRemoveInOneOperation(const FolderItem& item) {
+  if (OneOperationObserver()) OneOperationObserver()(item);
 }
 
 // From Mac OS X 10.4 on a folder is removed in one operation.
@@ -46,39 +40,14 @@ bool DeletesFolderInOneStep() {
   return Gestalt("sysv", version) == noErr && version >= kFirstSystemWithOneStepDelete;
 }
 
-// The volume a delete stays on: the device of the folder that holds the item deleted. Whatever is
-// on another device, or mounted inside the tree (another volume, or a folder of this one bound
-// there), is neither entered nor deleted, as `rm --one-file-system` does.
-using Device = dev_t;
-
-// Raises when the item cannot be looked at.
-Device DeviceOf(const fs::path& path) {
-  struct stat status {};
-  if (::lstat(path.c_str(), &status) != 0) {
-    throw IOException("could not look at " + path.string() + ": " + std::strerror(errno));
-  }
-  return status.st_dev;
-}
-
-// The first error of the tree below an item on another volume: it is an item that cannot go.
-std::error_code OtherVolume() { return std::make_error_code(std::errc::cross_device_link); }
-
-bool IsOnAnotherVolume(const fs::path& path, Device volume) {
-  struct stat status {};
-  if (::lstat(path.c_str(), &status) == 0 && status.st_dev != volume) return true;
-  return IsMountPoint(FolderItem(path));
-}
-
-// A folder to empty and delete. A link, even to a folder, is deleted itself: what it points to
-// is never touched.
-bool IsRealFolder(const FolderItem& item) {
-  std::error_code ignored;
-  return item.Directory() && !fs::is_symlink(item.Path(), ignored);
-}
-
 std::string FailureText(const FolderItem& item, int error) {
   return "could not delete " + item.ShellPath() + ": " + std::strerror(error);
 }
+
+// An item of a folder being emptied in one operation that is gone from the folder, held open,
+// that held it is deleted, as `rm -rf` takes it: nothing can have made it disappear from there
+// but a delete.
+bool DeletedOrGone(const FolderItem& item) { return item.Delete() || item.LastErrorCode() == ENOENT; }
 
 // A file, a link or an empty folder. A delete that does not happen is a failure.
 void DeleteItself(const FolderItem& item) {
@@ -86,49 +55,44 @@ void DeleteItself(const FolderItem& item) {
   if (!item.Delete()) throw IOException(FailureText(item, item.LastErrorCode()));
 }
 
-// Removes path and everything below it on the volume, as `rm -rf --one-file-system` does: the
-// items of a folder before the folder, a link removed and never followed, and an item that cannot
-// be removed passed over so that everything else still goes. Gives the first failure met; none
-// when everything went.
-std::error_code RemoveEverythingItCan(const fs::path& path, Device volume) {
-  std::error_code firstFailure;
-  const auto keep = [&firstFailure](const std::error_code& error) {
-    if (error && !firstFailure) firstFailure = error;
+// Removes item and everything below it on the volume, as `rm -rf --one-file-system` does: the
+// items of a folder before the folder, a link removed and never followed, whatever is mounted
+// inside the tree neither entered nor removed, and an item that cannot be removed passed over so
+// that everything else still goes. Every item is reached from the folder holding it, held open.
+// Gives the errno of the first failure met; 0 when everything went.
+int RemoveEverythingItCan(const FolderItem& item) {
+  int firstFailure = 0;
+  const auto keep = [&firstFailure](int error) {
+    if (error != 0 && firstFailure == 0) firstFailure = error;
   };
-  if (IsOnAnotherVolume(path, volume)) return OtherVolume();
-  std::error_code error;
-  if (fs::is_directory(fs::symlink_status(path, error))) {
-    std::vector<fs::path> items;
-    for (fs::directory_iterator it(path, error), end; !error && it != end; it.increment(error)) {
-      items.push_back(it->path());
-    }
-    keep(error);
-    for (const fs::path& item : items) keep(RemoveEverythingItCan(item, volume));
+  if (IsMountPoint(item)) return EXDEV;
+  if (item.Directory()) {
+    const std::vector<FolderItem> items = item.Items();
+    keep(item.LastErrorCode());
+    for (const FolderItem& inside : items) keep(RemoveEverythingItCan(inside));
   }
-  AboutToRemoveInOneOperation(path);
-  fs::remove(path, error);
-  keep(error);
+  AboutToRemoveInOneOperation(item);
+  if (!DeletedOrGone(item)) keep(item.LastErrorCode());
   return firstFailure;
 }
 
 // The folder and everything in it in one operation. What could not be removed is one failure of
 // this call, told once, however many items stayed.
-void DeleteFolderInOneStep(const FolderItem& folder, Device volume) {
+void DeleteFolderInOneStep(const FolderItem& folder) {
   if (folder.ShellPath().empty()) return;
   AboutToDelete(folder);
-  const std::error_code error = RemoveEverythingItCan(folder.Path(), volume);
-  if (error) throw IOException(FailureText(folder, error.value()));
+  if (const int error = RemoveEverythingItCan(folder)) throw IOException(FailureText(folder, error));
 }
 
-bool DeleteReporting(const FolderItem& item, Device volume);
+bool DeleteReporting(const FolderItem& item);
 
 // Items from the last to the first, each with its own failure report, then the folder. When an
 // item could not be deleted the folder cannot be empty; that was reported with the item, so the
 // folder's own failure is not reported again.
-bool DeleteFolderItemByItem(const FolderItem& folder, Device volume) {
+bool DeleteFolderItemByItem(const FolderItem& folder) {
   bool everyItemGone = true;
   for (int i = folder.Count(); i >= 1; --i) {
-    everyItemGone = DeleteReporting(folder.Item(i), volume) && everyItemGone;
+    everyItemGone = DeleteReporting(folder.Item(i)) && everyItemGone;
     Yield();
   }
   AboutToDelete(folder);
@@ -137,21 +101,23 @@ bool DeleteFolderItemByItem(const FolderItem& folder, Device volume) {
   throw IOException(FailureText(folder, folder.LastErrorCode()));
 }
 
-// Deletes item; false when a failure was reported here or further down. An item on another volume
-// than the one the delete started on is such a failure.
-bool DeleteReporting(const FolderItem& item, Device volume) {
+// Deletes item, reached through the folders held open above it; false when a failure was reported
+// here or further down. Something mounted inside the tree (another volume, or a folder bound
+// there) is such a failure: neither it nor anything on it is touched.
+bool DeleteReporting(const FolderItem& item) {
   try {
     const bool oneStep = DeletesFolderInOneStep();
-    if (DeviceOf(item.Path()) != volume || IsMountPoint(item)) throw IOException(FailureText(item, EXDEV));
-    if (!IsRealFolder(item)) {
+    if (IsMountPoint(item)) throw IOException(FailureText(item, EXDEV));
+    // Held, a link is never a folder: it is deleted itself, what it points to never touched.
+    if (!item.Directory()) {
       DeleteItself(item);
       return true;
     }
     if (oneStep) {
-      DeleteFolderInOneStep(item, volume);
+      DeleteFolderInOneStep(item);
       return true;
     }
-    return DeleteFolderItemByItem(item, volume);
+    return DeleteFolderItemByItem(item);
   } catch (...) {
     MsgBox(CleanupErrorMessage());
     return false;
@@ -162,7 +128,7 @@ bool DeleteReporting(const FolderItem& item, Device volume) {
 
 bool deleteAnything(const FolderItem& item) {
   try {
-    return DeleteReporting(item, DeviceOf(item.Parent().Path()));
+    return DeleteReporting(item.Held());
   } catch (...) {
     MsgBox(CleanupErrorMessage());
     return false;

@@ -8,9 +8,12 @@
 // goes in one operation, as `rm -rf` removes it: everything that can go goes, and whatever
 // stays is one failure of the call. Before 10.4 it goes item by item from the last, yielding
 // after each. A failure shows "Atomnote Install cleanup error #928." once per failing call and
-// the call returns normally; item by item, the other items are still deleted. The delete stays
-// on the volume of the folder that holds the item: a volume mounted inside the tree is an item
-// that cannot be deleted, and nothing on it is touched. True when everything went.
+// the call returns normally; item by item, the other items are still deleted. Every item is
+// reached by its name from the folder holding it, held open (FolderItem::Held), and deleted
+// there: a link is deleted itself and never entered. The delete stays on the volume of the
+// folder that holds the item: a volume mounted inside the tree is an item that cannot be
+// deleted, and nothing on it is touched. An item found gone from its folder counts as deleted.
+// True when everything went.
 bool deleteAnything(const FolderItem& item);
 
 // Test seam: called with each file or folder just before deleteAnything deletes it (a folder

@@ -12,12 +12,13 @@ void InstallerWindow::createFolders() {
 
     // The iPod the last scan found must still be the one mounted there, right before anything is
     // written: an iPod unplugged since leaves its mount folder behind on the system's own disk.
-    if (iPodScanClass::iPodFolderItemList(0).IsNil() || !iPodScanClass::StillAttached(0)) {
+    // From here on everything is reached from its volume held open.
+    const FolderItem notes = iPodScanClass::HeldNotesFolder(0);
+    if (notes.IsNil()) {
       ShowNothingInstalled();
       return;
     }
     // One install or removal at a time on an iPod, from here to the last element note.
-    const FolderItem notes = iPodScanClass::iPodFolderItemList(0);
     run.lock = iPodLock::Take(notes);
     if (run.lock.HeldElsewhere()) {
       ShowiPodBusyForInstall();

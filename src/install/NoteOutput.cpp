@@ -1,7 +1,6 @@
 #include "install/NoteOutput.h"
 
 #include "framework/Exceptions.h"
-#include "framework/Volumes.h"
 
 namespace {
 
@@ -20,16 +19,14 @@ void uniWriteLn(const std::string& text, TextOutputStream& stream) { RequireStre
 void uniWrite(const std::string& text, TextOutputStream& stream) { RequireStream(stream).Write(text); }
 
 TextOutputStream CreateNote(const FolderItem& folder, const std::string& name, const std::string& creator) {
-  // A folder reached through a link (one that could not be cleared away) would put the note
-  // wherever the link points, off the iPod; a link with the note's name is refused as it is
-  // created. So is a mount the clean-up could not delete, on the folder or where the note goes:
-  // the note would land on whatever is mounted there. Either way the note has no stream.
-  if (!folder.IsFolderReachedWithoutLinks() || IsMountPoint(folder)) return TextOutputStream();
-  const FolderItem note = folder.Child(name);
-  if (IsMountPoint(note)) return TextOutputStream();
-  TextOutputStream stream = note.CreateTextFile();
-  // Only a note that was made gets the code: when something else already holds the name (a
-  // folder, say), that item is left as it was.
-  if (!stream.IsNil()) note.SetMacCreator(creator);
+  // Made from the folder held open: a folder that is a link (one that could not be cleared
+  // away), or lies below one, would put the note wherever the link points, off the iPod, and a
+  // mount the clean-up could not delete would put it on whatever is mounted there. A held
+  // folder is never opened through either, and a link or a mount with the note's name is
+  // refused as the note is made. Either way the note has no stream.
+  TextOutputStream stream = folder.Held().Child(name).CreateTextFile();
+  // Only a note that was made gets the code, set on the note itself: when something else
+  // already holds the name (a folder, say), that item is left as it was.
+  if (!stream.IsNil()) (void)stream.SetMacCreator(creator);
   return stream;
 }

@@ -19,9 +19,9 @@ void uniWriteLn(const std::string& text, TextOutputStream& stream);
 void uniWrite(const std::string& text, TextOutputStream& stream);
 
 // Creates the note named name in folder with the creator code set; the stream is nil when the
-// file could not be created (the first write then raises). A note is never created through a
-// link: not when the folder, or a folder above it on the iPod, is one, nor when a link has the
-// note's name. Nor on a mount inside the tree: not when something is mounted on the folder or
-// where the note goes.
+// file could not be created (the first write then raises). The note is made from the folder
+// held open (FolderItem::Held), so it is never created through a link: not when the folder, or
+// a folder above it, is one, nor when a link has the note's name. Nor on a mount inside the
+// tree: not when something is mounted on the folder or where the note goes.
 TextOutputStream CreateNote(const FolderItem& folder, const std::string& name,
                             const std::string& creator = kNoteCreator);

@@ -35,10 +35,11 @@ void ShowRemovalProgress() { CurrentProgressDisplay().Open("Removing…", "Remov
 
 void InstallerWindow::removeAtomnote() {
   try {
-    const FolderItem notes = iPodScanClass::iPodFolderItemList(0);
     // The iPod may have been disconnected or replaced since the last scan: nothing is deleted
-    // then, least of all from whatever now lies at its mount folder.
-    if (notes.IsNil() || !iPodScanClass::StillAttached(0)) {
+    // then, least of all from whatever now lies at its mount folder. From here on everything is
+    // reached from its volume held open.
+    const FolderItem notes = iPodScanClass::HeldNotesFolder(0);
+    if (notes.IsNil()) {
       ShowNothingRemoved();
       return;
     }

@@ -1,13 +1,12 @@
 #include "install/iPodLock.h"
 
-#include <fcntl.h>
 #include <sys/file.h>
 
 #include <cerrno>
 
 iPodLock iPodLock::Take(const FolderItem& notes) {
   iPodLock lock;
-  FileDescriptor folder(::open(notes.Path().c_str(), O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC));
+  FileDescriptor folder = notes.OpenFolder();
   if (!folder.IsOpen()) return lock;
   int result = 0;
   do {

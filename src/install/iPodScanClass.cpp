@@ -88,3 +88,10 @@ bool iPodScanClass::StillAttached(int index) {
     return false;
   }
 }
+
+FolderItem iPodScanClass::HeldNotesFolder(int index) {
+  if (!StillAttached(index)) return FolderItem();
+  const FolderItem notes = iPodFolderItemList(index);
+  const FolderItem volume = FolderItem::HeldVolumeRoot(notes.Parent(), iPodMountList(index));
+  return volume.IsNil() ? FolderItem() : volume.Child(notes.Name());
+}

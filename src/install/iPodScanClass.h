@@ -33,4 +33,10 @@ class iPodScanClass {
   // behind, empty) or replaced between a scan and a click. False for a nil entry; raises
   // OutOfBoundsException for an index the lists do not have.
   static bool StillAttached(int index);
+
+  // The Notes folder of entry index, held open for an install or a removal: nil unless the iPod
+  // is StillAttached, else reached from its volume's root opened once as a descriptor on the
+  // mount the scan found, so that everything written or deleted below it is reached from there
+  // and stays on that volume while it is mounted there (see FolderItem::HeldVolumeRoot).
+  static FolderItem HeldNotesFolder(int index);
 };

@@ -1,10 +1,7 @@
-#include <filesystem>
-#include <optional>
-#include <string>
-#include <system_error>
+#include <algorithm>
+#include <iterator>
 #include <vector>
 
-#include "framework/Volumes.h"
 #include "notes/threadClass.h"
 
 // Removes the "._" files (resource-fork companions that a Mac leaves on a FAT iPod) directly
@@ -19,43 +16,30 @@
 //   removed outside the folder;
 // - a folder that is a link, or is reached through one, is skipped like a plain file: its "._"
 //   files are not the tree's but those of wherever the link points; so is a folder with
-//   something mounted on it.
-
-namespace fs = std::filesystem;
+//   something mounted on it;
+// - the folder is read, and its files removed, from its descriptor, never by their paths.
 
 namespace {
 
-bool IsDotUnderscoreName(const fs::path& entry) { return entry.filename().string().starts_with("._"); }
-
-// The matching entries directly in folder; nothing when the folder cannot be read to its end.
-std::optional<std::vector<fs::path>> DotUnderscoreEntries(const fs::path& folder) {
-  std::vector<fs::path> entries;
-  std::error_code error;
-  fs::directory_iterator it(folder, error);
-  for (; !error && it != fs::directory_iterator(); it.increment(error)) {
-    if (IsDotUnderscoreName(it->path())) entries.push_back(it->path());
-  }
-  if (error) return std::nullopt;
-  return entries;
-}
-
-void RemoveUnlessFolder(const fs::path& entry) {
-  std::error_code error;
-  if (fs::is_directory(fs::symlink_status(entry, error))) return;
-  fs::remove(entry, error);
-}
+bool IsDotUnderscoreItem(const FolderItem& item) { return item.Name().starts_with("._"); }
 
 }  // namespace
 
 void threadClass::blastDotUnderscoreFiles(const FolderItem& folder) {
   if (stopFuturermCMDs) return;
-  if (!folder.Directory() || !folder.IsFolderReachedWithoutLinks() || IsMountPoint(folder)) return;
-  if (folder.ShellPath().empty()) return;
-  const std::optional<std::vector<fs::path>> entries = DotUnderscoreEntries(folder.Path());
-  if (!entries) return;
-  if (entries->empty()) {
+  // Read from the folder held open, which is never a link, nor reached through one, nor a
+  // mount inside the tree: any of those fails as a folder that cannot be read.
+  const FolderItem held = folder.Held();
+  if (!held.Directory() || folder.ShellPath().empty()) return;
+  const std::vector<FolderItem> items = held.Items();
+  if (held.LastErrorCode() != 0) return;
+  std::vector<FolderItem> matches;
+  std::copy_if(items.begin(), items.end(), std::back_inserter(matches), IsDotUnderscoreItem);
+  if (matches.empty()) {
     stopFuturermCMDs = true;
     return;
   }
-  for (const fs::path& entry : *entries) RemoveUnlessFolder(entry);
+  for (const FolderItem& match : matches) {
+    if (!match.Directory()) (void)match.Delete();
+  }
 }

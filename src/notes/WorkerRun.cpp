@@ -22,18 +22,28 @@ void threadClass::Event_Run() {
   try {
     stopFuturermCMDs = false;
     createElements(startItem);
-    const FolderItem root = startItem.Parent();
-    blastDotUnderscoreFiles(root);
-    blastDotUnderscoreFiles(root.Child("h"));
-    blastDotUnderscoreFiles(root.Child("p"));
-    blastDotUnderscoreFiles(root.Child("g"));
-    installLock.Release();
+    CleanUpDotUnderscoreFiles();
+    LetGoOfTheiPod();
     CurrentProgressDisplay().Close();
     // The installer quits only once the iPod is ejected; when it cannot be, the person hears why
     // and the installer stays open.
     if (successInstall() && ejectiPodAndWait()) QuitApplication();
   } catch (...) {
-    installLock.Release();
+    LetGoOfTheiPod();
     MsgBox(WorkerEjectFailedMessage());
   }
+}
+
+void threadClass::CleanUpDotUnderscoreFiles() {
+  const FolderItem root = startItem.Parent();
+  blastDotUnderscoreFiles(root);
+  blastDotUnderscoreFiles(root.Child("h"));
+  blastDotUnderscoreFiles(root.Child("p"));
+  blastDotUnderscoreFiles(root.Child("g"));
+}
+
+// The lock, and the folders of the iPod held open, would keep the iPod from being ejected.
+void threadClass::LetGoOfTheiPod() {
+  installLock.Release();
+  startItem = startItem.ByPath();
 }

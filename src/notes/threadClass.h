@@ -46,4 +46,10 @@ class threadClass : public Thread {
 
  protected:
   void Event_Run() override;
+
+ private:
+  // The "._*" clean-up of the notes root and of its "h", "p" and "g" folders (never "t").
+  void CleanUpDotUnderscoreFiles();
+  // Lets go of the lock and of the folders held open on the iPod, before the eject.
+  void LetGoOfTheiPod();
 };

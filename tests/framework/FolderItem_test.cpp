@@ -240,46 +240,6 @@ TEST_F(FolderItemKindsTest, CreateTextFileFailuresGiveANilStream) {
   EXPECT_TRUE(fs::is_empty(temp_ / "folder"));
 }
 
-// Writing into a folder stays on the path's volume only when no folder on the way, up to the top
-// of that volume, is a link.
-TEST_F(FolderItemKindsTest, IsFolderReachedWithoutLinks) {
-  fs::create_directory(temp_ / "folder" / "sub");
-  struct Case {
-    FolderItem item;
-    bool withoutLinks;
-  };
-  const std::vector<Case> cases = {
-      {FolderItem(temp_.path()), true},
-      {Item("folder"), true},
-      {Item("folder").Child("sub"), true},
-      {FolderItem("/"), true},
-      {Item("link-to-folder"), false},
-      {Item("link-to-folder").Child("sub"), false},
-      {Item("file"), false},
-      {Item("link-to-file"), false},
-      {Item("dangling-link"), false},
-      {Item("missing"), false},
-  };
-  for (const Case& c : cases) {
-    SCOPED_TRACE(c.item.ShellPath());
-    EXPECT_EQ(c.item.IsFolderReachedWithoutLinks(), c.withoutLinks);
-  }
-}
-
-// Only the volume that holds the folder counts: a link on the way to that volume's mount folder
-// is the system's business, while the same link above a plain folder is on its volume.
-TEST_F(FolderItemKindsTest, LinksAboveTheVolumeDoNotCount) {
-  const ScopedTmpfs volume(temp_ / "mounted", 64 * 1024);
-  if (!volume.mounted()) GTEST_SKIP() << volume.skipReason();
-  fs::create_directory(temp_ / "mounted" / "sub");
-  fs::create_directory(temp_ / "plain");
-  fs::create_directory(temp_ / "plain" / "sub");
-  fs::create_symlink(temp_.path(), temp_ / "up");
-
-  EXPECT_TRUE(Item("up").Child("mounted").Child("sub").IsFolderReachedWithoutLinks());
-  EXPECT_FALSE(Item("up").Child("plain").Child("sub").IsFolderReachedWithoutLinks());
-}
-
 TEST_F(FolderItemKindsTest, OpenAsTextFile) {
   TextInputStream in = Item("link-to-file").OpenAsTextFile();
   ASSERT_FALSE(in.IsNil());
