@@ -144,8 +144,17 @@ FileDescriptor HeldFolder::CreateFile(const std::string& name, int& error) const
   if (folder < 0) return FileDescriptor();
   error = VolumeStillMounted();
   if (error != 0) return FileDescriptor();
-  // Not emptied as it is opened: what the name leads to is looked at first.
-  FileDescriptor fd(::openat(folder, name.c_str(), O_WRONLY | O_CREAT | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC, 0666));
+  // A file made afresh in this folder is a plain file on its mount: nothing else to look at.
+  constexpr int kWriting = O_WRONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC;
+  FileDescriptor fd(::openat(folder, name.c_str(), kWriting | O_CREAT | O_EXCL, 0666));
+  if (fd.IsOpen()) return fd;
+  if (errno != EEXIST) {
+    error = errno;
+    return FileDescriptor();
+  }
+  // Something has the name already. It is not emptied as it is opened: what the name leads to
+  // is looked at first.
+  fd = FileDescriptor(::openat(folder, name.c_str(), kWriting));
   if (!fd.IsOpen()) {
     error = errno;
     return FileDescriptor();

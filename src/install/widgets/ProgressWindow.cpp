@@ -45,7 +45,16 @@ void progressWindow::displayTexts(const std::string& title, const std::string& t
 
 void progressWindow::SetProgressMaximum(int maximum) { ProgressBar1().setMaximum(maximum); }
 
-void progressWindow::SetProgressValue(int value) { ProgressBar1().setValue(value); }
+void progressWindow::SetProgressValue(int value) {
+  // A progress bar redraws itself, and the window, the moment its value moves by a step it can
+  // show. The install moves it after every element, far more often than a person can see, so the
+  // bar takes its value at once but is drawn at the next turn of the event loop, with the rest
+  // of the window (at most every few milliseconds while the install yields).
+  QProgressBar& bar = ProgressBar1();
+  bar.setUpdatesEnabled(false);
+  bar.setValue(value);
+  bar.setUpdatesEnabled(true);
+}
 
 QLabel& progressWindow::StaticText1() const { return ControlAs<QLabel>("StaticText1"); }
 

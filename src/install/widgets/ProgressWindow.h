@@ -18,7 +18,8 @@ class progressWindow : public Window {
 
   // Sets the window's title, then the label's text.
   void displayTexts(const std::string& title, const std::string& text);
-  // The bar's maximum (0: none yet, the bar shows activity only) and its value.
+  // The bar's maximum (0: none yet, the bar shows activity only) and its value; the value is
+  // drawn at the next turn of the event loop.
   void SetProgressMaximum(int maximum);
   void SetProgressValue(int value);
 
