@@ -52,6 +52,10 @@ void InstallerWindow::removeAtomnote() {
     bool everythingGone = DeleteIfExists(notes.Child("Atomnote"));
     everythingGone = deleteOldFiles(notes) && everythingGone;
     everythingGone = DeleteIfExists(notes.Child("helixaNotes")) && everythingGone;
+    // An iPod pulled out part-way has kept whatever was not deleted before it went (the deletes
+    // after it fail); one pulled out at the very end may not have kept what was deleted last.
+    // Either way the person is not told it is all gone.
+    everythingGone = notes.VolumeStillMounted() && everythingGone;
     lock.Release();
     CurrentProgressDisplay().Close();
     if (everythingGone) {

@@ -20,6 +20,7 @@
 #include "data/ElementTables.h"
 #include "framework/Application.h"
 #include "framework/AtomnoteState.h"
+#include "install/DeleteAnything.h"
 #include "install/InstallTestSupport.h"
 #include "install/widgets/ProgressWindowDisplay.h"
 #include "prefs/PreferenceGlobals.h"
@@ -284,6 +285,71 @@ TEST_F(InstallRoadFaultsTest, ARemovalFromAReadOnlyiPodSaysNotAllWasRemoved) {
   EXPECT_EQ(FirstParagraphs(messages_.shown()), (std::vector<std::string>{kCleanupError, kNotAllRemoved}));
   EXPECT_EQ(ChangedPaths(installed, TreeContents(Notes())), std::vector<std::string>{});
   volume_->SetReadOnly(false);
+}
+
+// The iPod is pulled out (unmounted lazily, as a desktop does) while the removal deletes the
+// notes: at the first item, part-way, or with everything deleted but the product folder itself.
+// Whatever was deleted before, the removal does not say that Atomnote was removed.
+struct PulledCase {
+  const char* name;
+  int pulledAtItem;  // of the one-operation delete of the product folder, counted from 1
+};
+
+const PulledCase kPulledCases[] = {{"AtTheFirstItem", 1}, {"PartWay", 150}, {"AtTheProductFolder", 0}};
+
+class PulledDuringTheRemovalTest : public InstallRoadFaultsTest,
+                                   public ::testing::WithParamInterface<PulledCase> {
+ protected:
+  void TearDown() override {
+    SetOneOperationObserverForTesting(nullptr);
+    InstallRoadFaultsTest::TearDown();
+  }
+};
+
+TEST_P(PulledDuringTheRemovalTest, SaysNotAllWasRemoved) {
+  if (!PrepareiPod(4 * 1024 * 1024)) GTEST_SKIP() << skipReason_;
+  ClickInstallAndWait();
+  ASSERT_EQ(messages_.shown(), std::vector<std::string>{kCompleted});
+  messages_.ClearShown();
+  int items = 0;
+  SetOneOperationObserverForTesting([this, &items](const FolderItem& item) {
+    ++items;
+    const bool productFolder = item.Path() == Notes() / "Atomnote";
+    if (items == GetParam().pulledAtItem || (GetParam().pulledAtItem == 0 && productFolder)) {
+      volume_->Unmount();
+      personsNotesGone_ = true;
+    }
+  });
+
+  ClickControl(window_, window_.PushButton2());
+
+  ASSERT_TRUE(personsNotesGone_) << "the iPod was not pulled out";
+  EXPECT_EQ(FirstParagraphs(messages_.shown()), (std::vector<std::string>{kCleanupError, kNotAllRemoved}));
+}
+
+INSTANTIATE_TEST_SUITE_P(Pulled, PulledDuringTheRemovalTest, ::testing::ValuesIn(kPulledCases),
+                         [](const ::testing::TestParamInfo<PulledCase>& info) { return info.param.name; });
+
+// Pulled out while the install clears away the earlier install: the clean-up says it could not
+// delete it, and the install ends in its error, never in the completion dialog.
+TEST_F(InstallRoadFaultsTest, AniPodPulledDuringTheCleanUpBeforeAnInstallIsNeverTakenForCleaned) {
+  if (!PrepareiPod(4 * 1024 * 1024)) GTEST_SKIP() << skipReason_;
+  ClickInstallAndWait();
+  ASSERT_EQ(messages_.shown(), std::vector<std::string>{kCompleted});
+  messages_.ClearShown();
+  int items = 0;
+  SetOneOperationObserverForTesting([this, &items](const FolderItem&) {
+    if (++items == 150) {
+      volume_->Unmount();
+      personsNotesGone_ = true;
+    }
+  });
+
+  ClickInstallAndWait();
+  SetOneOperationObserverForTesting(nullptr);
+
+  ASSERT_TRUE(personsNotesGone_) << "the iPod was not pulled out";
+  EXPECT_EQ(messages_.shown(), (std::vector<std::string>{kCleanupError, kSetupError}));
 }
 
 // A volume of the person's mounted inside the product folder is not the iPod's: the removal
