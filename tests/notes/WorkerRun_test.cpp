@@ -81,11 +81,12 @@ class WorkerRunTest : public ::testing::Test {
     fs::permissions(helper_, permissions);
   }
 
-  // Starts a worker on startItem as the install does, keeping no reference, and lets the event
-  // loop run until the worker is gone: it must keep itself alive until its run has ended.
-  void RunWorker(const FolderItem& startItem, bool stopFlagBefore = false, iPodLock lock = {}) {
+  // Starts a worker on startItem as the install does, keeping no reference to either, and lets
+  // the event loop run until the worker is gone: it must keep itself alive until its run has
+  // ended.
+  void RunWorker(FolderItem startItem, bool stopFlagBefore = false, iPodLock lock = {}) {
     auto worker = std::make_shared<threadClass>();
-    worker->startItem = startItem;
+    worker->startItem = std::move(startItem);
     worker->stopFuturermCMDs = stopFlagBefore;
     worker->installLock = std::move(lock);
     const std::weak_ptr<threadClass> watch = worker;
@@ -264,24 +265,41 @@ TEST_F(WorkerRunTest, EjectAndQuitWithoutTheHelperSaysHowToEjectAndStaysOpen) {
   EXPECT_FALSE(progress_->IsOpen());
 }
 
+// How many of this process's descriptors are open on something inside folder.
+int DescriptorsInside(const fs::path& folder) {
+  int count = 0;
+  for (const fs::directory_entry& fd : fs::directory_iterator("/proc/self/fd")) {
+    std::error_code unreadable;
+    const fs::path target = fs::read_symlink(fd.path(), unreadable);
+    if (!unreadable && target.string().starts_with(folder.string() + "/")) ++count;
+  }
+  return count;
+}
+
 // The worker holds the install's lock on the iPod while it writes (here when its element notes
-// fail and report it), so that no other install or removal can start there, and lets go of it
-// before the completion dialog (and any eject).
+// fail and report it), so that no other install or removal can start there, and lets go of it,
+// and of every folder of the iPod it holds open, before the completion dialog: anything still
+// open there would keep the iPod from being ejected.
 TEST_F(WorkerRunTest, HoldsTheiPodWhileWritingAndLetsGoBeforeTheDialog) {
   fs::create_directories(root_ / "e" / "Li");
   const FolderItem notes(root_.parent_path());
   bool heldWhileWriting = false;
   bool freeAtTheDialog = false;
+  int openAtTheDialog = -1;
   messages_.OnMessageBox([&] { heldWhileWriting = iPodLock::Take(notes).HeldElsewhere(); });
-  messages_.OnDialog([&] { freeAtTheDialog = iPodLock::Take(notes).IsHeld(); });
+  messages_.OnDialog([&] {
+    freeAtTheDialog = iPodLock::Take(notes).IsHeld();
+    openAtTheDialog = DescriptorsInside(temp_.path());
+  });
   iPodLock lock = iPodLock::Take(notes);
   ASSERT_TRUE(lock.IsHeld());
 
-  RunWorker(FolderItem(root_ / "e"), false, std::move(lock));
+  RunWorker(FolderItem(root_ / "e").Held(), false, std::move(lock));
 
   EXPECT_EQ(messages_.shown().front(), kError712);
   EXPECT_TRUE(heldWhileWriting);
   EXPECT_TRUE(freeAtTheDialog);
+  EXPECT_EQ(openAtTheDialog, 0);
 }
 
 TEST_F(WorkerRunTest, AfterAnErrorInTheElementNotesTheCompletionDialogStillComes) {
