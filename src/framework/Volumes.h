@@ -19,10 +19,11 @@ int VolumeCount();
 // (any more).
 FolderItem Volume(int index);
 
-// The mounted volume that holds the item, as one number (a link is not followed); nullopt when
-// the item cannot be looked at. Two items on one volume give the same number; the volume mounted
-// again, or another volume mounted in its place, gives another where the system numbers its
-// mounts for good (Linux 6.8 on), and otherwise another unless it reuses the device number.
+// The mounted volume that holds the item, as one number (MountIdentity::Number; a link is not
+// followed); nullopt when the item cannot be looked at. Two items on one mount give the same
+// number; the volume mounted again, or another volume mounted in its place, gives another where
+// the system numbers its mounts for good (Linux 6.8 on), and otherwise another unless it reuses
+// the mount's number (or, before Linux 5.8, the device number).
 std::optional<std::uint64_t> MountOf(const FolderItem& item);
 // True when folder is the root folder of one of the mounted volumes now.
 bool IsMountedVolume(const FolderItem& folder);
