@@ -1,5 +1,6 @@
 #include "framework/FileCopy.h"
 
+#include <dirent.h>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <sys/xattr.h>
@@ -18,6 +19,10 @@
 namespace {
 
 constexpr std::size_t kChunkSize = 64 * 1024;
+
+// mkostemp replaces the six X with letters and digits.
+constexpr std::string_view kTemporaryPrefix = ".atomnote-new-";
+constexpr std::string_view kTemporaryUniquePart = "XXXXXX";
 
 int CopyContents(int from, int to) {
   std::array<char, kChunkSize> chunk;
@@ -63,6 +68,18 @@ std::filesystem::path FolderOf(const std::filesystem::path& target) {
   return folder.empty() ? std::filesystem::path(".") : folder;
 }
 
+// Whether name is one CreateTemporaryBeside gives its files.
+bool IsTemporaryBesideName(std::string_view name) {
+  if (!name.starts_with(kTemporaryPrefix)) return false;
+  name.remove_prefix(kTemporaryPrefix.size());
+  if (name.size() != kTemporaryUniquePart.size()) return false;
+  for (const char c : name) {
+    const bool letterOrDigit = (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || (c >= '0' && c <= '9');
+    if (!letterOrDigit) return false;
+  }
+  return true;
+}
+
 int WriteCopy(int from, const struct stat& source, FileDescriptor& copy) {
   if (const int error = CopyContents(from, copy.get())) return error;
   (void)fchmod(copy.get(), source.st_mode & 0777);
@@ -83,7 +100,8 @@ FileDescriptor OpenSource(const std::filesystem::path& source, struct stat& stat
 }  // namespace
 
 FileDescriptor CreateTemporaryBeside(const std::filesystem::path& target, std::string& temporaryPath) {
-  temporaryPath = (FolderOf(target) / ".atomnote-new-XXXXXX").string();
+  temporaryPath =
+      (FolderOf(target) / (std::string(kTemporaryPrefix) + std::string(kTemporaryUniquePart))).string();
   return FileDescriptor(mkostemp(temporaryPath.data(), O_CLOEXEC));
 }
 
@@ -114,4 +132,23 @@ int CopyFileReplacing(const std::filesystem::path& source, const std::filesystem
   if (error == 0 && std::rename(temporaryPath.c_str(), target.c_str()) != 0) error = errno;
   if (error != 0) ::unlink(temporaryPath.c_str());
   return error;
+}
+
+void DeleteTemporariesLeftIn(const std::filesystem::path& folder) {
+  DIR* listing = ::opendir(folder.c_str());
+  if (listing == nullptr) return;
+  std::vector<std::string> names;
+  while (const dirent* entry = ::readdir(listing)) {
+    if (IsTemporaryBesideName(entry->d_name)) names.emplace_back(entry->d_name);
+  }
+  // Each is looked up in the folder already open. unlinkat without AT_REMOVEDIR never deletes a
+  // folder and deletes a link, not its target, so nothing swapped in after the look is followed.
+  const int folderFd = ::dirfd(listing);
+  for (const std::string& name : names) {
+    struct stat status {};
+    if (::fstatat(folderFd, name.c_str(), &status, AT_SYMLINK_NOFOLLOW) != 0) continue;
+    if (!S_ISREG(status.st_mode)) continue;
+    (void)::unlinkat(folderFd, name.c_str(), 0);
+  }
+  ::closedir(listing);
 }

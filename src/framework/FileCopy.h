@@ -23,3 +23,10 @@ int CopyFileReplacing(const std::filesystem::path& source, const HeldFolder& fol
 // left behind; its path goes to temporaryPath. Not open (errno telling why) when it could not be
 // made.
 FileDescriptor CreateTemporaryBeside(const std::filesystem::path& target, std::string& temporaryPath);
+
+// Deletes the plain files of folder (not of the folders inside it) whose names are of the kind
+// CreateTemporaryBeside gives, ".atomnote-new-" and six letters or digits: what a replacement
+// killed between writing its new file and renaming it leaves behind. Folders, links and other items of such a
+// name stay. Failures are ignored: what could not be deleted stays. Only for a folder in which no replacement
+// is under way: its new file would go too.
+void DeleteTemporariesLeftIn(const std::filesystem::path& folder);

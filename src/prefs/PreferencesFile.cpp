@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "framework/FieldCursor.h"
+#include "framework/FileCopy.h"
 #include "framework/MessageSink.h"
 #include "framework/TextFunctions.h"
 #include "framework/TextInputStream.h"
@@ -79,8 +80,11 @@ std::vector<std::string> PreferenceLines() {
 void ShowError(const std::string& message) { MsgBox(message, kCautionIcon, "Error"); }
 
 // Writes the 20 lines into a new file beside the preferences file and renames it over the old
-// one, so the file is always either the earlier one or the complete new one.
+// one, so the file is always either the earlier one or the complete new one. The new files that
+// earlier saves, killed before their rename, left beside it go first; this save's own is made
+// after that.
 void WritePreferencesFile(const FolderItem& file) {
+  DeleteTemporariesLeftIn(file.Parent().Path());
   FolderItem saving = file.CreateTemporarySibling();
   if (saving.IsNil()) throw IOException("no room beside the preferences file for the new one");
   TextOutputStream stream;

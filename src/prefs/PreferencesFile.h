@@ -16,5 +16,6 @@ void setDefaultPreferences();
 void loadPreferences();
 // Replaces the file with the current globals. A failure part-way leaves the earlier file as it
 // was. A file that is there but cannot be read or written is never replaced: the "could not be
-// saved" message instead.
+// saved" message instead. A save also deletes the hidden new files that saves killed before
+// their end left in the folder, silently and only those.
 void savePreferences();

@@ -1,12 +1,16 @@
 #include "prefs/PreferencesFile.h"
 
+#include <fcntl.h>
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
 #include <QCoreApplication>
 #include <QTimer>
+#include <algorithm>
 #include <chrono>
+#include <csignal>
+#include <cstdio>
 #include <cstdlib>
 #include <ctime>
 #include <functional>
@@ -18,7 +22,19 @@
 #include "prefs/PreferenceGlobals.h"
 #include "support/FixtureVolume.h"
 #include "support/ScopedFileSizeLimit.h"
+#include "support/ScopedImmutableFile.h"
 #include "support/TestSupport.h"
+
+// Set in a process of a test's own: the next rename kills it, as a save killed between writing
+// its new file and renaming it over the old one would be.
+static bool gKillAtRename = false;
+
+// This test program's rename stands in for the C library's, for the program's code and the
+// libraries alike; unless a test asks for the kill, it renames as the C library does.
+extern "C" int rename(const char* from, const char* to) noexcept {
+  if (gKillAtRename) std::raise(SIGKILL);
+  return ::renameat(AT_FDCWD, from, AT_FDCWD, to);
+}
 
 namespace {
 
@@ -364,6 +380,121 @@ TEST_F(PreferencesFileTest, SaveThatFailsPartWayKeepsTheEarlierFile) {
   EXPECT_EQ(FileContent(), earlier);
   // Nothing half-written is left beside it.
   EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder_.path()), {}), 1);
+}
+
+// A save killed between writing its new file and renaming it leaves that file, complete and hidden,
+// beside the earlier preferences, which it never touched. The next save removes it, even one that
+// is killed in turn, so such files never pile up.
+[[noreturn]] void SaveKilledAtRename() {
+  gKillAtRename = true;
+  savePreferences();
+  std::_Exit(0);  // not killed: the save never renamed its new file
+}
+
+std::vector<std::string> NamesIn(const std::filesystem::path& folder) {
+  std::vector<std::string> names;
+  for (const auto& entry : std::filesystem::directory_iterator(folder)) {
+    names.push_back(entry.path().filename().string());
+  }
+  std::sort(names.begin(), names.end());
+  return names;
+}
+
+TEST_F(PreferencesFileTest, TheNextSaveRemovesTheNewFileOfASaveKilledBeforeItsRename) {
+  const std::string earlier = "prefLanguage=1\nprefGlossary=1\n";
+  WriteFile(earlier);
+  setDefaultPreferences();
+  for (const char* kill : {"first kill", "second kill"}) {
+    SCOPED_TRACE(kill);
+    EXPECT_EXIT(SaveKilledAtRename(), ::testing::KilledBySignal(SIGKILL), "");
+
+    std::vector<std::string> leftovers = NamesIn(folder_.path());
+    std::erase(leftovers, "Atomnote Preferences");
+    ASSERT_EQ(leftovers.size(), 1u);
+    EXPECT_TRUE(leftovers[0].starts_with(".atomnote-new-")) << leftovers[0];
+    EXPECT_EQ(ReadFileBytes(folder_ / leftovers[0]), kDefaultFile);
+    EXPECT_EQ(FileContent(), earlier);
+  }
+
+  savePreferences();
+
+  EXPECT_EQ(NamesIn(folder_.path()), std::vector<std::string>{"Atomnote Preferences"});
+  EXPECT_EQ(FileContent(), kDefaultFile);
+  EXPECT_TRUE(messages_.messages().empty());
+}
+
+// Only the save's own kind of new file goes: a plain file named ".atomnote-new-" and six letters
+// or digits. Names that only look alike, and folders, links and pipes of that name, stay as they
+// were, and so does what they hold or point to, byte for byte.
+TEST_F(PreferencesFileTest, ASaveRemovesNothingButItsOwnLeftoverNewFiles) {
+  namespace fs = std::filesystem;
+  const auto plainFile = [](std::string bytes) {
+    return [bytes](const fs::path& path) { WriteFileBytes(path, bytes); };
+  };
+  struct Case {
+    std::string name;
+    std::function<void(const fs::path&)> make;
+    bool removed;
+  };
+  const Case cases[] = {
+      {".atomnote-new-Ab3xZ9", plainFile("prefLanguage=1\n"), true},
+      {".atomnote-new-AAAAAA", plainFile("prefGlossary=1\n"), true},
+      {".atomnote-new-z09zz9", plainFile("prefUnits=1"), true},
+      {".atomnote-new-q1W2e3", plainFile(""), true},  // killed before it wrote a line
+      {"my notes", plainFile(std::string("argon\0neon\r\nxenon", 17)), false},
+      {".atomnote-new-", plainFile("a"), false},
+      {".atomnote-new-abc", plainFile("b"), false},
+      {".atomnote-new-ABCDEFG", plainFile("c"), false},
+      {".atomnote-new-ABC-EF", plainFile("d"), false},
+      {".atomnote-new-ABC_EF", plainFile("e"), false},
+      {".atomnote-new-ABCD\xC3\x89", plainFile("f"), false},  // six bytes, but not six letters
+      {".atomnote-new-ABCDEF.txt", plainFile("g"), false},
+      {".atomnote-old-ABCDEF", plainFile("h"), false},
+      {".Atomnote-new-ABCDEF", plainFile("i"), false},
+      {"atomnote-new-ABCDEF", plainFile("j"), false},
+      {"x.atomnote-new-ABCDEF", plainFile("k"), false},
+      {".atomnote-new-Folder",
+       [](const fs::path& path) {
+         fs::create_directory(path);
+         WriteFileBytes(path / ".atomnote-new-Inside", "a file of that name one folder down");
+       },
+       false},
+      {".atomnote-new-LinkTo", [](const fs::path& path) { fs::create_symlink("my notes", path); }, false},
+      {".atomnote-new-Broken", [](const fs::path& path) { fs::create_symlink("nowhere", path); }, false},
+      {".atomnote-new-Pipe00", [](const fs::path& path) { ASSERT_EQ(mkfifo(path.c_str(), 0600), 0); }, false},
+  };
+  WriteFile(kDefaultFile);
+  for (const Case& c : cases) c.make(folder_ / c.name);
+  std::map<std::string, std::string> expected = TreeContents(folder_.path());
+  for (const Case& c : cases) {
+    if (c.removed) expected.erase(c.name);
+  }
+  prefLanguage = 1;
+
+  savePreferences();
+
+  std::map<std::string, std::string> after = TreeContents(folder_.path());
+  EXPECT_NE(after["Atomnote Preferences"].find("\nprefLanguage=1\n"), std::string::npos);
+  after["Atomnote Preferences"] = kDefaultFile;
+  EXPECT_EQ(ChangedPaths(expected, after), std::vector<std::string>{});
+  EXPECT_TRUE(messages_.messages().empty());
+}
+
+// A leftover that cannot be removed stays, and the save goes on as if it were not there.
+TEST_F(PreferencesFileTest, ALeftoverThatCannotBeRemovedNeverFailsTheSave) {
+  const std::filesystem::path leftover = folder_ / ".atomnote-new-Stuck1";
+  WriteFileBytes(leftover, "prefLanguage=1\n");
+  const ScopedImmutableFile stuck(leftover);
+  if (!stuck.applied()) GTEST_SKIP() << "marking a file immutable needs root and a file system that keeps it";
+  setDefaultPreferences();
+
+  savePreferences();
+
+  EXPECT_TRUE(messages_.messages().empty());
+  EXPECT_EQ(FileContent(), kDefaultFile);
+  EXPECT_EQ(ReadFileBytes(leftover), "prefLanguage=1\n");
+  EXPECT_EQ(NamesIn(folder_.path()),
+            (std::vector<std::string>{".atomnote-new-Stuck1", "Atomnote Preferences"}));
 }
 
 // A file the user may neither read nor write (mode 000, the installer running as an ordinary
