@@ -20,9 +20,6 @@ namespace {
 
 constexpr std::size_t kChunkSize = 64 * 1024;
 
-// mkostemp replaces the six X with letters and digits.
-constexpr std::string_view kTemporaryPrefix = ".atomnote-new-";
-constexpr std::string_view kTemporaryUniquePart = "XXXXXX";
 
 int CopyContents(int from, int to) {
   std::array<char, kChunkSize> chunk;
@@ -70,9 +67,9 @@ std::filesystem::path FolderOf(const std::filesystem::path& target) {
 
 // Whether name is one CreateTemporaryBeside gives its files.
 bool IsTemporaryBesideName(std::string_view name) {
-  if (!name.starts_with(kTemporaryPrefix)) return false;
-  name.remove_prefix(kTemporaryPrefix.size());
-  if (name.size() != kTemporaryUniquePart.size()) return false;
+  if (!name.starts_with(kTemporaryNamePrefix)) return false;
+  name.remove_prefix(kTemporaryNamePrefix.size());
+  if (name.size() != kTemporaryNameUniqueLength) return false;
   for (const char c : name) {
     const bool letterOrDigit = (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || (c >= '0' && c <= '9');
     if (!letterOrDigit) return false;
@@ -100,8 +97,10 @@ FileDescriptor OpenSource(const std::filesystem::path& source, struct stat& stat
 }  // namespace
 
 FileDescriptor CreateTemporaryBeside(const std::filesystem::path& target, std::string& temporaryPath) {
-  temporaryPath =
-      (FolderOf(target) / (std::string(kTemporaryPrefix) + std::string(kTemporaryUniquePart))).string();
+  // mkostemp replaces the X with letters and digits.
+  std::string name(kTemporaryNamePrefix);
+  name.append(kTemporaryNameUniqueLength, 'X');
+  temporaryPath = (FolderOf(target) / name).string();
   return FileDescriptor(mkostemp(temporaryPath.data(), O_CLOEXEC));
 }
 

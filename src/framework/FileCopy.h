@@ -2,10 +2,17 @@
 
 #include <filesystem>
 #include <string>
+#include <string_view>
 
 #include "framework/FileDescriptor.h"
 
 class HeldFolder;
+
+// The names of the new files a replacement is written into before it is renamed over what it
+// replaces: this prefix, then six letters or digits (as mkostemp makes them). The leading dot keeps
+// a file left behind by a replacement that never ended out of sight.
+inline constexpr std::string_view kTemporaryNamePrefix = ".atomnote-new-";
+inline constexpr std::size_t kTemporaryNameUniqueLength = 6;
 
 // Copies the regular file at source to target, replacing a file already there. The copy is
 // written beside the target under a temporary name and renamed onto it only when complete, so

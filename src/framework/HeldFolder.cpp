@@ -10,6 +10,8 @@
 #include <random>
 #include <string_view>
 
+#include "framework/FileCopy.h"
+
 // What every folder of one tree shares: the mount its top lies on and, for a volume's root, the
 // folder that volume was found mounted on.
 struct HeldFolder::Volume {
@@ -39,13 +41,13 @@ std::optional<struct statx> StatusOfOpen(int fd, int& error) {
   return status;
 }
 
-// A name made like mkstemp's: the hidden prefix and six letters or digits.
+// A name made as mkostemp makes one: the prefix of new files and six letters or digits.
 std::string TemporaryName() {
   static constexpr std::string_view kLetters = "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789";
   static std::minstd_rand generator{std::random_device{}()};
   std::uniform_int_distribution<std::size_t> letter(0, kLetters.size() - 1);
-  std::string name = ".atomnote-new-";
-  for (int i = 0; i < 6; ++i) name += kLetters[letter(generator)];
+  std::string name(kTemporaryNamePrefix);
+  for (std::size_t i = 0; i < kTemporaryNameUniqueLength; ++i) name += kLetters[letter(generator)];
   return name;
 }
 
