@@ -4,8 +4,10 @@
 #include <QCloseEvent>
 #include <QEvent>
 #include <QGuiApplication>
+#include <QKeyEvent>
 #include <QMenuBar>
 #include <QPointer>
+#include <QPushButton>
 #include <QResizeEvent>
 #include <QScopeGuard>
 #include <QScreen>
@@ -183,6 +185,30 @@ void Window::resizeEvent(QResizeEvent* event) {
     const auto [top, height] = Along(design.top(), design.height(), locked.top, locked.bottom, dy);
     locked.control->setGeometry(left, top, width, height);
   }
+}
+
+QPushButton* Window::ButtonForKey(const QKeyEvent& event) const {
+  const Qt::KeyboardModifiers modifiers = event.modifiers() & ~Qt::KeypadModifier;
+  if (modifiers != Qt::NoModifier) return nullptr;
+  switch (event.key()) {
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+      return defaultButton_.data();
+    case Qt::Key_Escape:
+      return cancelButton_.data();
+    default:
+      return nullptr;
+  }
+}
+
+void Window::keyPressEvent(QKeyEvent* event) {
+  QPushButton* button = ButtonForKey(*event);
+  if (button != nullptr && button->isEnabled() && button->isVisible()) {
+    event->accept();
+    button->click();
+    return;
+  }
+  QWidget::keyPressEvent(event);
 }
 
 std::string Window::Title() const { return windowTitle().toStdString(); }

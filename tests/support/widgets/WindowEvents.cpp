@@ -84,6 +84,13 @@ bool ChoosePopupRow(QWidget& window, QComboBox& popup, int row) {
   return WaitFor([list] { return !list->isVisible(); });
 }
 
+QWidget* OpenPopupList(QWidget& window, QComboBox& popup) {
+  QAbstractItemView* list = popup.view();
+  ClickControl(window, popup);
+  if (!WaitFor([list] { return list->isVisible(); })) return nullptr;
+  return list->window();
+}
+
 void KeepScreenshot(QWidget& window, const std::string& fileName) {
   const auto keep = KeepFolder();
   if (!keep) return;
