@@ -334,3 +334,5 @@ QWidget* FrontmostWindow() {
   if (QWidget* active = QApplication::activeWindow()) return active;
   return AnyVisibleTopLevelWindow();
 }
+
+bool HasCloseBox(const QWidget& window) { return window.windowFlags().testFlag(Qt::WindowCloseButtonHint); }

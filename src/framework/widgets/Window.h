@@ -157,6 +157,9 @@ void CentreOnScreen(QWidget& window);
 // The program's frontmost window (the active window, else the topmost visible one); nullptr when
 // none is shown.
 QWidget* FrontmostWindow();
+// True when window's frame has a close box: a window without one (a sheet, the progress window)
+// is closed only by its own code, never by the person.
+bool HasCloseBox(const QWidget& window);
 // The program's shown windows (not menus or tool tips), the frontmost first.
 std::vector<QWidget*> OpenWindows();
 // How many windows the program shows.

@@ -3,12 +3,14 @@
 #include <gtest/gtest.h>
 
 #include <QAbstractItemView>
+#include <QCloseEvent>
 #include <QComboBox>
 #include <QCoreApplication>
 #include <QEvent>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPixmap>
+#include <QSpontaneKeyEvent>
 #include <QString>
 #include <QTest>
 #include <QWidget>
@@ -63,6 +65,12 @@ void MoveTo(QWidget& window, QPoint point) {
 
 void PressKey(QWidget& window, Qt::Key key, Qt::KeyboardModifiers modifiers) {
   QTest::keyClick(window.windowHandle(), key, modifiers);
+}
+
+void CloseFromTheWindowingSystem(QWidget& window) {
+  QCloseEvent request;
+  QSpontaneKeyEvent::setSpontaneous(&request);
+  QCoreApplication::sendEvent(window.windowHandle(), &request);
 }
 
 void DeleteClosedWindows() { QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete); }

@@ -43,6 +43,9 @@ bool OpenMenu(QWidget& window, QMenuBar& bar, const std::string& menuName);
 bool ClickMenuItem(QMenuBar& bar, const std::string& menuName, const std::string& itemName);
 // Closes the open menus of bar without choosing anything.
 void CloseMenus(QMenuBar& bar);
+// A close request from the windowing system to the window's handle, as the window manager sends
+// one when the person asks it to close the window (a close box, a key of its own).
+void CloseFromTheWindowingSystem(QWidget& window);
 // A key pressed and released in the window.
 void PressKey(QWidget& window, Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier);
 // Deletes the windows whose Close has run, as the event loop would once control is back in it.
