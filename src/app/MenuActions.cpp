@@ -55,8 +55,12 @@ bool Atomnote::_HelpCheckForUpdates_Action() {
 }
 
 bool Atomnote::_FileCloseWindow_Action() {
-  // The main window's Close stores the dataset selection and quits; any other window just closes.
-  if (QWidget* front = FrontmostWindow()) front->close();
+  // Closes the front window as its close box would, so a window without one stays up: a sheet
+  // until its buttons dismiss it, the progress window until the install or removal closes it (it
+  // keeps a second one from starting). The main window's Close stores the dataset selection and
+  // quits; any other window just closes.
+  QWidget* front = FrontmostWindow();
+  if (front != nullptr && HasCloseBox(*front)) front->close();
   return false;
 }
 

@@ -3,12 +3,16 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QCoreApplication>
+#include <QEventLoop>
 #include <QLineEdit>
 #include <QMenu>
 #include <QPlainTextEdit>
 #include <QPointer>
+#include <QProgressBar>
 #include <QPushButton>
 #include <QTextBrowser>
+#include <QTimer>
+#include <algorithm>
 #include <filesystem>
 #include <functional>
 #include <string>
@@ -20,9 +24,13 @@
 #include "app/MenuBar1.h"
 #include "app/StartUp.h"
 #include "framework/Network.h"
+#include "framework/ResourceFork.h"
 #include "framework/Timer.h"
 #include "framework/widgets/Window.h"
 #include "install/InstallMessages.h"
+#include "install/InstallTestSupport.h"
+#include "install/widgets/ProgressWindow.h"
+#include "install/widgets/ProgressWindowDisplay.h"
 #include "prefs/PreferenceGlobals.h"
 #include "support/FixtureVolume.h"
 #include "support/ScopedGestaltVersion.h"
@@ -207,6 +215,86 @@ TEST_F(MenuCommandsTest, CloseWindowInAWindowBesideASheetClosesThatWindowOnly) {
   EXPECT_FALSE(application_.QuitRequested());
   PressKey(Window2(), Qt::Key_Return);
   EXPECT_TRUE(WaitFor([] { return !Window2Exists(); }));
+}
+
+// ---- during an install ----
+
+// The application as MenuCommandsTest opens it, with the shipped element data, the built bundle
+// and a fixture iPod the scan finds; the install shows its progress in the progress window.
+class MenuCommandsDuringAnInstallTest : public MenuCommandsTest {
+ protected:
+  void SetUp() override {
+    // The compiled-in resources, not the fixture's small ones: the install writes every element.
+    RestoreApplicationResourceFork();
+    ReleaseResourceCatalogue();
+    if (FolderItem(volume_.root() / "iPod_Control").Visible()) {
+      GTEST_SKIP() << "the temporary folder keeps no extended attributes, so no folder can be made invisible";
+    }
+  }
+
+  void TearDown() override {
+    CloseProgressWindowIfOpen();
+    SetScanList({});
+  }
+
+  TempFolder temp_;
+  FixtureVolume volume_{temp_.path(), "IPOD"};
+  ScopedVolumes volumes_{{volume_.root()}};
+  ScopedBundle bundle_{fs::path(ATOMNOTE_BUNDLE_DIR)};
+  ScopedProgressDisplay<ProgressWindowDisplay> progress_;
+};
+
+// Close Window (Ctrl+W) in the progress window while the worker writes the element notes leaves
+// the window up: it has no close box, and while it is up no second install or removal can start.
+// The install goes on to 100 in that window and ends with its completion dialog.
+TEST_F(MenuCommandsDuringAnInstallTest, CloseWindowLeavesTheProgressWindowUp) {
+  Open(kTiger);
+  ShowMainWindow();
+  ASSERT_TRUE(Window1().PushButton1().isEnabled()) << "the scan found no iPod";
+
+  // The worker runs on the user-interface thread and hands the turn on at its yields: the key
+  // comes at the first yield after the bar has passed 50, through the progress window's handle.
+  QPointer<class progressWindow> shown;
+  int pressedAt = -1;
+  int highest = -1;
+  bool upAfterTheKey = false;
+  QTimer halfWay;
+  QObject::connect(&halfWay, &QTimer::timeout, [&] {
+    if (!progressWindowExists() || progressWindow().ProgressBar1().value() < 50) return;
+    halfWay.stop();
+    shown = &progressWindow();
+    pressedAt = highest = shown->ProgressBar1().value();
+    QObject::connect(&shown->ProgressBar1(), &QProgressBar::valueChanged,
+                     [&highest](int value) { highest = std::max(highest, value); });
+    PressKey(*shown, Qt::Key_W, Qt::ControlModifier);
+    upAfterTheKey = !shown.isNull() && shown->isVisible() && FrontmostWindow() == shown.data();
+  });
+  halfWay.start(0);
+
+  // Clicked inside an event loop, as the program runs: the worker yields only in one.
+  QEventLoop loop;
+  QTimer::singleShot(0, &loop, [] { ClickControl(Window1(), Window1().PushButton1()); });
+  QTimer dialogShown;
+  QObject::connect(&dialogShown, &QTimer::timeout, [&] {
+    if (!messages_.dialogs().empty()) loop.quit();
+  });
+  dialogShown.start(5);
+  QTimer::singleShot(120000, &loop, &QEventLoop::quit);
+  loop.exec();
+  ASSERT_FALSE(messages_.dialogs().empty()) << "the install did not end";
+
+  ASSERT_GE(pressedAt, 50) << "the key was never pressed";
+  EXPECT_LT(pressedAt, 100) << "pressed after the element notes";
+  EXPECT_TRUE(upAfterTheKey) << "Close Window closed the progress window";
+  EXPECT_EQ(highest, 100) << "the progress went to another window";
+  EXPECT_EQ(messages_.shown(),
+            std::vector<std::string>{"dialog: Atomnote has been installed with your selected "
+                                     "options on your iPod."});
+  DeleteClosedWindows();
+  EXPECT_TRUE(shown.isNull()) << "the install closes its window";
+  EXPECT_FALSE(progressWindowExists());
+  EXPECT_TRUE(Window1().isVisible());
+  EXPECT_FALSE(application_.QuitRequested());
 }
 
 // ---- the maker's pages ----

@@ -4,6 +4,7 @@
 #include <QImage>
 #include <QPoint>
 #include <QRect>
+#include <algorithm>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
@@ -33,9 +34,11 @@ const QRect kRemoveButton(118, 565, 239, 20);
 const QRect kDatasetList(20, 56, 396, 225);
 const QRect kGlossaryCheckBox(20, 401, 396, 20);
 const QRect kCustomizeUnitsButton(435, 179, 173, 20);
+const QRect kSpellingPopup(452, 315, 156, 20);
 // Places in the units sheet.
 const char kUnitsSheetTitle[] = "Customize Units";
 const QRect kMeltingPointPopup(202, 46, 98, 20);
+const QRect kBoilingPointPopup(202, 78, 98, 20);
 const QRect kSaveButton(498, 366, 94, 20);
 
 // The colours the person sees the dataset rows in: melting point (row 0), density (row 8, the
@@ -218,6 +221,25 @@ class InstallerOnScreenTest : public ::testing::Test {
     ASSERT_TRUE(person_->ClickAt(PictureToScreen(*box)));
   }
 
+  // Clicks the popup at the point of the screen and waits for its list, a window of its own beside
+  // the windows shown; nothing when it never opened.
+  std::optional<VirtualXServer::WindowInfo> OpenPopupList(QPoint popup,
+                                                          const std::vector<unsigned long>& shown) const {
+    if (!person_->ClickAt(popup)) return std::nullopt;
+    return x_->WaitForWindow(
+        installer_->Pid(),
+        [&](const VirtualXServer::WindowInfo& window) {
+          return std::find(shown.begin(), shown.end(), window.id) == shown.end();
+        },
+        kStartMs);
+  }
+  // Waits until the popup's list has closed; whether it did.
+  bool WaitForListClosed(const VirtualXServer::WindowInfo& list) const {
+    return x_->WaitForNoWindow(
+        installer_->Pid(), [&](const VirtualXServer::WindowInfo& window) { return window.id == list.id; },
+        kStartMs);
+  }
+
   // Turns the mouse wheel over the list until its last row shows.
   void ScrollListToTheEnd() const { ASSERT_TRUE(person_->ScrollDown(OnScreen(kDatasetList.center()), 20)); }
 
@@ -323,14 +345,31 @@ TEST_F(InstallerOnScreenTest, InstallsWhatThePersonChoseThenRemovesItLeavingThei
   }
 }
 
-// The units sheet comes down at a click on "Customize Units"; the melting point's popup opens at a
-// click and its middle row, "ºF", is picked with another; "Save" closes the sheet. The install
-// that follows states every melting point in degrees Fahrenheit (the notes print a ring above,
-// U+02DA, where the popup shows U+00BA) and the boiling points still in kelvin.
-TEST_F(InstallerOnScreenTest, FahrenheitPickedInTheUnitsSheetReachesTheMeltingPointsOfTheNotes) {
+// The spelling popup opens at a click, and Down and Return pick its second row, "British
+// English": the open list takes the Return, so Install, the main window's default button, is not
+// pressed and nothing is written to the iPod. The units sheet comes down at a click on "Customize
+// Units"; the melting point's popup opens at a click and its middle row, "ºF", is picked with
+// another; in the boiling point's open popup Down and Escape close the list with no choice, the
+// sheet staying up; "Save" closes the sheet. The install that follows is in British spelling and
+// states every melting point in degrees Fahrenheit (the notes print a ring above, U+02DA, where
+// the popup shows U+00BA) and the boiling points still in kelvin.
+TEST_F(InstallerOnScreenTest, TheSpellingAndUnitsPickedInPopupsReachTheNotes) {
   ASSERT_NO_FATAL_FAILURE(StartLaterRun());
   ASSERT_EQ(x_->CaptureWhenDrawn(main_, kStartMs).size(), main_.geometry.size())
       << "the main window was never drawn";
+
+  const auto spellingList = OpenPopupList(OnScreen(kSpellingPopup.center()), {main_.id});
+  ASSERT_TRUE(spellingList) << "the spelling popup never opened";
+  ASSERT_TRUE(person_->Type("Down Return"));
+  ASSERT_TRUE(WaitForListClosed(*spellingList)) << "the spelling popup stayed open";
+  EXPECT_FALSE(x_->WaitForWindow(
+      installer_->Pid(),
+      [](const VirtualXServer::WindowInfo& window) {
+        return window.dialog || window.title == "Installing\u2026";
+      },
+      1500))
+      << "Return in the popup pressed Install";
+  ASSERT_FALSE(fs::exists(pod_.Notes() / "Atomnote")) << "Return in the popup pressed Install";
 
   ASSERT_NO_FATAL_FAILURE(Click(kCustomizeUnitsButton));
   const auto sheet = x_->WaitForWindow(installer_->Pid(), Titled(kUnitsSheetTitle), kStartMs);
@@ -340,25 +379,23 @@ TEST_F(InstallerOnScreenTest, FahrenheitPickedInTheUnitsSheetReachesTheMeltingPo
   const QPoint sheetTopLeft = sheet->geometry.topLeft();
 
   // The popup's list is a window of its own; "K", "ºC", "ºF", "ºR", "Rk": "ºF" is the middle row.
-  ASSERT_TRUE(person_->ClickAt(sheetTopLeft + kMeltingPointPopup.center()));
-  const auto list = x_->WaitForWindow(
-      installer_->Pid(),
-      [&](const VirtualXServer::WindowInfo& window) {
-        return window.id != main_.id && window.id != sheet->id;
-      },
-      kStartMs);
+  const auto list = OpenPopupList(sheetTopLeft + kMeltingPointPopup.center(), {main_.id, sheet->id});
   ASSERT_TRUE(list) << "the melting point's popup never opened";
   ASSERT_TRUE(person_->ClickAt(list->geometry.center()));
-  ASSERT_TRUE(x_->WaitForNoWindow(
-      installer_->Pid(), [&](const VirtualXServer::WindowInfo& window) { return window.id == list->id; },
-      kStartMs))
-      << "the popup stayed open";
+  ASSERT_TRUE(WaitForListClosed(*list)) << "the popup stayed open";
   if (const auto keep = KeepFolder()) {
     QImage picked = sheetAtStart;
     for (int look = 0; look < 30 && picked == sheetAtStart; ++look)
       picked = x_->CaptureWhenDrawn(*sheet, kStartMs);
     picked.save(QString::fromStdString((*keep / "on-screen Customize Units.png").string()));
   }
+
+  const auto boilingList = OpenPopupList(sheetTopLeft + kBoilingPointPopup.center(), {main_.id, sheet->id});
+  ASSERT_TRUE(boilingList) << "the boiling point's popup never opened";
+  ASSERT_TRUE(person_->Type("Down Escape"));
+  ASSERT_TRUE(WaitForListClosed(*boilingList)) << "the boiling point's popup stayed open";
+  ASSERT_FALSE(x_->WaitForNoWindow(installer_->Pid(), Titled(kUnitsSheetTitle), 1500))
+      << "Escape in the popup cancelled the sheet";
 
   ASSERT_TRUE(person_->ClickAt(sheetTopLeft + kSaveButton.center()));
   ASSERT_TRUE(x_->WaitForNoWindow(installer_->Pid(), Titled(kUnitsSheetTitle), kStartMs))
@@ -384,8 +421,12 @@ TEST_F(InstallerOnScreenTest, FahrenheitPickedInTheUnitsSheetReachesTheMeltingPo
   ASSERT_TRUE(iron);
   EXPECT_EQ(iron->melt, "melt: 2800.13\u02DAF") << "1811 K";
 
-  // The choice is kept for the next run: the second of the 17 units is row 2.
+  EXPECT_NE(ReadAll(elements / "Al").find("<TITLE>aluminium</TITLE>"), std::string::npos) << "not British";
+
+  // The choices are kept for the next run: British spelling, and row 2 as the second of the 17
+  // units.
   const std::string preferences = QuitAndReadPreferences();
+  EXPECT_NE(preferences.find("\nprefLanguage=1\n"), std::string::npos) << preferences;
   EXPECT_NE(preferences.find("\nprefUnits=0 2 0 8 8 3 0 0 0 0 0 0 8 0 1 1 0\n"), std::string::npos)
       << preferences;
 }

@@ -24,6 +24,13 @@ bool PersonAtScreen::TypeInto(unsigned long window, const std::string& keys) con
   return Run(arguments);
 }
 
+bool PersonAtScreen::Type(const std::string& keys) const {
+  std::vector<std::string> arguments = {"key", "--clearmodifiers"};
+  std::istringstream names(keys);
+  for (std::string name; names >> name;) arguments.push_back(name);
+  return Run(arguments);
+}
+
 bool PersonAtScreen::ScrollDown(QPoint screenPoint, int notches) const {
   // Button 5 is the wheel turned towards the person.
   return Run({"mousemove", "--sync", std::to_string(screenPoint.x()), std::to_string(screenPoint.y()),

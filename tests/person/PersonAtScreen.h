@@ -18,6 +18,9 @@ class PersonAtScreen {
   // Gives the window the keyboard focus and types the keys, xdotool's names one after another
   // ("Tab space", "ctrl+q").
   bool TypeInto(unsigned long window, const std::string& keys) const;
+  // Types the keys into whatever takes the keyboard now: the window with the focus, or an open
+  // popup that holds the keyboard.
+  bool Type(const std::string& keys) const;
 
  private:
   bool Run(const std::vector<std::string>& arguments) const;

@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include <QAbstractItemView>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QCoreApplication>
@@ -23,7 +24,9 @@
 #include "data/ResourceCatalogue.h"
 #include "framework/Application.h"
 #include "framework/widgets/Canvas.h"
+#include "install/InstallTestSupport.h"
 #include "install/iPodScanClass.h"
+#include "install/widgets/ProgressWindow.h"
 #include "support/widgets/OpenWindows.h"
 #include "ui/AboutDialog.h"
 #include "ui/MainWindowTestSupport.h"
@@ -112,6 +115,50 @@ TEST_F(Window1Test, RemoveButtonRunsTheRemoval) {
   ASSERT_TRUE(WaitFor([&] { return !messages_.messages().empty(); }));
   EXPECT_EQ(MessageTexts(messages_),
             std::vector<std::string>{"48 | Error | Error #705: Generic Atomnote uninstall error."});
+}
+
+// Return, Enter and Escape pressed in the open spelling list are the list's: Return and Enter
+// choose the row the list is on, Escape closes it without a choice, and none of them presses
+// Install, the window's default button. With the list closed, Return and Enter press Install.
+TEST_F(Window1Test, KeysInTheOpenSpellingListAreTheListsAndNotInstalls) {
+  class Window1 window;
+  ASSERT_TRUE(OpenAndWaitExposed(window));
+  window.scanTimer().SetMode(Timer::kModeOff);
+  // No iPod in the scan's list: an install that starts ends at once in its own error message.
+  SetScanList({});
+  window.PushButton1().setEnabled(true);
+  struct ListKeyCase {
+    const char* name;
+    Qt::Key key;
+    int chosen;
+  };
+  for (const ListKeyCase& c :
+       {ListKeyCase{"Return", Qt::Key_Return, 1}, ListKeyCase{"Enter", Qt::Key_Enter, 1},
+        ListKeyCase{"Escape", Qt::Key_Escape, 0}}) {
+    SCOPED_TRACE(c.name);
+    window.langPopup().setCurrentIndex(0);
+    QWidget* list = OpenPopupList(window, window.langPopup());
+    ASSERT_NE(list, nullptr);
+    PressKey(*list, Qt::Key_Down);
+    PressKey(*list, c.key);
+    ASSERT_TRUE(WaitFor([&] { return !window.langPopup().view()->isVisible(); }));
+    QCoreApplication::processEvents();
+
+    EXPECT_EQ(window.langPopup().currentIndex(), c.chosen);
+    EXPECT_EQ(prefLanguage, c.chosen);
+    EXPECT_EQ(messages_.shown(), std::vector<std::string>{}) << "Install was pressed";
+    EXPECT_FALSE(progressWindowExists());
+    messages_.ClearShown();
+  }
+
+  for (const Qt::Key key : {Qt::Key_Return, Qt::Key_Enter}) {
+    SCOPED_TRACE(key == Qt::Key_Return ? "Return, the list closed" : "Enter, the list closed");
+    window.langPopup().setFocus();
+    PressKey(window, key);
+    ASSERT_TRUE(WaitFor([&] { return !messages_.shown().empty(); }));
+    EXPECT_EQ(messages_.shown(), std::vector<std::string>{"Error #703: Generic setup error."});
+    messages_.ClearShown();
+  }
 }
 
 // ---- the sheets ----

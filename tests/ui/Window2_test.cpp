@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <QAbstractItemView>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QCoreApplication>
@@ -206,6 +207,41 @@ TEST_F(Window2Test, OnlyContinueClosesAndTheNextShowingStartsAfresh) {
   EXPECT_EQ(again.Canvas1().x(), 187);
   EXPECT_EQ(again.Canvas1().Backdrop(), itunes7circles());
   EXPECT_FALSE(again.CheckBox1().isChecked());
+}
+
+// Return and Enter pressed in the open popup's list choose the row the list is on, and Escape
+// closes the list; the sheet stays up with its picture following the choice. With the list
+// closed, Return presses Continue.
+TEST_F(Window2Test, KeysInTheOpenPopupListLeaveTheSheetUp) {
+  const QPointer<class Window2> sheet(&OpenSheet());
+  struct ListKeyCase {
+    const char* name;
+    Qt::Key key;
+    int chosen;
+    int canvasLeft;
+  };
+  for (const ListKeyCase& c :
+       {ListKeyCase{"Return", Qt::Key_Return, 1, 155}, ListKeyCase{"Enter", Qt::Key_Enter, 1, 155},
+        ListKeyCase{"Escape", Qt::Key_Escape, 0, 150}}) {
+    SCOPED_TRACE(c.name);
+    QComboBox& popup = sheet->PopupMenu1();
+    popup.setCurrentIndex(0);
+    QWidget* list = OpenPopupList(*sheet, popup);
+    ASSERT_NE(list, nullptr);
+    PressKey(*list, Qt::Key_Down);
+    PressKey(*list, c.key);
+    ASSERT_TRUE(WaitFor([&] { return !popup.view()->isVisible(); }));
+    QCoreApplication::processEvents();
+
+    ASSERT_FALSE(sheet.isNull()) << "the sheet was closed";
+    EXPECT_TRUE(sheet->isVisible());
+    EXPECT_EQ(popup.currentIndex(), c.chosen);
+    EXPECT_EQ(sheet->Canvas1().x(), c.canvasLeft);
+  }
+
+  PressKey(*sheet, Qt::Key_Return);
+  EXPECT_TRUE(WaitFor([] { return !Window2Exists(); }));
+  DeleteClosedWindows();
 }
 
 // Without the iTunes 4 picture in the resources, picking it moves the empty canvas and shows

@@ -2,11 +2,13 @@
 
 #include <gtest/gtest.h>
 
+#include <QAbstractItemView>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QCoreApplication>
 #include <QEvent>
 #include <QLabel>
+#include <QPointer>
 #include <QPushButton>
 #include <QTest>
 #include <QWindow>
@@ -280,6 +282,44 @@ TEST_F(CustomizeSheetTest, ReturnSavesAndEscapeCancels) {
     expected[0] = c.storedMass;
     EXPECT_EQ(StoredUnits(), expected);
   }
+}
+
+// Return, Enter and Escape pressed in an open popup's list are the list's: Return and Enter choose
+// the row the list is on, Escape closes the list without a choice. The sheet stays up with
+// nothing stored and the rows picked before kept, so Save then stores them all.
+TEST_F(CustomizeSheetTest, KeysInAnOpenPopupListLeaveTheSheetUp) {
+  const QPointer<class customizeSheet> sheet(&OpenSheet());
+  ASSERT_TRUE(ChoosePopupRow(*sheet, sheet->meltPopup(), 2));  // ºF, picked before
+  struct ListKeyCase {
+    const char* name;
+    Qt::Key key;
+    int chosen;
+  };
+  for (const ListKeyCase& c :
+       {ListKeyCase{"Escape", Qt::Key_Escape, 0}, ListKeyCase{"Enter", Qt::Key_Enter, 1},
+        ListKeyCase{"Return", Qt::Key_Return, 1}}) {
+    SCOPED_TRACE(c.name);
+    QComboBox& boil = sheet->boilPopup();
+    boil.setCurrentIndex(0);
+    QWidget* list = OpenPopupList(*sheet, boil);
+    ASSERT_NE(list, nullptr);
+    PressKey(*list, Qt::Key_Down);
+    PressKey(*list, c.key);
+    ASSERT_TRUE(WaitFor([&] { return !boil.view()->isVisible(); }));
+    QCoreApplication::processEvents();
+
+    ASSERT_FALSE(sheet.isNull()) << "the sheet was closed";
+    EXPECT_TRUE(sheet->isVisible());
+    EXPECT_EQ(boil.currentIndex(), c.chosen);
+    EXPECT_EQ(sheet->meltPopup().currentIndex(), 2);
+    EXPECT_EQ(StoredUnits(), kFirstRunUnits) << "nothing is stored before Save";
+  }
+
+  PressAndWaitClosed(*sheet, Qt::Key_Return);
+  std::array<int, 17> expected = kFirstRunUnits;
+  expected[1] = 2;
+  expected[2] = 1;
+  EXPECT_EQ(StoredUnits(), expected);
 }
 
 // A hand-edited file may hold any number. The popup then shows the unit the element notes print

@@ -11,7 +11,6 @@
 #include <QPlainTextEdit>
 #include <QProgressBar>
 #include <QPushButton>
-#include <QShortcut>
 #include <QString>
 #include <QStringList>
 #include <QTextBrowser>
@@ -47,25 +46,12 @@ Qt::Alignment HorizontalAlignment(TextAlign align) {
   return Qt::AlignLeft;
 }
 
-// Return and Enter (Default) or Escape (Cancel) anywhere in the window press the button while
-// it takes clicks.
-void PressOnKeys(QPushButton* button, Window& window, std::initializer_list<Qt::Key> keys) {
-  for (const Qt::Key key : keys) {
-    auto* shortcut = new QShortcut(QKeySequence(key), &window);
-    QObject::connect(shortcut, &QShortcut::activated, button, [button] {
-      if (button->isEnabled() && button->isVisible()) button->click();
-    });
-  }
-}
-
-QWidget* MakePushButton(const ControlRow& row, QWidget* parent, Window& window) {
+// A default button is drawn as one; the window presses it on Return and Enter, and its cancel
+// button on Escape, when no control takes the key (Window::keyPressEvent).
+QWidget* MakePushButton(const ControlRow& row, QWidget* parent) {
   auto* button = new QPushButton(Caption(row.caption), parent);
   button->setAutoDefault(false);
-  if (row.properties.isDefault) {
-    button->setDefault(true);
-    PressOnKeys(button, window, {Qt::Key_Return, Qt::Key_Enter});
-  }
-  if (row.properties.isCancel) PressOnKeys(button, window, {Qt::Key_Escape});
+  button->setDefault(row.properties.isDefault);
   return button;
 }
 
@@ -136,10 +122,10 @@ QWidget* MakeProgressBar(const ControlRow& row, QWidget* parent) {
   return bar;
 }
 
-QWidget* MakeControl(const ControlRow& row, QWidget* parent, Window& window) {
+QWidget* MakeControl(const ControlRow& row, QWidget* parent) {
   switch (row.kind) {
     case ControlKind::PushButton:
-      return MakePushButton(row, parent, window);
+      return MakePushButton(row, parent);
     case ControlKind::CheckBox:
       return MakeCheckBox(row, parent);
     case ControlKind::StaticText:
@@ -209,7 +195,7 @@ QWidget& Window::CreateControl(const ControlRow& row) {
     if (parent == nullptr)
       throw NilObjectException("no control " + row.properties.parent + " to hold " + row.name);
   }
-  QWidget* control = MakeControl(row, parent, *this);
+  QWidget* control = MakeControl(row, parent);
   control->setObjectName(Text(row.name));
   control->setGeometry(row.left, row.top, row.width, row.height);
   ApplyTextProperties(*control, row.properties);
@@ -217,6 +203,10 @@ QWidget& Window::CreateControl(const ControlRow& row) {
   if (auto* list = dynamic_cast<Listbox*>(control)) list->AddRows(row.properties.rows);
   control->setEnabled(row.properties.enabled);
   if (!row.properties.visible) control->setVisible(false);
+  if (auto* button = qobject_cast<QPushButton*>(control)) {
+    if (row.properties.isDefault) defaultButton_ = button;
+    if (row.properties.isCancel) cancelButton_ = button;
+  }
   return *control;
 }
 

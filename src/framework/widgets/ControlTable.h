@@ -59,8 +59,11 @@ struct ControlProperties {
   bool multiline = false;
   TextAlign align = TextAlign::Left;
   std::optional<std::uint32_t> textColour = {};  // 0xRRGGBB; the style's colour when none
-  bool isDefault = false;                        // a push button that Return and Enter press
-  bool isCancel = false;                         // a push button that Escape presses
+  // A push button that Return and Enter press (isDefault), or Escape (isCancel), when the key
+  // reaches the window: a control that takes the key itself, such as an open popup's list or a
+  // multi-line edit field, keeps it from the button.
+  bool isDefault = false;
+  bool isCancel = false;
   bool enabled = true;
   bool visible = true;
   bool checked = false;                // a check box's value

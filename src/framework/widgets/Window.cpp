@@ -4,8 +4,10 @@
 #include <QCloseEvent>
 #include <QEvent>
 #include <QGuiApplication>
+#include <QKeyEvent>
 #include <QMenuBar>
 #include <QPointer>
+#include <QPushButton>
 #include <QResizeEvent>
 #include <QScopeGuard>
 #include <QScreen>
@@ -185,6 +187,30 @@ void Window::resizeEvent(QResizeEvent* event) {
   }
 }
 
+QPushButton* Window::ButtonForKey(const QKeyEvent& event) const {
+  const Qt::KeyboardModifiers modifiers = event.modifiers() & ~Qt::KeypadModifier;
+  if (modifiers != Qt::NoModifier) return nullptr;
+  switch (event.key()) {
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+      return defaultButton_.data();
+    case Qt::Key_Escape:
+      return cancelButton_.data();
+    default:
+      return nullptr;
+  }
+}
+
+void Window::keyPressEvent(QKeyEvent* event) {
+  QPushButton* button = ButtonForKey(*event);
+  if (button != nullptr && button->isEnabled() && button->isVisible()) {
+    event->accept();
+    button->click();
+    return;
+  }
+  QWidget::keyPressEvent(event);
+}
+
 std::string Window::Title() const { return windowTitle().toStdString(); }
 
 void Window::SetTitle(const std::string& title) { setWindowTitle(QString::fromStdString(title)); }
@@ -308,3 +334,5 @@ QWidget* FrontmostWindow() {
   if (QWidget* active = QApplication::activeWindow()) return active;
   return AnyVisibleTopLevelWindow();
 }
+
+bool HasCloseBox(const QWidget& window) { return window.windowFlags().testFlag(Qt::WindowCloseButtonHint); }

@@ -13,7 +13,9 @@
 #include "framework/Exceptions.h"
 #include "framework/widgets/ControlTable.h"
 
+class QKeyEvent;
 class QMenuBar;
+class QPushButton;
 
 // A window of the program: a top-level Qt widget whose controls are reached by their names (the
 // Qt object name of each control). A window builds its controls from its table of control rows
@@ -92,6 +94,11 @@ class Window : public QWidget {
   void showEvent(QShowEvent* event) override;
   // Moves and stretches the controls with locked edges.
   void resizeEvent(QResizeEvent* event) override;
+  // Return and Enter press the default button, Escape the cancel button, while it takes clicks.
+  // Only a key that no control took reaches the window: a key pressed in an open popup's list
+  // (a window of its own) or taken by the control with the focus, such as Return in a multi-line
+  // edit field, presses no button.
+  void keyPressEvent(QKeyEvent* event) override;
 
  private:
   // Shows the window and brings it to the front.
@@ -116,8 +123,14 @@ class Window : public QWidget {
   // Places the menu bar across the top and the content area under it.
   void LayOutContent();
 
+  // The window's button for the key pressed; nullptr when it has none for that key.
+  QPushButton* ButtonForKey(const QKeyEvent& event) const;
+
   QWidget* content_;
   QPointer<QMenuBar> menuBar_;
+  // The buttons of the rows marked isDefault and isCancel; null when there is none.
+  QPointer<QPushButton> defaultButton_;
+  QPointer<QPushButton> cancelButton_;
   std::map<std::string, MenuHandler> menuHandlers_;
   bool opened_ = false;
   bool ended_ = false;
@@ -144,6 +157,9 @@ void CentreOnScreen(QWidget& window);
 // The program's frontmost window (the active window, else the topmost visible one); nullptr when
 // none is shown.
 QWidget* FrontmostWindow();
+// True when window's frame has a close box: a window without one (a sheet, the progress window)
+// is closed only by its own code, never by the person.
+bool HasCloseBox(const QWidget& window);
 // The program's shown windows (not menus or tool tips), the frontmost first.
 std::vector<QWidget*> OpenWindows();
 // How many windows the program shows.

@@ -2,8 +2,10 @@
 
 #include <gtest/gtest.h>
 
+#include <QAbstractItemView>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QImage>
 #include <QLabel>
 #include <QLineEdit>
@@ -217,27 +219,85 @@ TEST(ControlTable, AClickReachesTheControlOnTop) {
   EXPECT_EQ(clicks, 1);
 }
 
-TEST(ControlTable, ReturnAndEscapePressTheDefaultAndCancelButtons) {
-  TableWindow window({
-      {"PushButton1", ControlKind::PushButton, 10, 10, 100, 20, "Save", {.isDefault = true}},
-      {"PushButton2", ControlKind::PushButton, 120, 10, 100, 20, "Cancel", {.isCancel = true}},
-      {"EditField1", ControlKind::EditField, 10, 40, 100, 20},
-  });
-  std::vector<std::string> pressed;
-  for (const char* name : {"PushButton1", "PushButton2"}) {
-    QObject::connect(&window.ControlAs<QPushButton>(name), &QPushButton::clicked,
-                     [&pressed, name] { pressed.emplace_back(name); });
+// A window with a Save (default) and a Cancel button, a one-line and a multi-line edit field
+// and a popup, that records the buttons pressed.
+class KeyButtonsWindow : public TableWindow {
+ public:
+  KeyButtonsWindow()
+      : TableWindow({
+            {"PushButton1", ControlKind::PushButton, 10, 10, 100, 20, "Save", {.isDefault = true}},
+            {"PushButton2", ControlKind::PushButton, 120, 10, 100, 20, "Cancel", {.isCancel = true}},
+            {"EditField1", ControlKind::EditField, 10, 40, 100, 20},
+            {"EditField2", ControlKind::EditField, 10, 70, 200, 60, "", {.multiline = true}},
+            {"PopupMenu1",
+             ControlKind::PopupMenu,
+             10,
+             140,
+             100,
+             20,
+             "",
+             {.rows = {"a", "b"}, .listIndex = 0}},
+        }) {
+    for (const char* name : {"PushButton1", "PushButton2"}) {
+      QObject::connect(&ControlAs<QPushButton>(name), &QPushButton::clicked,
+                       [this, name] { pressed.emplace_back(name); });
+    }
   }
+
+  std::vector<std::string> pressed;
+};
+
+// Return and Enter press the default button, Escape the cancel button, from a control that does
+// not take the key (a one-line field, a closed popup) and with no focus; a button that takes no
+// clicks is not pressed.
+TEST(ControlTable, ReturnAndEscapePressTheDefaultAndCancelButtons) {
+  KeyButtonsWindow window;
   ASSERT_TRUE(ShowAndWaitExposed(window));
   window.Control("EditField1")->setFocus();
-
   PressKey(window, Qt::Key_Return);
   PressKey(window, Qt::Key_Escape);
-  window.Control("PushButton1")->setEnabled(false);
-  PressKey(window, Qt::Key_Enter);  // a button that takes no clicks is not pressed
+  window.Control("PopupMenu1")->setFocus();
+  PressKey(window, Qt::Key_Enter, Qt::KeypadModifier);
+  PressKey(window, Qt::Key_Escape);
+  window.Control("EditField1")->clearFocus();
+  PressKey(window, Qt::Key_Enter);
+  EXPECT_TRUE(WaitFor([&] { return window.pressed.size() >= 5; }));
+  EXPECT_EQ(window.pressed, (std::vector<std::string>{"PushButton1", "PushButton2", "PushButton1",
+                                                      "PushButton2", "PushButton1"}));
 
-  EXPECT_TRUE(WaitFor([&] { return pressed.size() >= 2; }));
-  EXPECT_EQ(pressed, (std::vector<std::string>{"PushButton1", "PushButton2"}));
+  window.pressed.clear();
+  window.Control("PushButton1")->setEnabled(false);
+  window.Control("EditField1")->setFocus();
+  PressKey(window, Qt::Key_Return);
+  PressKey(window, Qt::Key_Return, Qt::ControlModifier);  // no key of a button
+  QCoreApplication::processEvents();
+  EXPECT_EQ(window.pressed, std::vector<std::string>{});
+}
+
+// A key the control with the focus takes is that control's alone: Return starts a new line in a
+// multi-line field, and in an open popup's list Return chooses the row and Escape closes the
+// list. No button is pressed.
+TEST(ControlTable, AKeyAControlTakesPressesNoButton) {
+  KeyButtonsWindow window;
+  ASSERT_TRUE(ShowAndWaitExposed(window));
+  auto& field = window.ControlAs<QPlainTextEdit>("EditField2");
+  field.setFocus();
+  PressKey(window, Qt::Key_Return);
+  EXPECT_EQ(field.toPlainText(), "\n");
+
+  auto& popup = window.ControlAs<QComboBox>("PopupMenu1");
+  for (const Qt::Key key : {Qt::Key_Return, Qt::Key_Enter, Qt::Key_Escape}) {
+    SCOPED_TRACE(key);
+    popup.setCurrentIndex(0);
+    QWidget* list = OpenPopupList(window, popup);
+    ASSERT_NE(list, nullptr);
+    PressKey(*list, Qt::Key_Down);
+    PressKey(*list, key);
+    ASSERT_TRUE(WaitFor([&] { return !popup.view()->isVisible(); }));
+    QCoreApplication::processEvents();
+    EXPECT_EQ(popup.currentIndex(), key == Qt::Key_Escape ? 0 : 1);
+  }
+  EXPECT_EQ(window.pressed, std::vector<std::string>{});
 }
 
 TEST(ControlTable, LockedEdgesFollowTheWindowsEdges) {

@@ -8,6 +8,7 @@
 #include <QLabel>
 #include <QPointer>
 #include <QProgressBar>
+#include <QTest>
 #include <QWidget>
 
 #include "install/widgets/ProgressWindowDisplay.h"
@@ -112,6 +113,20 @@ TEST_F(ProgressWindowTest, ClosingFromCodeEndsTheInstanceLikeClose) {
   window.close();
   EXPECT_FALSE(window.isVisible());
   EXPECT_FALSE(progressWindowExists());
+}
+
+// The person cannot close it: it has no close box, and a close from the windowing system (the
+// window manager's) leaves it up. Only the install or removal that opened it closes it.
+TEST_F(ProgressWindowTest, TheWindowingSystemsCloseLeavesItUp) {
+  class progressWindow& window = progressWindow();
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+  EXPECT_FALSE(HasCloseBox(window));
+  CloseFromTheWindowingSystem(window);
+  QCoreApplication::processEvents();
+  DeleteClosedWindows();
+  ASSERT_TRUE(progressWindowExists());
+  EXPECT_EQ(&progressWindow(), &window);
+  EXPECT_TRUE(window.isVisible());
 }
 
 // The install and removal code reach the window through its display: it opens the window with

@@ -3,12 +3,14 @@
 #include <gtest/gtest.h>
 
 #include <QAbstractItemView>
+#include <QCloseEvent>
 #include <QComboBox>
 #include <QCoreApplication>
 #include <QEvent>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPixmap>
+#include <QSpontaneKeyEvent>
 #include <QString>
 #include <QTest>
 #include <QWidget>
@@ -65,6 +67,12 @@ void PressKey(QWidget& window, Qt::Key key, Qt::KeyboardModifiers modifiers) {
   QTest::keyClick(window.windowHandle(), key, modifiers);
 }
 
+void CloseFromTheWindowingSystem(QWidget& window) {
+  QCloseEvent request;
+  QSpontaneKeyEvent::setSpontaneous(&request);
+  QCoreApplication::sendEvent(window.windowHandle(), &request);
+}
+
 void DeleteClosedWindows() { QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete); }
 
 bool WaitFor(const std::function<bool()>& condition, int timeoutMs) {
@@ -82,6 +90,13 @@ bool ChoosePopupRow(QWidget& window, QComboBox& popup, int row) {
   QTest::mouseClick(listWindow->windowHandle(), Qt::LeftButton, Qt::NoModifier,
                     area->mapTo(listWindow, list->visualRect(index).center()));
   return WaitFor([list] { return !list->isVisible(); });
+}
+
+QWidget* OpenPopupList(QWidget& window, QComboBox& popup) {
+  QAbstractItemView* list = popup.view();
+  ClickControl(window, popup);
+  if (!WaitFor([list] { return list->isVisible(); })) return nullptr;
+  return list->window();
 }
 
 void KeepScreenshot(QWidget& window, const std::string& fileName) {

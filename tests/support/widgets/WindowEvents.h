@@ -31,6 +31,10 @@ void MoveTo(QWidget& window, QPoint point);
 // list, a click on the row (scrolled into view) picks it and closes the list. False when the list
 // did not open or close.
 bool ChoosePopupRow(QWidget& window, QComboBox& popup, int row);
+// Opens the list of popup, one of window's controls, with a click on the popup, as a person does.
+// The window that shows the list, which takes the keys while it is open; nullptr when the list did
+// not open.
+QWidget* OpenPopupList(QWidget& window, QComboBox& popup);
 // Opens the menu of that name in bar, the menu bar window shows, with a click on its title; false
 // when it did not open.
 bool OpenMenu(QWidget& window, QMenuBar& bar, const std::string& menuName);
@@ -39,6 +43,9 @@ bool OpenMenu(QWidget& window, QMenuBar& bar, const std::string& menuName);
 bool ClickMenuItem(QMenuBar& bar, const std::string& menuName, const std::string& itemName);
 // Closes the open menus of bar without choosing anything.
 void CloseMenus(QMenuBar& bar);
+// A close request from the windowing system to the window's handle, as the window manager sends
+// one when the person asks it to close the window (a close box, a key of its own).
+void CloseFromTheWindowingSystem(QWidget& window);
 // A key pressed and released in the window.
 void PressKey(QWidget& window, Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier);
 // Deletes the windows whose Close has run, as the event loop would once control is back in it.
