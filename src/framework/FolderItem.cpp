@@ -165,8 +165,11 @@ bool FolderItem::IsLink() const {
 
 namespace {
 
-// Whether the item called name in folder may be used as mode asks (access's R_OK, W_OK, ...).
-bool MayUse(int folder, const char* name, int mode) { return ::faccessat(folder, name, mode, 0) == 0; }
+// Whether the item called name in folder may be used as mode asks (access's R_OK, W_OK, ...); a
+// link is not followed.
+bool MayUse(int folder, const char* name, int mode) {
+  return ::faccessat(folder, name, mode, AT_SYMLINK_NOFOLLOW) == 0;
+}
 
 }  // namespace
 
@@ -402,11 +405,10 @@ FileDescriptor FolderItem::OpenFolder() const {
     lastErrorCode_ = folder.IsOpen() ? 0 : errno;
     return folder;
   }
-  FileDescriptor folder = OpenHeld(false);
-  struct statx status {};
-  if (folder.IsOpen() && (StatusOf(folder.get(), status) != 0 || !S_ISDIR(status.stx_mode))) {
-    lastErrorCode_ = ENOTDIR;
-    return FileDescriptor();
-  }
-  return folder;
+  // The folder's own descriptor, not the folder found again by its name.
+  const int folder = held_->Descriptor(lastErrorCode_);
+  if (folder < 0) return FileDescriptor();
+  FileDescriptor copy(::fcntl(folder, F_DUPFD_CLOEXEC, 0));
+  lastErrorCode_ = copy.IsOpen() ? 0 : errno;
+  return copy;
 }

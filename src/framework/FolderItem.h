@@ -29,9 +29,10 @@ class HeldFolder;
 // held open (Held, HeldVolumeRoot): then it is reached by its name from the descriptor of the
 // folder that holds it, and so are its children and its parent up to the held top, so that no
 // path is looked up twice and nothing can lead it elsewhere between a look and a change. Such an
-// item never goes through a symbolic link, stays on the mount of its top (another volume
-// mounted inside the tree, or a folder bound there, fails like a link: ELOOP, EXDEV), and its
-// attributes are read and set on its own descriptor. Its path is kept to name it.
+// item never goes through a symbolic link (ELOOP, or ENOTDIR where a folder should be), stays on
+// the mount of its top (another volume mounted inside the tree, or a folder bound there, fails
+// like a link: EXDEV), and its attributes are read and set on its own descriptor. Its path is
+// kept to name it. The parent of a held top is an item by path.
 class FolderItem {
  public:
   FolderItem() = default;  // nil
@@ -123,8 +124,9 @@ class FolderItem {
   // All the items of the folder at once, in the order of Item; empty for what is not a folder.
   std::vector<FolderItem> Items() const;
 
-  // A new read-only descriptor of this folder (never through a link), for a lock on it; not open,
-  // with LastErrorCode set, when it cannot be opened.
+  // A new read-only descriptor of this folder (never through a link), for a lock on it; for a
+  // held folder, a copy of its own descriptor (sharing its locks). Not open, with LastErrorCode
+  // set, when it cannot be opened.
   FileDescriptor OpenFolder() const;
 
   // errno of the last failed operation on this item, 0 after a success.

@@ -147,26 +147,36 @@ FileDescriptor HeldFolder::CreateFile(const std::string& name, int& error) const
   error = VolumeStillMounted();
   if (error != 0) return FileDescriptor();
   // A file made afresh in this folder is a plain file on its mount: nothing else to look at.
-  constexpr int kWriting = O_WRONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC;
+  constexpr int kWriting = O_WRONLY | O_NOFOLLOW | O_NONBLOCK | O_NOCTTY | O_CLOEXEC;
   FileDescriptor fd(::openat(folder, name.c_str(), kWriting | O_CREAT | O_EXCL, 0666));
   if (fd.IsOpen()) return fd;
   if (errno != EEXIST) {
     error = errno;
     return FileDescriptor();
   }
-  // Something has the name already. It is not emptied as it is opened: what the name leads to
-  // is looked at first.
+  // Something has the name already: only a plain file of this mount is opened, and it is emptied
+  // only once what was opened has been found to be one.
+  struct statx status {};
+  error = Look(name, status);
+  if (error == 0) error = PlainFileOnTheVolume(status);
+  if (error != 0) return FileDescriptor();
   fd = FileDescriptor(::openat(folder, name.c_str(), kWriting));
   if (!fd.IsOpen()) {
     error = errno;
     return FileDescriptor();
   }
-  const std::optional<struct statx> status = StatusOfOpen(fd.get(), error);
-  if (!status) return FileDescriptor();
-  if (!S_ISREG(status->stx_mode)) error = EINVAL;
-  else if (!IsOnTheVolume(*status)) error = EXDEV;
-  else if (status->stx_size > 0) error = ErrorOf(::ftruncate(fd.get(), 0));
+  const std::optional<struct statx> opened = StatusOfOpen(fd.get(), error);
+  if (!opened) return FileDescriptor();
+  error = PlainFileOnTheVolume(*opened);
+  if (error == 0 && opened->stx_size > 0) error = ErrorOf(::ftruncate(fd.get(), 0));
   return error == 0 ? std::move(fd) : FileDescriptor();
+}
+
+int HeldFolder::PlainFileOnTheVolume(const struct statx& status) const {
+  if (S_ISLNK(status.stx_mode)) return ELOOP;
+  if (S_ISDIR(status.stx_mode)) return EISDIR;
+  if (!S_ISREG(status.stx_mode)) return EINVAL;
+  return IsOnTheVolume(status) ? 0 : EXDEV;
 }
 
 FileDescriptor HeldFolder::CreateTemporaryFile(std::string& name, int& error) const {
@@ -187,14 +197,11 @@ FileDescriptor HeldFolder::CreateTemporaryFile(std::string& name, int& error) co
 FileDescriptor HeldFolder::OpenItem(const std::string& name, bool forChange, int& error) const {
   struct statx status {};
   error = Look(name, status);
+  if (error == 0) error = FileOrFolderOnTheVolume(status);
+  if (error == 0 && forChange) error = VolumeStillMounted();
   if (error != 0) return FileDescriptor();
-  // Only files and folders are opened: opening a device may do something of its own.
-  if (!S_ISREG(status.stx_mode) && !S_ISDIR(status.stx_mode)) error = S_ISLNK(status.stx_mode) ? ELOOP : EINVAL;
-  else if (!IsOnTheVolume(status)) error = EXDEV;
-  else if (forChange) error = VolumeStillMounted();
-  if (error != 0) return FileDescriptor();
-  int folder = Descriptor(error);
-  FileDescriptor fd(::openat(folder, name.c_str(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC));
+  const int folder = Descriptor(error);
+  FileDescriptor fd(::openat(folder, name.c_str(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_NOCTTY | O_CLOEXEC));
   if (!fd.IsOpen()) {
     error = errno;
     return FileDescriptor();
@@ -202,8 +209,15 @@ FileDescriptor HeldFolder::OpenItem(const std::string& name, bool forChange, int
   // What was looked at may have been swapped for something else before it was opened.
   const std::optional<struct statx> opened = StatusOfOpen(fd.get(), error);
   if (!opened) return FileDescriptor();
-  if (!IsOnTheVolume(*opened)) error = EXDEV;
+  error = FileOrFolderOnTheVolume(*opened);
   return error == 0 ? std::move(fd) : FileDescriptor();
+}
+
+int HeldFolder::FileOrFolderOnTheVolume(const struct statx& status) const {
+  // Only files and folders are opened: opening a device may do something of its own.
+  if (S_ISLNK(status.stx_mode)) return ELOOP;
+  if (!S_ISREG(status.stx_mode) && !S_ISDIR(status.stx_mode)) return EINVAL;
+  return IsOnTheVolume(status) ? 0 : EXDEV;
 }
 
 int HeldFolder::Remove(const std::string& name) const {

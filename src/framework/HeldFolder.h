@@ -17,17 +17,20 @@
 //
 // A tree of held folders starts at a top, opened once from its path. Every folder below it is
 // opened from its parent's descriptor, the first time something in it is needed, and then stays
-// open while anything below it is in use. A folder is never opened through a symbolic link
-// (ELOOP), and is looked at once, on its descriptor, to be on the top's mount: a volume mounted
-// there, or a folder bound there, fails it (EXDEV). What the tree makes and deletes stays on the
-// top's mount in the same way.
+// open while anything below it is in use. A folder is never opened through a symbolic link (a
+// link where a folder should be fails it with ENOTDIR), and is looked at once, on its descriptor,
+// to be on the top's mount: a volume mounted there, or a folder bound there, fails it (EXDEV).
+// What the tree makes and deletes stays on the top's mount in the same way. (A folder of the same
+// file system bound there is told from the tree by its mount's number, which Linux gives from
+// 5.8 on; before that only another file system is.)
 //
 // The program's threads are cooperative, so a held folder is used by one of them at a time.
 class HeldFolder {
  public:
   // The top of a tree that is the root of a mounted volume: path opened as it is (how the system
   // reaches the volume is not looked at, but a link there is refused), and kept only when it lies
-  // on the mount numbered mount (MountIdentity::Number). From then on every change made in the
+  // on the mount numbered mount (MountIdentity::Number); it need not be the mount's own root, so
+  // that a folder laid out as a volume can stand for one. From then on every change made in the
   // tree first asks whether path still leads to that mount, so that nothing is made or deleted
   // on a volume that was pulled out (ENODEV). Null, with error set, when path is no such folder.
   static std::shared_ptr<HeldFolder> VolumeRoot(const std::filesystem::path& path, std::uint64_t mount, int& error);
@@ -59,8 +62,8 @@ class HeldFolder {
   int MakeFolder(const std::string& name) const;
   // The plain file called name opened for writing, made when missing and emptied when it has
   // content; it is never opened through a link (ELOOP), never a pipe, device or folder (EINVAL,
-  // EISDIR), never on another mount (EXDEV), and what is there is emptied only once it has been
-  // found to be such a file. Not open, with error set, when it could not be had.
+  // EISDIR), never on another mount (EXDEV), and what is there is emptied only once it
+  // has been found to be such a file. Not open, with error set, when it could not be had.
   FileDescriptor CreateFile(const std::string& name, int& error) const;
   // A new plain file with a unique hidden name in this folder, for a replacement that is then
   // renamed over an item; its name goes to name.
@@ -83,6 +86,11 @@ class HeldFolder {
   HeldFolder(std::shared_ptr<const Volume> volume, std::shared_ptr<HeldFolder> parent, std::string name);
 
   int OpenFromParent() const;
+  // 0 when status tells of a plain file on the tree's mount, else why not (ELOOP, EISDIR, EINVAL,
+  // EXDEV).
+  int PlainFileOnTheVolume(const struct statx& status) const;
+  // The same for a file or a folder.
+  int FileOrFolderOnTheVolume(const struct statx& status) const;
 
   std::shared_ptr<const Volume> volume_;
   std::shared_ptr<HeldFolder> parent_;

@@ -67,9 +67,14 @@ int RemoveEverythingItCan(const FolderItem& item) {
   };
   if (IsMountPoint(item)) return EXDEV;
   if (item.Directory()) {
-    const std::vector<FolderItem> items = item.Items();
+    std::vector<FolderItem> items = item.Items();
     keep(item.LastErrorCode());
-    for (const FolderItem& inside : items) keep(RemoveEverythingItCan(inside));
+    // Each item lets go of its folder's descriptor once it is done, so a wide folder does not
+    // keep one open per sub-folder.
+    for (FolderItem& inside : items) {
+      keep(RemoveEverythingItCan(inside));
+      inside = FolderItem();
+    }
   }
   AboutToRemoveInOneOperation(item);
   if (!DeletedOrGone(item)) keep(item.LastErrorCode());

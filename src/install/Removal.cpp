@@ -1,4 +1,5 @@
 #include <array>
+#include <cerrno>
 #include <string>
 
 #include "framework/MessageSink.h"
@@ -18,8 +19,12 @@ constexpr std::array<const char*, 14> kInstalledNames = {
     "License Note.txt", "main.linx",  "alpha.linx", "atnum.linx", "symbol.linx", "period.linx", "group.linx",
     "about.linx",       "table.linx", "e",          "h",          "g",           "p",           "t"};
 
-// True when the item is gone (or was never there).
-bool DeleteIfExists(const FolderItem& item) { return !item.Exists() || deleteAnything(item); }
+// True when the item is gone: deleted, or found missing from its folder. An item that cannot be
+// looked at (its folder unreachable, say) is not gone.
+bool DeleteIfExists(const FolderItem& item) {
+  if (item.Exists()) return deleteAnything(item);
+  return item.LastErrorCode() == ENOENT;
+}
 
 void ShowNothingRemoved() { MsgBox(NothingRemovedMessage(), kCautionIcon, kProblemFindingiPodTitle); }
 
@@ -31,37 +36,49 @@ void ShowNotAllRemoved() { MsgBox(NotAllRemovedMessage(), kCautionIcon, kNotAllR
 
 void ShowRemovalProgress() { CurrentProgressDisplay().Open("Removing…", "Removing Atomnote from iPod..."); }
 
+enum class RemovalEnd { NothingRemoved, Busy, EverythingGone, NotEverythingGone };
+
+// The deletes, with the iPod's Notes folder held open and locked; both are let go of before the
+// last message, so that the iPod can be ejected while it is up.
+RemovalEnd RemoveFromTheiPod(InstallerWindow& installer) {
+  // The iPod may have been disconnected or replaced since the last scan: nothing is deleted
+  // then, least of all from whatever now lies at its mount folder. From here on everything is
+  // reached from its volume held open.
+  const FolderItem notes = iPodScanClass::HeldNotesFolder(0);
+  if (notes.IsNil()) return RemovalEnd::NothingRemoved;
+  iPodLock lock = iPodLock::Take(notes);
+  if (lock.HeldElsewhere()) return RemovalEnd::Busy;
+  if (lock.FolderUnreachable()) return RemovalEnd::NothingRemoved;
+  ShowRemovalProgress();
+  bool everythingGone = DeleteIfExists(notes.Child("Atomnote"));
+  everythingGone = installer.deleteOldFiles(notes) && everythingGone;
+  everythingGone = DeleteIfExists(notes.Child("helixaNotes")) && everythingGone;
+  // An iPod pulled out part-way has kept whatever was not deleted before it went (the deletes
+  // after it fail); one pulled out at the very end may not have kept what was deleted last.
+  // Either way the person is not told it is all gone.
+  everythingGone = notes.VolumeStillMounted() && everythingGone;
+  return everythingGone ? RemovalEnd::EverythingGone : RemovalEnd::NotEverythingGone;
+}
+
 }  // namespace
 
 void InstallerWindow::removeAtomnote() {
   try {
-    // The iPod may have been disconnected or replaced since the last scan: nothing is deleted
-    // then, least of all from whatever now lies at its mount folder. From here on everything is
-    // reached from its volume held open.
-    const FolderItem notes = iPodScanClass::HeldNotesFolder(0);
-    if (notes.IsNil()) {
-      ShowNothingRemoved();
-      return;
-    }
-    iPodLock lock = iPodLock::Take(notes);
-    if (lock.HeldElsewhere()) {
-      MsgBox(iPodBusyRemovalMessage(), kCautionIcon, kiPodBusyTitle);
-      return;
-    }
-    ShowRemovalProgress();
-    bool everythingGone = DeleteIfExists(notes.Child("Atomnote"));
-    everythingGone = deleteOldFiles(notes) && everythingGone;
-    everythingGone = DeleteIfExists(notes.Child("helixaNotes")) && everythingGone;
-    // An iPod pulled out part-way has kept whatever was not deleted before it went (the deletes
-    // after it fail); one pulled out at the very end may not have kept what was deleted last.
-    // Either way the person is not told it is all gone.
-    everythingGone = notes.VolumeStillMounted() && everythingGone;
-    lock.Release();
-    CurrentProgressDisplay().Close();
-    if (everythingGone) {
-      ShowRemoved();
-    } else {
-      ShowNotAllRemoved();
+    switch (RemoveFromTheiPod(*this)) {
+      case RemovalEnd::NothingRemoved:
+        ShowNothingRemoved();
+        return;
+      case RemovalEnd::Busy:
+        MsgBox(iPodBusyRemovalMessage(), kCautionIcon, kiPodBusyTitle);
+        return;
+      case RemovalEnd::EverythingGone:
+        CurrentProgressDisplay().Close();
+        ShowRemoved();
+        return;
+      case RemovalEnd::NotEverythingGone:
+        CurrentProgressDisplay().Close();
+        ShowNotAllRemoved();
+        return;
     }
   } catch (...) {
     CurrentProgressDisplay().CloseIfInFront();

@@ -12,17 +12,26 @@ class iPodLock {
  public:
   // Holds nothing.
   iPodLock() = default;
+  ~iPodLock() { Release(); }
+  iPodLock(iPodLock&& other) noexcept = default;
+  iPodLock& operator=(iPodLock&& other) noexcept;
 
-  // Takes the lock without waiting. Where the folder cannot be locked (it cannot be opened, or
-  // its file system keeps no locks), nothing is held and nothing is in the way either.
+  // Takes the lock without waiting, on the Notes folder's own descriptor where it is held open.
+  // Where the folder cannot be locked (it cannot be opened, or its file system keeps no locks),
+  // nothing is held and nothing is in the way either.
   static iPodLock Take(const FolderItem& notes);
 
   // True when another install or removal holds the lock: nothing may be written.
   bool HeldElsewhere() const { return heldElsewhere_; }
   bool IsHeld() const { return folder_.IsOpen(); }
-  void Release() { (void)folder_.Close(); }
+  // True when the Notes folder could not be opened at all (it is missing, a link, or has
+  // something mounted on it).
+  bool FolderUnreachable() const { return folderUnreachable_; }
+  // Lets go of the lock, also while other descriptors of the folder stay open.
+  void Release();
 
  private:
   FileDescriptor folder_;
   bool heldElsewhere_ = false;
+  bool folderUnreachable_ = false;
 };

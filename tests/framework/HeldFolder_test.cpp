@@ -77,8 +77,8 @@ TEST_F(HeldFolderTest, NotesAreMadeInTheFolderAndNeverThroughALink) {
       {"in a link to a folder", tree.Child("link-to-folder"), "H", ENOTDIR},
       {"below a link to a folder", tree.Child("link-to-folder").Child("sub"), "H", ENOTDIR},
       {"onto a link", tree.Child("folder"), "link-to-file", ELOOP},
-      // A pipe nobody reads is not waited for.
-      {"onto a pipe", tree.Child("folder"), "pipe", ENXIO},
+      // A pipe is not opened, so nothing waits for a reader.
+      {"onto a pipe", tree.Child("folder"), "pipe", EINVAL},
       {"onto a folder", tree.Child("folder"), "sub", EISDIR},
       {"in a missing folder", tree.Child("missing"), "H", ENOENT},
   };

@@ -14,6 +14,7 @@
 #include "install/iPodLock.h"
 #include "support/ScopedBindMount.h"
 #include "support/ScopedFileSizeLimit.h"
+#include "support/ScopedOpenFileLimit.h"
 #include "support/ScopedImmutableFile.h"
 #include "support/ScopedTmpfs.h"
 
@@ -120,28 +121,6 @@ TEST_F(InstallFailureTest, AniPodBusyWithAnotherInstallerGetsNothing) {
   EXPECT_EQ(TreeContents(volume_.root()), before);
 }
 
-// Limits the number of files this process may have open, so that the next file opened while
-// one note is open fails with EMFILE: a note that cannot be created. The install itself keeps
-// four more open by then: the Notes folder it locks, and the folders it writes through, held
-// open (the volume's root, Notes, and "h" for the glossary).
-class ScopedOneMoreOpenFile {
- public:
-  ScopedOneMoreOpenFile() {
-    getrlimit(RLIMIT_NOFILE, &previous_);
-    const int lowestFree = ::open("/dev/null", O_RDONLY | O_CLOEXEC);
-    ::close(lowestFree);
-    rlimit limited = previous_;
-    limited.rlim_cur = rlim_t(lowestFree) + 5;
-    setrlimit(RLIMIT_NOFILE, &limited);
-  }
-  ~ScopedOneMoreOpenFile() { setrlimit(RLIMIT_NOFILE, &previous_); }
-  ScopedOneMoreOpenFile(const ScopedOneMoreOpenFile&) = delete;
-  ScopedOneMoreOpenFile& operator=(const ScopedOneMoreOpenFile&) = delete;
-
- private:
-  rlimit previous_{};
-};
-
 enum class Fault { kFullVolume, kNoteNotCreated };
 
 struct FaultCase {
@@ -173,7 +152,10 @@ class NoteFaultTest : public InstallTest, public ::testing::WithParamInterface<F
       ScopedFileSizeLimit limit(1024);
       RunInstall();
     } else {
-      ScopedOneMoreOpenFile limit;
+      // The next file opened while one note is open fails: a note that cannot be created. The
+      // install itself keeps four more open by then: the Notes folder it locks, and the folders
+      // it writes through, held open (the volume's root, Notes, and "h" for the glossary).
+      ScopedOpenFileLimit limit(5);
       RunInstall();
     }
   }

@@ -15,6 +15,7 @@
 #include "support/FixtureVolume.h"
 #include "support/ScopedBindMount.h"
 #include "support/ScopedGestaltVersion.h"
+#include "support/ScopedOpenFileLimit.h"
 #include "support/ScopedTmpfs.h"
 #include "support/TestSupport.h"
 
@@ -124,6 +125,22 @@ TEST_P(DeleteAnythingBothMethods, DeletesLinksNotWhatTheyPointTo) {
 
   EXPECT_EQ(TreeListing(temp_.path()),
             (std::vector<std::string>{"elsewhere/", "elsewhere/keep/", "elsewhere/keep/precious"}));
+  EXPECT_TRUE(sink_.messages().empty());
+}
+
+// A wide tree is deleted with few files open at a time: a folder lets go of its descriptor once
+// it has been emptied, so a person's folder of many folders inside the notes goes whole.
+TEST_P(DeleteAnythingBothMethods, DeletesAWideTreeWithFewFilesOpen) {
+  for (int i = 0; i < 200; ++i) {
+    const fs::path folder = temp_ / "Atomnote" / "My Notes" / std::to_string(i);
+    fs::create_directories(folder);
+    MakeFile(folder / "note");
+  }
+  {
+    const ScopedOpenFileLimit limit(20);
+    EXPECT_TRUE(deleteAnything(FolderItem(temp_ / "Atomnote")));
+  }
+  EXPECT_FALSE(fs::exists(temp_ / "Atomnote"));
   EXPECT_TRUE(sink_.messages().empty());
 }
 

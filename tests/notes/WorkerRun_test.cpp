@@ -265,17 +265,6 @@ TEST_F(WorkerRunTest, EjectAndQuitWithoutTheHelperSaysHowToEjectAndStaysOpen) {
   EXPECT_FALSE(progress_->IsOpen());
 }
 
-// How many of this process's descriptors are open on something inside folder.
-int DescriptorsInside(const fs::path& folder) {
-  int count = 0;
-  for (const fs::directory_entry& fd : fs::directory_iterator("/proc/self/fd")) {
-    std::error_code unreadable;
-    const fs::path target = fs::read_symlink(fd.path(), unreadable);
-    if (!unreadable && target.string().starts_with(folder.string() + "/")) ++count;
-  }
-  return count;
-}
-
 // The worker holds the install's lock on the iPod while it writes (here when its element notes
 // fail and report it), so that no other install or removal can start there, and lets go of it,
 // and of every folder of the iPod it holds open, before the completion dialog: anything still
@@ -289,7 +278,7 @@ TEST_F(WorkerRunTest, HoldsTheiPodWhileWritingAndLetsGoBeforeTheDialog) {
   messages_.OnMessageBox([&] { heldWhileWriting = iPodLock::Take(notes).HeldElsewhere(); });
   messages_.OnDialog([&] {
     freeAtTheDialog = iPodLock::Take(notes).IsHeld();
-    openAtTheDialog = DescriptorsInside(temp_.path());
+    openAtTheDialog = DescriptorsOpenInside(temp_.path());
   });
   iPodLock lock = iPodLock::Take(notes);
   ASSERT_TRUE(lock.IsHeld());

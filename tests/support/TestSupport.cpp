@@ -138,3 +138,13 @@ std::string TestNameOf(const std::string& text) {
   }
   return name.empty() ? "Empty" : name;
 }
+
+int DescriptorsOpenInside(const std::filesystem::path& folder) {
+  int count = 0;
+  for (const std::filesystem::directory_entry& fd : std::filesystem::directory_iterator("/proc/self/fd")) {
+    std::error_code unreadable;
+    const std::filesystem::path target = std::filesystem::read_symlink(fd.path(), unreadable);
+    if (!unreadable && target.string().starts_with(folder.string() + "/")) ++count;
+  }
+  return count;
+}

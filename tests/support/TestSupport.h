@@ -94,6 +94,9 @@ class ScopedResourceFork {
 
 // Whole file contents, bytes unchanged.
 std::string ReadFileBytes(const std::filesystem::path& path);
+// How many of this process's descriptors are open on something inside folder: a volume with any
+// of them cannot be unmounted.
+int DescriptorsOpenInside(const std::filesystem::path& folder);
 void WriteFileBytes(const std::filesystem::path& path, const std::string& bytes);
 
 // A test name made from text, for the cases of a parameterised test: its letters and digits,

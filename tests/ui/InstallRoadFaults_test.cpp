@@ -28,6 +28,7 @@
 #include "support/ChildProcess.h"
 #include "support/FixtureVolume.h"
 #include "support/FolderSwapper.h"
+#include "support/ScopedBindMount.h"
 #include "support/ScopedImmutableFile.h"
 #include "support/ScopedTmpfs.h"
 #include "support/TestSupport.h"
@@ -350,6 +351,67 @@ TEST_F(InstallRoadFaultsTest, AniPodPulledDuringTheCleanUpBeforeAnInstallIsNever
 
   ASSERT_TRUE(personsNotesGone_) << "the iPod was not pulled out";
   EXPECT_EQ(messages_.shown(), (std::vector<std::string>{kCleanupError, kSetupError}));
+  EXPECT_TRUE(fs::is_empty(root_)) << "the install wrote into the bare mount folder";
+}
+
+// Pulled out as the removal starts, on an iPod with nothing of Atomnote on it: nothing is left to
+// delete, and still the removal does not say that Atomnote was removed, as it cannot tell what the
+// iPod kept.
+TEST_F(InstallRoadFaultsTest, AniPodPulledAsTheRemovalStartsIsNeverTakenForRemoved) {
+  if (!PrepareiPod(4 * 1024 * 1024)) GTEST_SKIP() << skipReason_;
+  // The progress window opens once the iPod has been found still there and held open.
+  class PullingDisplay : public ProgressWindowDisplay {
+   public:
+    explicit PullingDisplay(std::function<void()> pull) : pull_(std::move(pull)) {}
+    void Open(const std::string& title, const std::string& text) override {
+      ProgressWindowDisplay::Open(title, text);
+      pull_();
+    }
+
+   private:
+    std::function<void()> pull_;
+  };
+  const std::shared_ptr<ProgressDisplay> previous = SetProgressDisplay(std::make_shared<PullingDisplay>([this] {
+    volume_->Unmount();
+    personsNotesGone_ = true;
+  }));
+
+  Click(&Window1::PushButton2);
+  SetProgressDisplay(previous);
+
+  ASSERT_TRUE(personsNotesGone_) << "the iPod was not pulled out";
+  EXPECT_EQ(FirstParagraphs(messages_.shown()), std::vector<std::string>{kNotAllRemoved});
+}
+
+// The removal lets go of the iPod (its lock and the folders it holds open) before its last
+// message, so that the iPod can be ejected while the message is up. Something mounted on the Notes
+// folder (the folder bound onto itself) leaves the removal nothing it can reach: it says that
+// nothing was removed, and removes nothing.
+TEST_F(InstallRoadFaultsTest, TheRemovalLetsGoOfTheiPodBeforeItsLastMessage) {
+  ASSERT_TRUE(PrepareiPod());
+  ClickInstallAndWait();
+  messages_.ClearShown();
+  int openAtTheMessage = -1;
+  messages_.OnMessageBox([this, &openAtTheMessage] { openAtTheMessage = DescriptorsOpenInside(root_); });
+
+  ClickControl(window_, window_.PushButton2());
+
+  EXPECT_EQ(FirstParagraphs(messages_.shown()), std::vector<std::string>{kRemoved});
+  EXPECT_EQ(openAtTheMessage, 0);
+}
+
+TEST_F(InstallRoadFaultsTest, ARemovalThatCannotReachTheNotesFolderRemovesNothing) {
+  ASSERT_TRUE(PrepareiPod());
+  ClickInstallAndWait();
+  messages_.ClearShown();
+  const ScopedBindMount onItself(Notes(), Notes());
+  if (!onItself.mounted()) GTEST_SKIP() << onItself.skipReason();
+  const std::map<std::string, std::string> installed = TreeContents(Notes());
+
+  ClickControl(window_, window_.PushButton2());
+
+  EXPECT_EQ(FirstParagraphs(messages_.shown()), std::vector<std::string>{kNothingRemoved});
+  EXPECT_EQ(ChangedPaths(installed, TreeContents(Notes())), std::vector<std::string>{});
 }
 
 // A volume of the person's mounted inside the product folder is not the iPod's: the removal

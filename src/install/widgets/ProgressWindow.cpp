@@ -49,11 +49,13 @@ void progressWindow::SetProgressValue(int value) {
   // A progress bar redraws itself, and the window, the moment its value moves by a step it can
   // show. The install moves it after every element, far more often than a person can see, so the
   // bar takes its value at once but is drawn at the next turn of the event loop, with the rest
-  // of the window (at most every few milliseconds while the install yields).
+  // of the window (at most every few milliseconds while the install yields). A full bar is drawn
+  // at once: the window may close before the next turn.
   QProgressBar& bar = ProgressBar1();
   bar.setUpdatesEnabled(false);
   bar.setValue(value);
   bar.setUpdatesEnabled(true);
+  if (bar.maximum() > 0 && value >= bar.maximum()) bar.repaint();
 }
 
 QLabel& progressWindow::StaticText1() const { return ControlAs<QLabel>("StaticText1"); }

@@ -153,6 +153,42 @@ TEST_F(ProgressWindowTest, TheDisplayDrivesTheWindow) {
   EXPECT_FALSE(display.IsOpen());
 }
 
+// Counts the paint events a widget gets.
+class PaintCounter : public QObject {
+ public:
+  explicit PaintCounter(QWidget& widget) { widget.installEventFilter(this); }
+  int paints = 0;
+
+ protected:
+  bool eventFilter(QObject*, QEvent* event) override {
+    if (event->type() == QEvent::Paint) ++paints;
+    return false;
+  }
+};
+
+// The bar takes a new value at once but is drawn at the next turn of the event loop, once for
+// any number of values set in between, and a full bar at once, as the window may close before
+// that turn.
+TEST_F(ProgressWindowTest, TheBarIsDrawnAtTheNextTurnAndAFullBarAtOnce) {
+  class progressWindow& window = progressWindow();
+  window.Show();
+  ASSERT_TRUE(ShowAndWaitExposed(window));
+  window.SetProgressMaximum(100);
+  QCoreApplication::processEvents();
+  QProgressBar& bar = window.ProgressBar1();
+  PaintCounter counter(bar);
+
+  for (int value = 25; value <= 60; ++value) window.SetProgressValue(value);
+  EXPECT_EQ(bar.value(), 60);
+  EXPECT_EQ(counter.paints, 0) << "the bar was drawn as its value was set";
+  QCoreApplication::processEvents();
+  const int drawnAtTheTurn = counter.paints;
+  EXPECT_GE(drawnAtTheTurn, 1);
+
+  window.SetProgressValue(100);
+  EXPECT_EQ(counter.paints, drawnAtTheTurn + 1) << "the full bar waited for the next turn";
+}
+
 // ---- closing it only when it is in front ----
 
 TEST_F(ProgressWindowTest, CloseIfInFrontClosesTheWindowInFront) {
