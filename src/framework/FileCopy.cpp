@@ -20,7 +20,6 @@ namespace {
 
 constexpr std::size_t kChunkSize = 64 * 1024;
 
-
 int CopyContents(int from, int to) {
   std::array<char, kChunkSize> chunk;
   for (;;) {
@@ -104,7 +103,8 @@ FileDescriptor CreateTemporaryBeside(const std::filesystem::path& target, std::s
   return FileDescriptor(mkostemp(temporaryPath.data(), O_CLOEXEC));
 }
 
-int CopyFileReplacing(const std::filesystem::path& source, const HeldFolder& folder, const std::string& name) {
+int CopyFileReplacing(const std::filesystem::path& source, const HeldFolder& folder,
+                      const std::string& name) {
   struct stat sourceStatus {};
   int error = 0;
   FileDescriptor from = OpenSource(source, sourceStatus, error);

@@ -45,13 +45,14 @@ bool IsAttributeUnsupported(int error) { return error == ENOTSUP || error == EOP
 }  // namespace
 
 FinderInfo FinderInfo::Read(const std::filesystem::path& path) {
-  return FromValue(ReadAttribute(
-      [&path](void* value, std::size_t size) { return getxattr(path.c_str(), kAttributeName, value, size); }));
+  return FromValue(ReadAttribute([&path](void* value, std::size_t size) {
+    return getxattr(path.c_str(), kAttributeName, value, size);
+  }));
 }
 
 FinderInfo FinderInfo::Read(int fd) {
-  return FromValue(
-      ReadAttribute([fd](void* value, std::size_t size) { return fgetxattr(fd, kAttributeName, value, size); }));
+  return FromValue(ReadAttribute(
+      [fd](void* value, std::size_t size) { return fgetxattr(fd, kAttributeName, value, size); }));
 }
 
 int FinderInfo::Write(const std::filesystem::path& path) const {

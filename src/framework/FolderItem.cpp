@@ -354,7 +354,8 @@ bool FolderItem::MoveFileTo(const FolderItem& destination) const {
     const HeldFolder* from = held_ ? HoldingFolder(*held_) : nullptr;
     const HeldFolder* into = destination.held_ ? HoldingFolder(*destination.held_) : nullptr;
     // Both must be below held folders: a path and a descriptor are not mixed.
-    lastErrorCode_ = from == nullptr || into == nullptr ? EXDEV : from->Rename(Name(), *into, destination.Name());
+    lastErrorCode_ =
+        from == nullptr || into == nullptr ? EXDEV : from->Rename(Name(), *into, destination.Name());
     return lastErrorCode_ == 0;
   }
   lastErrorCode_ = ErrorOf(std::rename(source.c_str(), to.c_str()));

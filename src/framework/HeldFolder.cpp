@@ -43,7 +43,8 @@ std::optional<struct statx> StatusOfOpen(int fd, int& error) {
 
 // A name made as mkostemp makes one: the prefix of new files and six letters or digits.
 std::string TemporaryName() {
-  static constexpr std::string_view kLetters = "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789";
+  static constexpr std::string_view kLetters =
+      "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789";
   static std::minstd_rand generator{std::random_device{}()};
   std::uniform_int_distribution<std::size_t> letter(0, kLetters.size() - 1);
   std::string name(kTemporaryNamePrefix);
@@ -53,7 +54,8 @@ std::string TemporaryName() {
 
 }  // namespace
 
-HeldFolder::HeldFolder(std::shared_ptr<const Volume> volume, std::shared_ptr<HeldFolder> parent, std::string name)
+HeldFolder::HeldFolder(std::shared_ptr<const Volume> volume, std::shared_ptr<HeldFolder> parent,
+                       std::string name)
     : volume_(std::move(volume)), parent_(std::move(parent)), name_(std::move(name)) {}
 
 std::shared_ptr<HeldFolder> HeldFolder::VolumeRoot(const std::filesystem::path& path, std::uint64_t mount,
@@ -84,7 +86,8 @@ std::shared_ptr<HeldFolder> HeldFolder::WithoutLinks(const std::filesystem::path
   }
   std::optional<struct statx> status;
   if (fd.IsOpen()) status = StatusOfOpen(fd.get(), error);
-  auto volume = std::make_shared<Volume>(Volume{status ? MountIdentity::Of(*status) : MountIdentity{}, std::nullopt});
+  auto volume =
+      std::make_shared<Volume>(Volume{status ? MountIdentity::Of(*status) : MountIdentity{}, std::nullopt});
   std::shared_ptr<HeldFolder> top(new HeldFolder(std::move(volume), nullptr, absolute.filename().string()));
   if (status) top->fd_ = std::move(fd);
   top->failure_ = status ? 0 : error;
@@ -186,7 +189,8 @@ FileDescriptor HeldFolder::CreateTemporaryFile(std::string& name, int& error) co
   if (error != 0) return FileDescriptor();
   for (int attempt = 0; attempt < 100; ++attempt) {
     name = TemporaryName();
-    FileDescriptor fd(::openat(folder, name.c_str(), O_RDWR | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0600));
+    FileDescriptor fd(
+        ::openat(folder, name.c_str(), O_RDWR | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0600));
     if (fd.IsOpen()) return fd;
     error = errno;
     if (error != EEXIST) return FileDescriptor();
@@ -201,7 +205,8 @@ FileDescriptor HeldFolder::OpenItem(const std::string& name, bool forChange, int
   if (error == 0 && forChange) error = VolumeStillMounted();
   if (error != 0) return FileDescriptor();
   const int folder = Descriptor(error);
-  FileDescriptor fd(::openat(folder, name.c_str(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_NOCTTY | O_CLOEXEC));
+  FileDescriptor fd(
+      ::openat(folder, name.c_str(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_NOCTTY | O_CLOEXEC));
   if (!fd.IsOpen()) {
     error = errno;
     return FileDescriptor();

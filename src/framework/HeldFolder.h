@@ -33,7 +33,8 @@ class HeldFolder {
   // that a folder laid out as a volume can stand for one. From then on every change made in the
   // tree first asks whether path still leads to that mount, so that nothing is made or deleted
   // on a volume that was pulled out (ENODEV). Null, with error set, when path is no such folder.
-  static std::shared_ptr<HeldFolder> VolumeRoot(const std::filesystem::path& path, std::uint64_t mount, int& error);
+  static std::shared_ptr<HeldFolder> VolumeRoot(const std::filesystem::path& path, std::uint64_t mount,
+                                                int& error);
   // The top of a tree that is a folder anywhere: opened from the root of the file system one
   // folder at a time, never through a link. When that cannot be done, the top keeps the reason,
   // and everything in the tree fails with it.

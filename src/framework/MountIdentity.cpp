@@ -30,5 +30,6 @@ int StatusOf(int folder, const char* path, struct statx& status, int flags) {
 int StatusOf(int fd, struct statx& status) { return StatusOf(fd, "", status, AT_EMPTY_PATH); }
 
 bool IsMountRoot(const struct statx& status) {
-  return (status.stx_attributes_mask & STATX_ATTR_MOUNT_ROOT) && (status.stx_attributes & STATX_ATTR_MOUNT_ROOT);
+  return (status.stx_attributes_mask & STATX_ATTR_MOUNT_ROOT) &&
+         (status.stx_attributes & STATX_ATTR_MOUNT_ROOT);
 }

@@ -1,7 +1,5 @@
 #include "framework/Volumes.h"
 
-#include "framework/MountIdentity.h"
-
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <sys/sysmacros.h>
@@ -13,6 +11,8 @@
 #include <sstream>
 #include <string_view>
 #include <utility>
+
+#include "framework/MountIdentity.h"
 
 namespace {
 

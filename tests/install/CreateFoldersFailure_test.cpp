@@ -14,8 +14,8 @@
 #include "install/iPodLock.h"
 #include "support/ScopedBindMount.h"
 #include "support/ScopedFileSizeLimit.h"
-#include "support/ScopedOpenFileLimit.h"
 #include "support/ScopedImmutableFile.h"
+#include "support/ScopedOpenFileLimit.h"
 #include "support/ScopedTmpfs.h"
 
 namespace fs = std::filesystem;

@@ -371,10 +371,11 @@ TEST_F(InstallRoadFaultsTest, AniPodPulledAsTheRemovalStartsIsNeverTakenForRemov
    private:
     std::function<void()> pull_;
   };
-  const std::shared_ptr<ProgressDisplay> previous = SetProgressDisplay(std::make_shared<PullingDisplay>([this] {
-    volume_->Unmount();
-    personsNotesGone_ = true;
-  }));
+  const std::shared_ptr<ProgressDisplay> previous =
+      SetProgressDisplay(std::make_shared<PullingDisplay>([this] {
+        volume_->Unmount();
+        personsNotesGone_ = true;
+      }));
 
   Click(&Window1::PushButton2);
   SetProgressDisplay(previous);
