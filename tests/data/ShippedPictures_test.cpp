@@ -94,7 +94,7 @@ TEST_F(ShippedPicturesTest, TheIconMaskFitsBothFaces) {
     }
     EXPECT_EQ(misfits, 0);
   }
-  EXPECT_GT(CompareImages(*vuzarorozedezira90(), *vuzarorozedezira90dim()).differingPixels, 90 * 90 / 2);
+  EXPECT_GT(CompareImages(*vuzarorozedezira90(), *vuzarorozedezira90dim()).pixelsBeyondRounding, 90 * 90 / 2);
 }
 
 // The first frame marker of a JPEG: 0xC0 for a baseline picture, 0xC2 for a progressive one;

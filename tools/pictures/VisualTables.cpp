@@ -119,7 +119,9 @@ QString RoundedAtomicWeight(const std::string& stored) {
       --decimals;
     }
   }
-  if (decimals > 0) digits.insert(digits.size() - decimals, ".");
+  // The point as a character, not as the string "." (which GCC 12 at -O3 warns falsely about,
+  // -Wrestrict).
+  if (decimals > 0) digits.insert(digits.size() - decimals, 1, '.');
   return QString::fromStdString(digits);
 }
 

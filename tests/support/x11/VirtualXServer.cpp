@@ -91,7 +91,8 @@ VirtualXServer::VirtualXServer(int width, int height) : connection_(std::make_un
     server_.reset();
     return;
   }
-  displayName_ = ":" + std::to_string(*number);
+  // Appended, not ":" + std::to_string(...): GCC 12 at -O3 warns falsely (-Wrestrict) about that.
+  displayName_ = std::string(":").append(std::to_string(*number));
   Display* display = XOpenDisplay(displayName_.c_str());
   if (display == nullptr) {
     skipReason_ = "Xvfb started but takes no connection on " + displayName_;
