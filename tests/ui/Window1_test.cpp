@@ -138,12 +138,7 @@ TEST_F(Window1Test, KeysInTheOpenSpellingListAreTheListsAndNotInstalls) {
         ListKeyCase{"Escape", Qt::Key_Escape, 0}}) {
     SCOPED_TRACE(c.name);
     window.langPopup().setCurrentIndex(0);
-    QWidget* list = OpenPopupList(window, window.langPopup());
-    ASSERT_NE(list, nullptr);
-    PressKey(*list, Qt::Key_Down);
-    PressKey(*list, c.key);
-    ASSERT_TRUE(WaitFor([&] { return !window.langPopup().view()->isVisible(); }));
-    QCoreApplication::processEvents();
+    ASSERT_TRUE(PressInPopupList(window, window.langPopup(), c.key));
 
     EXPECT_EQ(window.langPopup().currentIndex(), c.chosen);
     EXPECT_EQ(prefLanguage, c.chosen);

@@ -225,12 +225,7 @@ TEST_F(Window2Test, KeysInTheOpenPopupListLeaveTheSheetUp) {
     SCOPED_TRACE(c.name);
     QComboBox& popup = sheet->PopupMenu1();
     popup.setCurrentIndex(0);
-    QWidget* list = OpenPopupList(*sheet, popup);
-    ASSERT_NE(list, nullptr);
-    PressKey(*list, Qt::Key_Down);
-    PressKey(*list, c.key);
-    ASSERT_TRUE(WaitFor([&] { return !popup.view()->isVisible(); }));
-    QCoreApplication::processEvents();
+    ASSERT_TRUE(PressInPopupList(*sheet, popup, c.key));
 
     ASSERT_FALSE(sheet.isNull()) << "the sheet was closed";
     EXPECT_TRUE(sheet->isVisible());

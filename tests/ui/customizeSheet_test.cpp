@@ -301,12 +301,7 @@ TEST_F(CustomizeSheetTest, KeysInAnOpenPopupListLeaveTheSheetUp) {
     SCOPED_TRACE(c.name);
     QComboBox& boil = sheet->boilPopup();
     boil.setCurrentIndex(0);
-    QWidget* list = OpenPopupList(*sheet, boil);
-    ASSERT_NE(list, nullptr);
-    PressKey(*list, Qt::Key_Down);
-    PressKey(*list, c.key);
-    ASSERT_TRUE(WaitFor([&] { return !boil.view()->isVisible(); }));
-    QCoreApplication::processEvents();
+    ASSERT_TRUE(PressInPopupList(*sheet, boil, c.key));
 
     ASSERT_FALSE(sheet.isNull()) << "the sheet was closed";
     EXPECT_TRUE(sheet->isVisible());

@@ -99,6 +99,16 @@ QWidget* OpenPopupList(QWidget& window, QComboBox& popup) {
   return list->window();
 }
 
+bool PressInPopupList(QWidget& window, QComboBox& popup, Qt::Key key) {
+  QWidget* list = OpenPopupList(window, popup);
+  if (list == nullptr) return false;
+  PressKey(*list, Qt::Key_Down);
+  PressKey(*list, key);
+  const bool closed = WaitFor([&popup] { return !popup.view()->isVisible(); });
+  QCoreApplication::processEvents();
+  return closed;
+}
+
 void KeepScreenshot(QWidget& window, const std::string& fileName) {
   const auto keep = KeepFolder();
   if (!keep) return;

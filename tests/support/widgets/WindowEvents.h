@@ -35,6 +35,10 @@ bool ChoosePopupRow(QWidget& window, QComboBox& popup, int row);
 // The window that shows the list, which takes the keys while it is open; nullptr when the list did
 // not open.
 QWidget* OpenPopupList(QWidget& window, QComboBox& popup);
+// Opens the popup's list with a click, moves one row down in it and presses key there, as a person
+// does, then lets the events that follow be handled; false when the list never opened or never
+// closed.
+bool PressInPopupList(QWidget& window, QComboBox& popup, Qt::Key key);
 // Opens the menu of that name in bar, the menu bar window shows, with a click on its title; false
 // when it did not open.
 bool OpenMenu(QWidget& window, QMenuBar& bar, const std::string& menuName);
