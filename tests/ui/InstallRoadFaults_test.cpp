@@ -81,6 +81,7 @@ class InstallRoadFaultsTest : public ::testing::Test {
   }
 
   void TearDown() override {
+    SetOneOperationObserverForTesting(nullptr);
     window_.scanTimer().SetMode(Timer::kModeOff);
     CloseProgressWindowIfOpen();
     EXPECT_EQ(ChangedPaths(outsideBefore_, TreeContents(outside_)), std::vector<std::string>{})
@@ -114,6 +115,19 @@ class InstallRoadFaultsTest : public ::testing::Test {
   }
 
   fs::path Notes() const { return root_ / "Notes"; }
+
+  // Pulls the iPod out (unmounts it lazily, as a desktop does) just before the one-operation
+  // delete of a folder removes its item-th item, counted from 1; with 0, just before it removes
+  // the product folder itself.
+  void PullOutWhenDeleting(int item) {
+    SetOneOperationObserverForTesting([this, item, items = 0](const FolderItem& deleting) mutable {
+      ++items;
+      if (items == item || (item == 0 && deleting.Path() == Notes() / "Atomnote")) {
+        volume_->Unmount();
+        personsNotesGone_ = true;
+      }
+    });
+  }
 
   // Opens the main window, which scans at once, and waits until it takes input.
   void OpenMainWindow() {
@@ -299,28 +313,14 @@ struct PulledCase {
 const PulledCase kPulledCases[] = {{"AtTheFirstItem", 1}, {"PartWay", 150}, {"AtTheProductFolder", 0}};
 
 class PulledDuringTheRemovalTest : public InstallRoadFaultsTest,
-                                   public ::testing::WithParamInterface<PulledCase> {
- protected:
-  void TearDown() override {
-    SetOneOperationObserverForTesting(nullptr);
-    InstallRoadFaultsTest::TearDown();
-  }
-};
+                                   public ::testing::WithParamInterface<PulledCase> {};
 
 TEST_P(PulledDuringTheRemovalTest, SaysNotAllWasRemoved) {
   if (!PrepareiPod(4 * 1024 * 1024)) GTEST_SKIP() << skipReason_;
   ClickInstallAndWait();
   ASSERT_EQ(messages_.shown(), std::vector<std::string>{kCompleted});
   messages_.ClearShown();
-  int items = 0;
-  SetOneOperationObserverForTesting([this, &items](const FolderItem& item) {
-    ++items;
-    const bool productFolder = item.Path() == Notes() / "Atomnote";
-    if (items == GetParam().pulledAtItem || (GetParam().pulledAtItem == 0 && productFolder)) {
-      volume_->Unmount();
-      personsNotesGone_ = true;
-    }
-  });
+  PullOutWhenDeleting(GetParam().pulledAtItem);
 
   ClickControl(window_, window_.PushButton2());
 
@@ -338,16 +338,9 @@ TEST_F(InstallRoadFaultsTest, AniPodPulledDuringTheCleanUpBeforeAnInstallIsNever
   ClickInstallAndWait();
   ASSERT_EQ(messages_.shown(), std::vector<std::string>{kCompleted});
   messages_.ClearShown();
-  int items = 0;
-  SetOneOperationObserverForTesting([this, &items](const FolderItem&) {
-    if (++items == 150) {
-      volume_->Unmount();
-      personsNotesGone_ = true;
-    }
-  });
+  PullOutWhenDeleting(150);
 
   ClickInstallAndWait();
-  SetOneOperationObserverForTesting(nullptr);
 
   ASSERT_TRUE(personsNotesGone_) << "the iPod was not pulled out";
   EXPECT_EQ(messages_.shown(), (std::vector<std::string>{kCleanupError, kSetupError}));
