@@ -12,8 +12,8 @@
 // reached by its name from the folder holding it, held open (FolderItem::Held), and deleted
 // there: a link is deleted itself and never entered. The delete stays on the volume of the
 // folder that holds the item: a volume mounted inside the tree is an item that cannot be
-// deleted, and nothing on it is touched. An item found gone from its folder counts as deleted.
-// True when everything went.
+// deleted, and nothing on it is touched. Inside a folder deleted in one operation, an item found
+// gone from its folder counts as deleted. True when everything went.
 bool deleteAnything(const FolderItem& item);
 
 // Test seam: called with each file or folder just before deleteAnything deletes it (a folder
