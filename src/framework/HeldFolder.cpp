@@ -163,15 +163,24 @@ FileDescriptor HeldFolder::CreateFile(const std::string& name, int& error) const
   error = Look(name, status);
   if (error == 0) error = PlainFileOnTheVolume(status);
   if (error != 0) return FileDescriptor();
-  fd = FileDescriptor(::openat(folder, name.c_str(), kWriting));
+  struct statx opened {};
+  fd = OpenLookedAt(name, kWriting, &HeldFolder::PlainFileOnTheVolume, opened, error);
+  if (fd.IsOpen() && opened.stx_size > 0) error = ErrorOf(::ftruncate(fd.get(), 0));
+  return error == 0 ? std::move(fd) : FileDescriptor();
+}
+
+FileDescriptor HeldFolder::OpenLookedAt(const std::string& name, int flags, Check check, struct statx& opened,
+                                        int& error) const {
+  const int folder = Descriptor(error);
+  if (folder < 0) return FileDescriptor();
+  FileDescriptor fd(::openat(folder, name.c_str(), flags));
   if (!fd.IsOpen()) {
     error = errno;
     return FileDescriptor();
   }
-  const std::optional<struct statx> opened = StatusOfOpen(fd.get(), error);
-  if (!opened) return FileDescriptor();
-  error = PlainFileOnTheVolume(*opened);
-  if (error == 0 && opened->stx_size > 0) error = ErrorOf(::ftruncate(fd.get(), 0));
+  // What was looked at may have been swapped for something else before it was opened.
+  error = StatusOf(fd.get(), opened);
+  if (error == 0) error = (this->*check)(opened);
   return error == 0 ? std::move(fd) : FileDescriptor();
 }
 
@@ -204,18 +213,9 @@ FileDescriptor HeldFolder::OpenItem(const std::string& name, bool forChange, int
   if (error == 0) error = FileOrFolderOnTheVolume(status);
   if (error == 0 && forChange) error = VolumeStillMounted();
   if (error != 0) return FileDescriptor();
-  const int folder = Descriptor(error);
-  FileDescriptor fd(
-      ::openat(folder, name.c_str(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_NOCTTY | O_CLOEXEC));
-  if (!fd.IsOpen()) {
-    error = errno;
-    return FileDescriptor();
-  }
-  // What was looked at may have been swapped for something else before it was opened.
-  const std::optional<struct statx> opened = StatusOfOpen(fd.get(), error);
-  if (!opened) return FileDescriptor();
-  error = FileOrFolderOnTheVolume(*opened);
-  return error == 0 ? std::move(fd) : FileDescriptor();
+  struct statx opened {};
+  return OpenLookedAt(name, O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_NOCTTY | O_CLOEXEC,
+                      &HeldFolder::FileOrFolderOnTheVolume, opened, error);
 }
 
 int HeldFolder::FileOrFolderOnTheVolume(const struct statx& status) const {

@@ -92,6 +92,12 @@ class HeldFolder {
   int PlainFileOnTheVolume(const struct statx& status) const;
   // The same for a file or a folder.
   int FileOrFolderOnTheVolume(const struct statx& status) const;
+  // The item called name, looked at already and found to pass check, opened with flags and
+  // checked again on its descriptor (opened gets its status); not open, with error set, when it
+  // could not be opened or no longer passes.
+  using Check = int (HeldFolder::*)(const struct statx& status) const;
+  FileDescriptor OpenLookedAt(const std::string& name, int flags, Check check, struct statx& opened,
+                              int& error) const;
 
   std::shared_ptr<const Volume> volume_;
   std::shared_ptr<HeldFolder> parent_;

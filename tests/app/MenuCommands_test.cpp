@@ -272,15 +272,7 @@ TEST_F(MenuCommandsDuringAnInstallTest, CloseWindowLeavesTheProgressWindowUp) {
   halfWay.start(0);
 
   // Clicked inside an event loop, as the program runs: the worker yields only in one.
-  QEventLoop loop;
-  QTimer::singleShot(0, &loop, [] { ClickControl(Window1(), Window1().PushButton1()); });
-  QTimer dialogShown;
-  QObject::connect(&dialogShown, &QTimer::timeout, [&] {
-    if (!messages_.dialogs().empty()) loop.quit();
-  });
-  dialogShown.start(5);
-  QTimer::singleShot(120000, &loop, &QEventLoop::quit);
-  loop.exec();
+  RunUntilTheCompletionDialog(messages_, [] { ClickControl(Window1(), Window1().PushButton1()); });
   ASSERT_FALSE(messages_.dialogs().empty()) << "the install did not end";
 
   ASSERT_GE(pressedAt, 50) << "the key was never pressed";

@@ -1,5 +1,7 @@
 #include "support/TestSupport.h"
 
+#include <QEventLoop>
+#include <QTimer>
 #include <cctype>
 #include <cstdlib>
 #include <fstream>
@@ -147,4 +149,16 @@ int DescriptorsOpenInside(const std::filesystem::path& folder) {
     if (!unreadable && target.string().starts_with(folder.string() + "/")) ++count;
   }
   return count;
+}
+
+void RunUntilTheCompletionDialog(const ScopedRecordingSink& messages, const std::function<void()>& start) {
+  QEventLoop loop;
+  if (start) QTimer::singleShot(0, &loop, start);
+  QTimer poll;
+  QObject::connect(&poll, &QTimer::timeout, [&] {
+    if (!messages.dialogs().empty()) loop.quit();
+  });
+  poll.start(5);
+  QTimer::singleShot(120000, &loop, &QEventLoop::quit);
+  loop.exec();
 }

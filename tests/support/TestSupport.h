@@ -94,6 +94,11 @@ class ScopedResourceFork {
 
 // Whole file contents, bytes unchanged.
 std::string ReadFileBytes(const std::filesystem::path& path);
+// Runs the event loop until the sink has recorded a dialog (the completion dialog of an
+// install), at most two minutes. start, when given, runs from inside the loop, as a click in the
+// running program does: the install's worker yields only where an event loop runs.
+void RunUntilTheCompletionDialog(const ScopedRecordingSink& messages,
+                                 const std::function<void()>& start = {});
 // How many of this process's descriptors are open on something inside folder: a volume with any
 // of them cannot be unmounted.
 int DescriptorsOpenInside(const std::filesystem::path& folder);

@@ -49,18 +49,6 @@ constexpr std::uintmax_t kNoteSizeLimit = 4096;
 const char kCompletionDialog[] =
     "dialog: Atomnote has been installed with your selected options on your iPod.";
 
-// Runs the event loop until the completion dialog has been answered, at most two minutes.
-void RunUntilTheCompletionDialog(const ScopedRecordingSink& messages) {
-  QEventLoop loop;
-  QTimer poll;
-  QObject::connect(&poll, &QTimer::timeout, [&] {
-    if (!messages.dialogs().empty()) loop.quit();
-  });
-  poll.start(5);
-  QTimer::singleShot(120000, &loop, &QEventLoop::quit);
-  loop.exec();
-}
-
 bool IsPicture(const fs::path& file) { return file.extension() == ".jpg"; }
 
 struct NoteLink {
