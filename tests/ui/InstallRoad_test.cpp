@@ -3,12 +3,10 @@
 #include <QCheckBox>
 #include <QCoreApplication>
 #include <QEvent>
-#include <QEventLoop>
 #include <QImageReader>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QTest>
-#include <QTimer>
 #include <algorithm>
 #include <filesystem>
 #include <iostream>
