@@ -8,7 +8,11 @@ namespace {
 
 // How long code runs between two turns of the event loop at most, as a cooperative scheduler's
 // time slice: short enough that the windows keep redrawing and timers keep firing on time.
-constexpr qint64 kTimeSliceMs = 10;
+constexpr std::chrono::milliseconds kTimeSlice{10};
+
+std::chrono::milliseconds timeSlice = kTimeSlice;
+// Since the turn was last handed on; invalid before the first time.
+QElapsedTimer sinceLastTurn;
 
 }  // namespace
 
@@ -18,8 +22,15 @@ void Yield() {
   if (QThread::currentThread()->loopLevel() == 0) return;
   // A loop that yields after every small step hands the turn on once its slice is used up, not
   // at every step: handling the events costs more than most steps.
-  static QElapsedTimer sinceLastTurn;
-  if (sinceLastTurn.isValid() && sinceLastTurn.elapsed() < kTimeSliceMs) return;
+  if (sinceLastTurn.isValid() && sinceLastTurn.elapsed() < timeSlice.count()) return;
   QCoreApplication::processEvents();
   sinceLastTurn.start();
 }
+
+std::chrono::milliseconds SetTimeSliceForTesting(std::chrono::milliseconds slice) {
+  const std::chrono::milliseconds previous = timeSlice;
+  timeSlice = slice;
+  return previous;
+}
+
+void RestartTimeSliceForTesting() { sinceLastTurn.invalidate(); }

@@ -1,6 +1,16 @@
 #pragma once
 
+#include <chrono>
+
 // Lets the framework handle pending events (redraws, timers) where an event loop runs; does
 // nothing elsewhere. The program's threads are cooperative and switch only here: once a thread
-// has run for its time slice (10 ms) since the last switch, not at every call.
+// has run for its time slice (10 ms) since the last switch, not at every call. The first yield
+// of the program always hands the turn on.
 void Yield();
+
+// Test seam: sets the time slice (zero: every yield hands the turn on) and returns the one it
+// replaces.
+std::chrono::milliseconds SetTimeSliceForTesting(std::chrono::milliseconds slice);
+// Test seam: forgets when the turn was last handed on, so that the next yield hands it on, as
+// the program's first one does.
+void RestartTimeSliceForTesting();

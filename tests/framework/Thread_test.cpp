@@ -6,9 +6,11 @@
 #include <QElapsedTimer>
 #include <QEventLoop>
 #include <QTimer>
+#include <chrono>
 #include <functional>
 
 #include "framework/Yield.h"
+#include "support/ScopedTimeSlice.h"
 
 namespace {
 
@@ -67,6 +69,7 @@ TEST(ThreadTest, ThreadKeepsItselfAliveUntilItsRunEnds) {
 }
 
 TEST(ThreadTest, YieldInsideARunLetsOtherEventsThrough) {
+  const ScopedTimeSlice everyYield(std::chrono::milliseconds(0));
   QEventLoop loop;
   int timerTicks = 0;
   int ticksSeenByTheRun = -1;
@@ -87,31 +90,38 @@ TEST(ThreadTest, YieldInsideARunLetsOtherEventsThrough) {
 }
 
 // Handling the events at every yield would cost a loop of small steps more than its steps; never
-// handling them again would freeze the windows.
+// handling them again would freeze the windows. A slice far longer than the burst takes, however
+// slow the machine, keeps the burst inside one slice; then a short one must end.
 TEST(ThreadTest, YieldHandsTheTurnOnOncePerTimeSlice) {
+  const ScopedTimeSlice longSlice(std::chrono::hours(1));
   QEventLoop loop;
   int timerTicks = 0;
   int ticksInABurst = -1;
   bool turnCameAgain = false;
+  qint64 msUntilTheTurnCameAgain = -1;
   QTimer timer;
   QObject::connect(&timer, &QTimer::timeout, [&] { ++timerTicks; });
   timer.start(0);
   auto thread = std::make_shared<RecordingThread>([&] {
+    QElapsedTimer sinceTheSliceBegan;
+    sinceTheSliceBegan.start();
     const int before = timerTicks;
-    for (int i = 0; i < 1000; ++i) Yield();  // far less than one slice
+    for (int i = 0; i < 1000; ++i) Yield();  // the first one begins the slice
     ticksInABurst = timerTicks - before;
-    QElapsedTimer clock;
-    clock.start();
-    while (timerTicks - before <= ticksInABurst && clock.elapsed() < 1000) Yield();
+    SetTimeSliceForTesting(std::chrono::milliseconds(20));
+    while (timerTicks - before <= ticksInABurst && sinceTheSliceBegan.elapsed() < 10000) Yield();
     turnCameAgain = timerTicks - before > ticksInABurst;
+    msUntilTheTurnCameAgain = sinceTheSliceBegan.elapsed();
     loop.quit();
   });
 
   thread->Run();
-  RunEventLoopBriefly(loop);
+  QTimer::singleShot(20000, &loop, &QEventLoop::quit);
+  loop.exec();
 
   EXPECT_LE(ticksInABurst, 1);
   EXPECT_TRUE(turnCameAgain);
+  EXPECT_GE(msUntilTheTurnCameAgain, 20);
 }
 
 TEST(YieldTest, DoesNothingWhereNoEventLoopRuns) {

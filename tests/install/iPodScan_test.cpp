@@ -6,6 +6,7 @@
 #include <QCoreApplication>
 #include <QEventLoop>
 #include <QTimer>
+#include <chrono>
 #include <filesystem>
 #include <memory>
 #include <optional>
@@ -18,6 +19,7 @@
 #include "install/iPodScanClass.h"
 #include "support/FatImage.h"
 #include "support/FixtureVolume.h"
+#include "support/ScopedTimeSlice.h"
 #include "support/ScopedTmpfs.h"
 #include "support/TestSupport.h"
 
@@ -210,6 +212,7 @@ TEST_F(iPodScanTest, TheScanLetsOtherWorkRunBetweenVolumes) {
     return roots;
   });
   int readsWhenOtherWorkRan = -1;
+  const ScopedTimeSlice everyYield(std::chrono::milliseconds(0));
   QEventLoop loop;
   QTimer::singleShot(0, &loop, [&] {
     QTimer::singleShot(0, &loop, [&] { readsWhenOtherWorkRan = reads; });
@@ -234,6 +237,7 @@ TEST_F(iPodScanTest, WorkDuringAScanSeesTheLastCompleteResult) {
 
   // An Install or Remove click handled at the scan's first yield must still find the iPod.
   int iPodsSeenDuringTheScan = -1;
+  const ScopedTimeSlice everyYield(std::chrono::milliseconds(0));
   QEventLoop loop;
   QTimer::singleShot(0, &loop, [&] {
     QTimer::singleShot(0, &loop,

@@ -7,6 +7,7 @@
 #include <QStringList>
 #include <algorithm>
 #include <csignal>
+#include <iostream>
 
 namespace {
 
@@ -30,7 +31,9 @@ ChildProcess::ChildProcess(const std::string& program, const std::vector<std::st
   QStringList qtArguments;
   for (const std::string& argument : arguments) qtArguments << QString::fromStdString(argument);
   if (readsOutput_) {
-    process_.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+    // Its standard error comes through a pipe and is passed on, rather than the program writing
+    // to the test's own: that may be a file already beyond the program's file-size limit.
+    process_.setProcessChannelMode(QProcess::SeparateChannels);
   } else {
     process_.setProcessChannelMode(QProcess::MergedChannels);
     process_.setStandardOutputFile(QString::fromStdString(options.output.string()), QIODevice::Append);
@@ -52,16 +55,20 @@ ChildProcess::ChildProcess(const std::string& program, const std::vector<std::st
 
 // Asked to end first, so a server can take its files with it; killed when it does not.
 ChildProcess::~ChildProcess() {
-  if (process_.state() == QProcess::NotRunning) return;
-  process_.terminate();
-  if (process_.waitForFinished(2000)) return;
-  process_.kill();
-  process_.waitForFinished(5000);
+  if (process_.state() != QProcess::NotRunning) {
+    process_.terminate();
+    if (!process_.waitForFinished(2000)) {
+      process_.kill();
+      process_.waitForFinished(5000);
+    }
+  }
+  ReadLines();
 }
 
 void ChildProcess::ReadLines() {
   // Output that goes to a file leaves the process open for writing only: there is nothing to read.
   if (!readsOutput_) return;
+  std::cerr << process_.readAllStandardError().toStdString() << std::flush;
   pending_ += process_.readAllStandardOutput().toStdString();
   for (std::size_t end = pending_.find('\n'); end != std::string::npos; end = pending_.find('\n')) {
     lines_.push_back(pending_.substr(0, end));

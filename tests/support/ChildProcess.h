@@ -13,8 +13,8 @@
 
 // How a program beside a test is run: a file-size limit of its own (with SIGXFSZ at its default,
 // as a shell's `ulimit -f` leaves it), environment variables set (nullopt: removed) on top of the
-// test's own, and where its output goes: read line by line (standard error forwarded to the
-// test's), or both its outputs appended to a file.
+// test's own, and where its output goes: read line by line (standard error passed on to the
+// test's as it is read), or both its outputs appended to a file.
 struct ChildProcessOptions {
   std::optional<rlim_t> fileSizeLimit = std::nullopt;
   std::map<std::string, std::optional<std::string>> environment = {};

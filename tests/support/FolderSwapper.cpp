@@ -15,6 +15,16 @@ FolderSwapper::~FolderSwapper() {
   thread_.join();
 }
 
+bool FolderSwapper::WaitForASwap(std::chrono::milliseconds limit) const {
+  const long before = swaps_.load();
+  const auto deadline = std::chrono::steady_clock::now() + limit;
+  while (swaps_.load() == before) {
+    if (std::chrono::steady_clock::now() >= deadline) return false;
+    std::this_thread::yield();
+  }
+  return true;
+}
+
 void FolderSwapper::Run() {
   while (!stop_) {
     (void)::symlink(linkTarget_.c_str(), link_.c_str());

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <atomic>
+#include <chrono>
 #include <filesystem>
 #include <thread>
 
@@ -18,6 +19,10 @@ class FolderSwapper {
 
   // How many exchanges have been made so far.
   long Swaps() const { return swaps_.load(); }
+  // Waits until one more exchange has been made, so that a test can be sure that the folder was
+  // swapped at a chosen point of the work, however busy the machine; false when none came within
+  // the limit (nothing to swap).
+  bool WaitForASwap(std::chrono::milliseconds limit) const;
 
  private:
   void Run();

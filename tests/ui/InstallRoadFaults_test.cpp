@@ -11,6 +11,7 @@
 #include <QTimer>
 #include <chrono>
 #include <filesystem>
+#include <functional>
 #include <map>
 #include <optional>
 #include <regex>
@@ -58,6 +59,24 @@ std::vector<std::string> FirstParagraphs(const std::vector<std::string>& shown) 
 
 // The person's notes in the iPod's Notes folder (index.linx directly in Notes is theirs too).
 const std::vector<std::string> kPersonsNotes = {"Shopping", "Recipes/soup", "index.linx"};
+
+// The progress window, which also lets a test act at a chosen point of the work: as the window
+// opens (the iPod found still there and held open), or as the bar takes a value (after each
+// element note, among others).
+class InterruptibleProgressDisplay : public ProgressWindowDisplay {
+ public:
+  void Open(const std::string& title, const std::string& text) override {
+    ProgressWindowDisplay::Open(title, text);
+    if (onOpen) onOpen();
+  }
+  void SetValue(int value) override {
+    ProgressWindowDisplay::SetValue(value);
+    if (onValue) onValue(value);
+  }
+
+  std::function<void()> onOpen;
+  std::function<void(int value)> onValue;
+};
 
 // A person's iPod (a folder laid out as one, or a small volume of its own where a test needs
 // one), notes of theirs in it and files of theirs beside it, the main window of the installer
@@ -172,7 +191,7 @@ class InstallRoadFaultsTest : public ::testing::Test {
   ScopedVolumes volumes_{{temp_ / "IPOD"}};
   ScopedBundle bundle_{fs::path(ATOMNOTE_BUNDLE_DIR)};
   ScopedRecordingSink messages_;
-  ScopedProgressDisplay<ProgressWindowDisplay> progress_;
+  ScopedProgressDisplay<InterruptibleProgressDisplay> progress_;
   Application application_;
   class Window1 window_;
   std::map<std::string, std::string> outsideBefore_;
@@ -268,17 +287,16 @@ TEST_F(InstallRoadFaultsTest, AFullVolumeEndsInAnIncompleteInstall) {
   EXPECT_TRUE(fs::is_regular_file(Notes() / "Atomnote" / "e" / eGeneral(elements - 1, 1)));
 }
 
-// The iPod goes away while the element notes are written.
+// The iPod goes away while the element notes are written: pulled out once the bar has moved on
+// from neon's note.
 TEST_F(InstallRoadFaultsTest, AVolumeGoneDuringTheElementNotesEndsInAnIncompleteInstall) {
   if (!PrepareiPod(4 * 1024 * 1024)) GTEST_SKIP() << skipReason_;
-  QTimer pull;
-  QObject::connect(&pull, &QTimer::timeout, [this] {
+  progress_->onValue = [this](int) {
     if (volume_->mounted() && fs::exists(Notes() / "Atomnote" / "e" / "Ne")) {
       volume_->Unmount();
       personsNotesGone_ = true;
     }
-  });
-  pull.start(0);
+  };
 
   ClickInstallAndWait();
 
@@ -353,25 +371,12 @@ TEST_F(InstallRoadFaultsTest, AniPodPulledDuringTheCleanUpBeforeAnInstallIsNever
 TEST_F(InstallRoadFaultsTest, AniPodPulledAsTheRemovalStartsIsNeverTakenForRemoved) {
   if (!PrepareiPod(4 * 1024 * 1024)) GTEST_SKIP() << skipReason_;
   // The progress window opens once the iPod has been found still there and held open.
-  class PullingDisplay : public ProgressWindowDisplay {
-   public:
-    explicit PullingDisplay(std::function<void()> pull) : pull_(std::move(pull)) {}
-    void Open(const std::string& title, const std::string& text) override {
-      ProgressWindowDisplay::Open(title, text);
-      pull_();
-    }
-
-   private:
-    std::function<void()> pull_;
+  progress_->onOpen = [this] {
+    volume_->Unmount();
+    personsNotesGone_ = true;
   };
-  const std::shared_ptr<ProgressDisplay> previous =
-      SetProgressDisplay(std::make_shared<PullingDisplay>([this] {
-        volume_->Unmount();
-        personsNotesGone_ = true;
-      }));
 
   Click(&Window1::PushButton2);
-  SetProgressDisplay(previous);
 
   ASSERT_TRUE(personsNotesGone_) << "the iPod was not pulled out";
   EXPECT_EQ(FirstParagraphs(messages_.shown()), std::vector<std::string>{kNotAllRemoved});
@@ -433,24 +438,40 @@ TEST_F(InstallRoadFaultsTest, ARemovalLeavesAVolumeMountedInsideTheNotes) {
 // eight and one removal in three.
 constexpr int kSwappedInstalls = 40;
 constexpr int kSwappedRemovals = 15;
+// How long the work waits for the other program's next swap at most: on a busy machine its
+// thread may not have had a turn yet.
+constexpr std::chrono::seconds kSwapWait(60);
 
 // Another program that can write the iPod exchanges the element notes' folder with a link to the
 // person's folder outside the iPod, over and over, while the element notes are written: nothing
 // reaches the folder outside, however the swaps fall. (How the install ends depends on where
-// they fall: complete, or ended by #712.)
+// they fall: complete, or ended by #712.) Where the folder has not been swapped since the
+// progress window opened, the first element note waits for a swap, so that every install has
+// the folder swapped under it.
 TEST_F(InstallRoadFaultsTest, AFolderSwappedForALinkDuringTheInstallSendsNothingOutside) {
   ASSERT_TRUE(PrepareiPod());
   for (int run = 1; run <= kSwappedInstalls; ++run) {
     SCOPED_TRACE("run " + std::to_string(run));
     const FolderSwapper swapper(Notes() / "Atomnote" / "e", outside_);
+    long swapsAtTheStart = -1;
+    progress_->onOpen = [&] { swapsAtTheStart = swapper.Swaps(); };
+    progress_->onValue = [&](int) {
+      if (swapper.Swaps() == swapsAtTheStart && fs::exists(Notes() / "Atomnote" / "e")) {
+        swapper.WaitForASwap(kSwapWait);
+      }
+    };
     ClickInstallAndWait();
-    EXPECT_GT(swapper.Swaps(), 0) << "nothing was swapped while the install ran";
+    progress_->onOpen = nullptr;
+    progress_->onValue = nullptr;
+    EXPECT_GE(swapsAtTheStart, 0) << "the install did not start";
+    EXPECT_GT(swapper.Swaps(), swapsAtTheStart) << "nothing was swapped while the install ran";
     ASSERT_EQ(ChangedPaths(outsideBefore_, TreeContents(outside_)), std::vector<std::string>{});
   }
 }
 
 // The same while a removal deletes the element notes, the folder outside holding files named like
-// them (H, Fe, ._keep): none of them is deleted.
+// them (H, Fe, ._keep): none of them is deleted. The first delete waits for a swap, so that every
+// removal has the folder swapped under it.
 TEST_F(InstallRoadFaultsTest, AFolderSwappedForALinkDuringTheRemovalDeletesNothingOutside) {
   ASSERT_TRUE(PrepareiPod());
   for (int run = 1; run <= kSwappedRemovals; ++run) {
@@ -458,8 +479,13 @@ TEST_F(InstallRoadFaultsTest, AFolderSwappedForALinkDuringTheRemovalDeletesNothi
     ClickInstallAndWait();
     {
       const FolderSwapper swapper(Notes() / "Atomnote" / "e", outside_);
+      std::optional<bool> swappedDuringTheRemoval;
+      SetOneOperationObserverForTesting([&](const FolderItem&) {
+        if (!swappedDuringTheRemoval) swappedDuringTheRemoval = swapper.WaitForASwap(kSwapWait);
+      });
       ClickControl(window_, window_.PushButton2());
-      EXPECT_GT(swapper.Swaps(), 0) << "nothing was swapped while the removal ran";
+      SetOneOperationObserverForTesting(nullptr);
+      EXPECT_EQ(swappedDuringTheRemoval, true) << "nothing was swapped while the removal ran";
     }
     ASSERT_EQ(ChangedPaths(outsideBefore_, TreeContents(outside_)), std::vector<std::string>{});
   }
