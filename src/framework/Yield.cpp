@@ -6,10 +6,6 @@
 
 namespace {
 
-// How long code runs between two turns of the event loop at most, as a cooperative scheduler's
-// time slice: short enough that the windows keep redrawing and timers keep firing on time.
-constexpr std::chrono::milliseconds kTimeSlice{10};
-
 std::chrono::milliseconds timeSlice = kTimeSlice;
 // Since the turn was last handed on; invalid before the first time.
 QElapsedTimer sinceLastTurn;

@@ -7,7 +7,6 @@
 #include <filesystem>
 #include <memory>
 #include <string>
-#include <thread>
 #include <vector>
 
 #include "framework/Application.h"
@@ -20,6 +19,7 @@
 #include "install/iPodLock.h"
 #include "notes/threadClass.h"
 #include "prefs/PreferenceGlobals.h"
+#include "support/ScopedLaunchRecord.h"
 #include "support/TestSupport.h"
 
 namespace fs = std::filesystem;
@@ -37,16 +37,6 @@ const char kCompletionDialog[] =
 int LinesIn(const fs::path& path) {
   const std::string text = ReadFileBytes(path);
   return static_cast<int>(std::count(text.begin(), text.end(), '\n'));
-}
-
-// Waits at most ten seconds for the file to hold a line.
-bool WaitForLine(const fs::path& path) {
-  const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(10);
-  while (LinesIn(path) == 0) {
-    if (std::chrono::steady_clock::now() > deadline) return false;
-    std::this_thread::sleep_for(std::chrono::milliseconds(10));
-  }
-  return true;
 }
 
 // A notes root with its e, h, p, g and t folders, the real tables, nothing selected (so the
@@ -93,7 +83,7 @@ class WorkerRunTest : public ::testing::Test {
     worker->Run();
     worker.reset();
     ASSERT_FALSE(watch.expired()) << "the worker did not keep itself alive";
-    const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(30);
+    const auto deadline = std::chrono::steady_clock::now() + std::chrono::minutes(3);
     while (!watch.expired() && std::chrono::steady_clock::now() < deadline) QCoreApplication::processEvents();
     ASSERT_TRUE(watch.expired()) << "the worker's run did not end";
   }
@@ -110,6 +100,8 @@ class WorkerRunTest : public ::testing::Test {
   ScopedRecordingSink messages_;
   ScopedRecordingProgress progress_;
   bool progressOpenAtDialog_ = false;
+  // The programs launched to run on their own (the eject at the end waits for its helper instead).
+  ScopedLaunchRecord launches_;
   Application application_;
 };
 
@@ -161,7 +153,7 @@ TEST_F(WorkerRunTest, ContinueUsingInstallerEndsTheRunWithTheInstallerOpen) {
   EXPECT_FALSE(progressOpenAtDialog_) << "the progress window is closed before the dialog";
   EXPECT_FALSE(progress_->IsOpen());
   EXPECT_FALSE(application_.QuitRequested());
-  std::this_thread::sleep_for(std::chrono::milliseconds(200));
+  EXPECT_EQ(launches_.launched(), std::vector<fs::path>{}) << "the iPod was ejected";
   EXPECT_FALSE(fs::exists(ejects_)) << "the iPod was ejected";
 }
 
@@ -184,12 +176,9 @@ TEST_F(WorkerRunTest, TheActionButtonEjectsAndQuits) {
 
     EXPECT_EQ(messages_.shown().back(), kCompletionDialog);
     EXPECT_TRUE(application.QuitRequested());
-    if (test.ejects) {
-      EXPECT_TRUE(WaitForLine(ejects_)) << "the eject helper did not run";
-    } else {
-      std::this_thread::sleep_for(std::chrono::milliseconds(200));
-      EXPECT_FALSE(fs::exists(ejects_)) << "the eject helper ran";
-    }
+    // The helper is waited for: it has run, or not, by the time the run ends.
+    EXPECT_EQ(fs::exists(ejects_), test.ejects) << "the eject helper ran: " << fs::exists(ejects_);
+    EXPECT_EQ(launches_.launched(), std::vector<fs::path>{}) << "the helper was left running on its own";
     EXPECT_EQ(messages_.messages().size(), 0u);
   }
 }
@@ -199,37 +188,55 @@ TEST_F(WorkerRunTest, TheActionButtonEjectsAndQuits) {
 // "Eject iPod and Quit" waits for the eject helper, with the windows responsive and the progress
 // window telling what goes on; the installer quits only when the iPod was ejected. When the
 // helper fails, or does not end in time, the person hears why and the installer stays open.
+// Every helper waits until the event loop has had a turn while "Ejecting…" shows, so a wait that
+// froze the windows would not end; the one that does not end in time never ends by itself, and
+// must be stopped.
 TEST_F(WorkerRunTest, EjectAndQuitWaitsForTheHelperAndQuitsOnlyWhenItEjected) {
+  // Long enough for any helper that ends by itself, however busy the machine.
+  constexpr std::chrono::milliseconds kAmpleTime = std::chrono::minutes(2);
+  // Long enough for the slow helper to have started and said who it is, short of the two minutes
+  // a real eject is given.
+  constexpr std::chrono::milliseconds kShortTime = std::chrono::seconds(5);
+  const fs::path turnCame = temp_ / "turn came";
+  const fs::path helperPid = temp_ / "helper pid";
+  const std::string waitForATurn = "while [ ! -e '" + turnCame.string() + "' ]; do sleep 0.01; done; ";
   struct Case {
     const char* name;
     std::string helper;  // the stub's shell commands
+    std::chrono::milliseconds limit;
     bool quits;
     std::string reason;  // after the message that says how to eject by hand; empty when none
   };
   const Case cases[] = {
-      {"ejected", "sleep 0.3; echo ran >> '" + ejects_.string() + "'", true, ""},
+      {"ejected", waitForATurn + "echo ran >> '" + ejects_.string() + "'", kAmpleTime, true, ""},
       {"iPod in use",
-       "sleep 0.3; echo 'EjectIpod: umount /media/IPOD: failed with exit code 32: target is busy.' >&2; exit 1",
-       false, "umount /media/IPOD: failed with exit code 32: target is busy."},
-      {"failed without a word", "sleep 0.3; exit 3", false, "The eject helper ended with exit code 3."},
-      {"too slow", "sleep 10; echo ran >> '" + ejects_.string() + "'", false,
-       "The eject did not finish in time."},
+       waitForATurn +
+           "echo 'EjectIpod: umount /media/IPOD: failed with exit code 32: target is busy.' >&2; exit 1",
+       kAmpleTime, false, "umount /media/IPOD: failed with exit code 32: target is busy."},
+      {"failed without a word", waitForATurn + "exit 3", kAmpleTime, false,
+       "The eject helper ended with exit code 3."},
+      {"too slow", "echo $$ > '" + helperPid.string() + "'; " + waitForATurn + "exec sleep 1000", kShortTime,
+       false, "The eject did not finish in time."},
   };
   App().globalMacOSVersion = 10.4;
   messages_.SetDialogAnswer(MessageDialogAnswer::Action);
-  SetEjectTimeLimitForTesting(std::chrono::milliseconds(1500));
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
     WriteFileBytes(helper_, "#!/bin/sh\n" + c.helper + "\n");
     fs::permissions(helper_, fs::perms::owner_all);
     fs::remove(ejects_);
+    fs::remove(turnCame);
+    fs::remove(helperPid);
     messages_.ClearShown();
     SetInstallProgressMaximum(100);
+    SetEjectTimeLimitForTesting(c.limit);
     Application application;
     int ticksWhileEjecting = 0;
     QTimer tick;
-    QObject::connect(&tick, &QTimer::timeout, [this, &ticksWhileEjecting] {
-      if (progress_->IsOpen() && progress_->title == "Ejecting…") ++ticksWhileEjecting;
+    QObject::connect(&tick, &QTimer::timeout, [&] {
+      if (!progress_->IsOpen() || progress_->title != "Ejecting…") return;
+      ++ticksWhileEjecting;
+      WriteFileBytes(turnCame, "");
     });
     tick.start(20);
 
@@ -247,9 +254,11 @@ TEST_F(WorkerRunTest, EjectAndQuitWaitsForTheHelperAndQuitsOnlyWhenItEjected) {
           (std::vector<std::string>{kCompletionDialog, std::string(kCannotEjectByHand) + "\n\n" + c.reason}));
     }
   }
-  std::this_thread::sleep_for(std::chrono::milliseconds(200));
-  EXPECT_FALSE(fs::exists(ejects_)) << "the helper that took too long was not stopped";
   SetEjectTimeLimitForTesting(std::chrono::milliseconds(0));
+  // The helper that took too long was stopped, not left running.
+  const std::string pid = ReadFileBytes(helperPid);
+  ASSERT_FALSE(pid.empty()) << "the slow helper did not start";
+  EXPECT_FALSE(fs::exists("/proc/" + pid.substr(0, pid.find('\n')))) << "the slow helper was not stopped";
 }
 
 // Without the eject helper in the bundle the iPod cannot be ejected: the person hears how to eject

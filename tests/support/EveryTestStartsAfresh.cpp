@@ -7,7 +7,10 @@
 namespace {
 
 class StartsAfresh : public ::testing::EmptyTestEventListener {
-  void OnTestStart(const ::testing::TestInfo&) override { RestartTimeSliceForTesting(); }
+  void OnTestStart(const ::testing::TestInfo&) override {
+    SetTimeSliceForTesting(kTimeSlice);
+    RestartTimeSliceForTesting();
+  }
 };
 
 }  // namespace
