@@ -8,9 +8,9 @@
 
 namespace {
 
-// Runs the event loop until condition holds or two seconds have passed; whether it held.
+// Runs the event loop until condition holds or half a minute has passed; whether it held.
 bool RunUntil(const std::function<bool()>& condition) {
-  const QDeadlineTimer deadline(2000);
+  const QDeadlineTimer deadline(30000);
   while (!condition() && !deadline.hasExpired()) {
     QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 20);
   }

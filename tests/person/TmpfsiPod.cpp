@@ -8,9 +8,10 @@
 #include <array>
 #include <cerrno>
 #include <cstring>
-#include <fstream>
-#include <sstream>
-#include <vector>
+#include <filesystem>
+#include <system_error>
+
+#include "framework/Volumes.h"
 
 namespace {
 
@@ -32,20 +33,23 @@ std::string EnterOwnMountNamespace() {
   return {};
 }
 
+// Whether folder lies below parent (not parent itself).
+bool IsBelow(const std::filesystem::path& folder, const std::filesystem::path& parent) {
+  const std::filesystem::path relative = folder.lexically_relative(parent);
+  return !relative.empty() && relative != "." && *relative.begin() != "..";
+}
+
 // Takes every other volume that looks like an iPod out of this process's view (the machine keeps
-// them), so the test's iPod is the one attached, whatever else is mounted on the machine.
+// them), so the test's iPod is the one attached, whatever else is mounted on the machine. So too
+// every volume under the temporary folder: other tests running at once mount their iPods there,
+// and one mounted but not yet laid out as an iPod would become one in this view once it is.
 void HideOtheriPods() {
-  std::ifstream table("/proc/self/mounts");
-  std::vector<std::filesystem::path> folders;
-  for (std::string line; std::getline(table, line);) {
-    std::istringstream fields(line);
-    std::string device;
-    std::string folder;
-    if (fields >> device >> folder) folders.emplace_back(folder);
-  }
-  for (const std::filesystem::path& folder : folders) {
+  const std::filesystem::path temporary = std::filesystem::temp_directory_path();
+  for (const MountEntry& entry : MountTable()) {
+    const std::filesystem::path& folder = entry.folder;
+    if (folder == "/") continue;
     std::error_code error;
-    if (folder != "/" && std::filesystem::exists(folder / "iPod_Control", error))
+    if (IsBelow(folder, temporary) || std::filesystem::exists(folder / "iPod_Control", error))
       umount2(folder.c_str(), MNT_DETACH);
   }
 }

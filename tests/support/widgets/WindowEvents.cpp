@@ -40,7 +40,7 @@ QPoint WindowPoint(const QWidget& window, QPoint content) {
 
 bool ShowAndWaitExposed(QWidget& window) {
   window.show();
-  return QTest::qWaitForWindowExposed(&window);
+  return QTest::qWaitForWindowExposed(&window, 30000);
 }
 
 void ClickAt(QWidget& window, QPoint point, Qt::MouseButton button) {

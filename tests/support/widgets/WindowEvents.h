@@ -55,7 +55,7 @@ void PressKey(QWidget& window, Qt::Key key, Qt::KeyboardModifiers modifiers = Qt
 // Deletes the windows whose Close has run, as the event loop would once control is back in it.
 void DeleteClosedWindows();
 // Lets the event loop run until condition holds or timeoutMs passed; whether it held.
-bool WaitFor(const std::function<bool()>& condition, int timeoutMs = 5000);
+bool WaitFor(const std::function<bool()>& condition, int timeoutMs = 30000);
 
 // Saves a picture of window as fileName in the folder ATOMNOTE_TEST_KEEP names, for a look by
 // hand; does nothing when the variable is unset.

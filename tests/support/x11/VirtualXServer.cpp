@@ -84,7 +84,7 @@ VirtualXServer::VirtualXServer(int width, int height) : connection_(std::make_un
       ChildProcessOptions{.output = "/dev/null"});
   close(kReadyDescriptor);
   close(ready[1]);
-  const std::optional<int> number = server_->Started() ? ReadDisplayNumber(ready[0], 10000) : std::nullopt;
+  const std::optional<int> number = server_->Started() ? ReadDisplayNumber(ready[0], 60000) : std::nullopt;
   close(ready[0]);
   if (!number) {
     skipReason_ = "no X server could be started (Xvfb did not come up)";
