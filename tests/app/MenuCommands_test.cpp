@@ -13,6 +13,7 @@
 #include <QTextBrowser>
 #include <QTimer>
 #include <algorithm>
+#include <chrono>
 #include <filesystem>
 #include <functional>
 #include <string>
@@ -34,6 +35,7 @@
 #include "prefs/PreferenceGlobals.h"
 #include "support/FixtureVolume.h"
 #include "support/ScopedGestaltVersion.h"
+#include "support/ScopedTimeSlice.h"
 #include "support/widgets/OpenWindows.h"
 #include "support/widgets/WindowEvents.h"
 #include "ui/AboutDialog.h"
@@ -252,8 +254,10 @@ TEST_F(MenuCommandsDuringAnInstallTest, CloseWindowLeavesTheProgressWindowUp) {
   ShowMainWindow();
   ASSERT_TRUE(Window1().PushButton1().isEnabled()) << "the scan found no iPod";
 
-  // The worker runs on the user-interface thread and hands the turn on at its yields: the key
-  // comes at the first yield after the bar has passed 50, through the progress window's handle.
+  // The worker runs on the user-interface thread and hands the turn on at its yields, here at
+  // every one, however quickly the element notes are written: the key comes at the first yield
+  // after the bar has passed 50, through the progress window's handle.
+  const ScopedTimeSlice everyYield(std::chrono::milliseconds(0));
   QPointer<class progressWindow> shown;
   int pressedAt = -1;
   int highest = -1;

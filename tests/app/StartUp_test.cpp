@@ -52,11 +52,11 @@ void Repeatedly(const std::function<bool()>& step) {
   timer->start(5);
 }
 
-// Closes the main window, as the person does, once it has been open a moment.
+// Closes the main window, as the person does, once it has opened: shown, and its Open event
+// (which yields while it ticks the datasets) at its end, where it starts the scan timer.
 void CloseTheMainWindowOnceOpen(bool& closedByPerson) {
-  auto polls = std::make_shared<int>(0);
-  Repeatedly([&closedByPerson, polls] {
-    if (!Window1().isVisible() || ++*polls < 3) return false;
+  Repeatedly([&closedByPerson] {
+    if (!Window1().isVisible() || Window1().scanTimer().Mode() == Timer::kModeOff) return false;
     closedByPerson = true;
     Window1().close();
     return true;

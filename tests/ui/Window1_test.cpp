@@ -441,6 +441,9 @@ TEST_F(Window1Test, TheIconBrightensWhileThePointerIsOverIt) {
 
   EXPECT_TRUE(PixelsAlike(face(), dim->pixelColor(centre).rgba()));
   EXPECT_EQ(qAlpha(icon.Backdrop()->pixel(0, 0)), 0) << "masked";
+  // The pointer may still be where an earlier test left it, over the icon of a window that stood
+  // in the same place; a move to where it already is would be no move at all.
+  MoveTo(window, {300, 200});
   MoveTo(window, icon.mapTo(&window.ContentArea(), centre));
   ASSERT_TRUE(WaitFor([&] { return PixelsAlike(face(), bright->pixelColor(centre).rgba()); }));
   EXPECT_EQ(qAlpha(icon.Backdrop()->pixel(0, 0)), 0) << "masked";
@@ -559,8 +562,10 @@ TEST_F(Window1Test, TheLicenceOpensOnceOnAFirstRunOnly) {
     class Window1 window;
     ASSERT_TRUE(OpenAndWaitExposed(window));
 
-    EXPECT_EQ(WaitFor(licenceShown, 2000), c.newUser);
-    ASSERT_TRUE(WaitFor([&] { return window.Timer1().Mode() == Timer::kModeOff; }));
+    // The timer goes off once it has fired, whenever a busy machine lets it.
+    ASSERT_TRUE(WaitFor([&] { return window.Timer1().Mode() == Timer::kModeOff; }))
+        << "the timer never fired";
+    EXPECT_EQ(licenceShown(), c.newUser);
     if (c.newUser) {
       EXPECT_GE(sinceBuilt.elapsed(), 950) << "about a second after the window was built";
       EXPECT_FALSE(softwareLicense().isModal());
