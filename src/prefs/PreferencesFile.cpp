@@ -133,9 +133,11 @@ void ReadVersion(const std::string& value) {
   }
 }
 
+// When the reading of the file last yielded; each reading starts afresh.
+std::chrono::steady_clock::time_point lastYield;
+
 // Yields to the framework after an entry read, unless it did so less than kYieldInterval ago.
 void YieldAfterEntry() {
-  static std::chrono::steady_clock::time_point lastYield;
   const std::chrono::steady_clock::time_point now = std::chrono::steady_clock::now();
   if (now - lastYield < kYieldInterval) return;
   lastYield = now;
@@ -202,6 +204,7 @@ std::string WithOurLineEnds(std::string_view content) {
 }
 
 void ApplyFileContent(const std::string& content) {
+  lastYield = {};
   const std::string text = WithOurLineEnds(content);
   for (FieldCursor lines(text, EndOfLine); !lines.AtEnd();) {
     ApplyLine(ParseLine(std::string(lines.Next())));
