@@ -15,7 +15,7 @@ namespace fs = std::filesystem;
 namespace {
 
 bool WaitForFile(const fs::path& path) {
-  const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(10);
+  const auto deadline = std::chrono::steady_clock::now() + std::chrono::minutes(1);
   while (!fs::exists(path)) {
     if (std::chrono::steady_clock::now() > deadline) return false;
     std::this_thread::sleep_for(std::chrono::milliseconds(10));

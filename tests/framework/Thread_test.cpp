@@ -25,9 +25,9 @@ class RecordingThread : public Thread {
   std::function<void()> body_;
 };
 
-// Runs the event loop until quit() or a second has passed.
+// Runs the event loop until quit(), at most half a minute.
 void RunEventLoopBriefly(QEventLoop& loop) {
-  QTimer::singleShot(1000, &loop, &QEventLoop::quit);
+  QTimer::singleShot(30000, &loop, &QEventLoop::quit);
   loop.exec();
 }
 

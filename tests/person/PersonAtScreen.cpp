@@ -8,7 +8,7 @@
 bool PersonAtScreen::Run(const std::vector<std::string>& arguments) const {
   ChildProcess xdotool("xdotool", arguments,
                        {.environment = {{"DISPLAY", displayName_}}, .output = "/dev/null"});
-  return xdotool.Started() && xdotool.Finish(std::chrono::seconds(10)) && xdotool.ExitedNormally() &&
+  return xdotool.Started() && xdotool.Finish(std::chrono::seconds(60)) && xdotool.ExitedNormally() &&
          xdotool.ExitCode() == 0;
 }
 

@@ -1,5 +1,7 @@
 #include "support/ChildProcess.h"
 
+#include <sys/prctl.h>
+
 #include <QDeadlineTimer>
 #include <QProcessEnvironment>
 #include <QStandardPaths>
@@ -43,6 +45,8 @@ ChildProcess::ChildProcess(const std::string& program, const std::vector<std::st
     // In the child, before it runs: a test program may have SIGXFSZ ignored, and a program
     // inherits that; a shell's limit leaves the signal at its default.
     std::signal(SIGXFSZ, SIG_DFL);
+    // A test program stopped part-way (a time limit reached) takes its programs with it.
+    prctl(PR_SET_PDEATHSIG, SIGKILL);
     if (fileSizeLimit) {
       rlimit limit{};
       limit.rlim_cur = limit.rlim_max = *fileSizeLimit;
@@ -50,7 +54,7 @@ ChildProcess::ChildProcess(const std::string& program, const std::vector<std::st
     }
   });
   process_.start(QString::fromStdString(program), qtArguments);
-  started_ = process_.waitForStarted(10000);
+  started_ = process_.waitForStarted(60000);
 }
 
 // Asked to end first, so a server can take its files with it; killed when it does not.
