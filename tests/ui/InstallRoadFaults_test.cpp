@@ -469,11 +469,18 @@ TEST_F(InstallRoadFaultsTest, AFolderSwappedForALinkDuringTheInstallSendsNothing
   }
 }
 
-// The same while a removal deletes the element notes, the folder outside holding files named like
-// them (H, Fe, ._keep): none of them is deleted. The first delete waits for a swap, so that every
-// removal has the folder swapped under it.
+// The same while a removal deletes the element notes, the folder outside holding a file named like
+// each of them: none of them is deleted. The first delete waits for a swap, so that every removal
+// has the folder swapped under it.
 TEST_F(InstallRoadFaultsTest, AFolderSwappedForALinkDuringTheRemovalDeletesNothingOutside) {
   ASSERT_TRUE(PrepareiPod());
+  for (int row = 0; row <= kLastElementRow; ++row) {
+    for (const std::string suffix : {"", "-i", "-n"}) {
+      const std::string name = eGeneral(row, 1) + suffix;
+      if (!fs::exists(outside_ / name)) WriteFileBytes(outside_ / name, "the person's " + name);
+    }
+  }
+  outsideBefore_ = TreeContents(outside_);
   for (int run = 1; run <= kSwappedRemovals; ++run) {
     SCOPED_TRACE("run " + std::to_string(run));
     ClickInstallAndWait();
