@@ -6,7 +6,6 @@
 #include <QMenu>
 #include <QPointer>
 #include <QPushButton>
-#include <QTest>
 
 #include "app/AppMessages.h"
 #include "app/ApplicationFixture.h"
@@ -97,7 +96,7 @@ TEST_F(AtomnoteTest, EachOpenReplacesTheEjectItemAndTheItemGoesWithTheApplicatio
 // point and saves.
 void SaveFahrenheitForTheMeltingPoint(class Window1& mainWindow) {
   mainWindow.Show();
-  ASSERT_TRUE(QTest::qWaitForWindowExposed(&mainWindow));
+  ASSERT_TRUE(WaitExposed(mainWindow));
   ClickControl(mainWindow, mainWindow.PushButton4());
   ASSERT_TRUE(WaitFor([] { return customizeSheetExists() && customizeSheet().isVisible(); }));
   class customizeSheet& sheet = customizeSheet();

@@ -177,7 +177,7 @@ TEST_F(WorkerRunTest, TheActionButtonEjectsAndQuits) {
     EXPECT_EQ(messages_.shown().back(), kCompletionDialog);
     EXPECT_TRUE(application.QuitRequested());
     // The helper is waited for: it has run, or not, by the time the run ends.
-    EXPECT_EQ(fs::exists(ejects_), test.ejects) << "the eject helper ran: " << fs::exists(ejects_);
+    EXPECT_EQ(fs::exists(ejects_), test.ejects) << "whether the eject helper ran";
     EXPECT_EQ(launches_.launched(), std::vector<fs::path>{}) << "the helper was left running on its own";
     EXPECT_EQ(messages_.messages().size(), 0u);
   }

@@ -6,7 +6,6 @@
 #include <QImageReader>
 #include <QProgressBar>
 #include <QPushButton>
-#include <QTest>
 #include <algorithm>
 #include <filesystem>
 #include <iostream>
@@ -279,7 +278,7 @@ TEST_F(InstallRoadTest, TheInstallWritesExactlyTheTickedDatasets) {
 TEST_F(InstallRoadTest, UnitsSavedInTheSheetAreTheUnitsOfTheNextInstall) {
   class Window1 window;
   window.Show();
-  ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+  ASSERT_TRUE(WaitExposed(window));
   ASSERT_TRUE(window.PushButton1().isEnabled()) << "the window's first scan found the iPod";
   ClickControl(window, window.PushButton4());
   ASSERT_TRUE(WaitFor([] { return customizeSheetExists() && customizeSheet().isVisible(); }));
@@ -354,10 +353,7 @@ class InstallButtonTest : public MainWindowTest {};
 
 TEST_F(InstallButtonTest, AClickRunsTheAction) {
   class Window1 window;
-  ASSERT_TRUE(OpenAndWaitExposed(window));
-  window.scanTimer().SetMode(Timer::kModeOff);
-  SetScanList({});
-  window.PushButton1().setEnabled(true);
+  ASSERT_TRUE(OpenWithInstallEnabledAndNoiPod(window));
 
   ClickControl(window, window.PushButton1());
 

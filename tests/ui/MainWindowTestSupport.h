@@ -3,12 +3,14 @@
 #include <gtest/gtest.h>
 
 #include <QPoint>
+#include <QPushButton>
 #include <QRect>
-#include <QTest>
 #include <vector>
 
 #include "framework/AtomnoteState.h"
+#include "framework/Timer.h"
 #include "framework/widgets/Listbox.h"
+#include "install/InstallTestSupport.h"
 #include "prefs/PreferenceGlobals.h"
 #include "prefs/PreferencesFile.h"
 #include "support/FixtureVolume.h"
@@ -45,7 +47,18 @@ class MainWindowTest : public ::testing::Test {
 // false when it never could.
 inline bool OpenAndWaitExposed(class Window1& window) {
   window.Show();
-  return QTest::qWaitForWindowExposed(&window);
+  return WaitExposed(window);
+}
+
+// Opens the window with no iPod in the scan's list and the scan stopped, and enables Install, so
+// that an install started ends at once in its own error message; false when the window never
+// took input.
+inline bool OpenWithInstallEnabledAndNoiPod(class Window1& window) {
+  if (!OpenAndWaitExposed(window)) return false;
+  window.scanTimer().SetMode(Timer::kModeOff);
+  SetScanList({});
+  window.PushButton1().setEnabled(true);
+  return true;
 }
 
 // The 37 dataset checkmarks of the window's list, row 0 first.

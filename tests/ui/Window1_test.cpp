@@ -123,19 +123,8 @@ TEST_F(Window1Test, RemoveButtonRunsTheRemoval) {
 // Install, the window's default button. With the list closed, Return and Enter press Install.
 TEST_F(Window1Test, KeysInTheOpenSpellingListAreTheListsAndNotInstalls) {
   class Window1 window;
-  ASSERT_TRUE(OpenAndWaitExposed(window));
-  window.scanTimer().SetMode(Timer::kModeOff);
-  // No iPod in the scan's list: an install that starts ends at once in its own error message.
-  SetScanList({});
-  window.PushButton1().setEnabled(true);
-  struct ListKeyCase {
-    const char* name;
-    Qt::Key key;
-    int chosen;
-  };
-  for (const ListKeyCase& c :
-       {ListKeyCase{"Return", Qt::Key_Return, 1}, ListKeyCase{"Enter", Qt::Key_Enter, 1},
-        ListKeyCase{"Escape", Qt::Key_Escape, 0}}) {
+  ASSERT_TRUE(OpenWithInstallEnabledAndNoiPod(window));
+  for (const PopupListKey& c : kPopupListKeys) {
     SCOPED_TRACE(c.name);
     window.langPopup().setCurrentIndex(0);
     ASSERT_TRUE(PressInPopupList(window, window.langPopup(), c.key));

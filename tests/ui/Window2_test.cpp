@@ -11,7 +11,6 @@
 #include <QLabel>
 #include <QPointer>
 #include <QPushButton>
-#include <QTest>
 #include <QWindow>
 #include <memory>
 #include <string>
@@ -26,6 +25,9 @@
 #include "support/widgets/WindowEvents.h"
 
 namespace {
+
+// Where the picture's left edge goes for each row of the iTunes version popup (4, 6, 7 or 8).
+constexpr int kPictureLeft[] = {150, 155, 187};
 
 const char kHelpText[] =
     "To install Atomnote, you may need to \"enable disk use\" on your iPod.  This is done in iTunes. The "
@@ -69,7 +71,7 @@ class Window2Test : public ::testing::Test {
   class Window2& OpenSheet() {
     class Window2& sheet = Window2();
     sheet.ShowModalWithin(parent_);
-    EXPECT_TRUE(QTest::qWaitForWindowExposed(&sheet));
+    EXPECT_TRUE(WaitExposed(sheet));
     return sheet;
   }
 
@@ -135,23 +137,22 @@ TEST_F(Window2Test, OpensInItsDesignStateOnTheITunes7Picture) {
 TEST_F(Window2Test, EachITunesVersionMovesThePictureToItsPlace) {
   struct VersionCase {
     int row;
-    int left;
     Picture (*picture)();
     const char* keptAs;
   };
   const VersionCase cases[] = {
-      {0, 150, itunes4help, "Window2-iTunes4.png"},
-      {1, 155, itunes6help, "Window2-iTunes6.png"},
-      {2, 187, itunes7circles, nullptr},
+      {0, itunes4help, "Window2-iTunes4.png"},
+      {1, itunes6help, "Window2-iTunes6.png"},
+      {2, itunes7circles, nullptr},
   };
   class Window2& sheet = OpenSheet();
   for (const VersionCase& c : cases) {
     SCOPED_TRACE(c.row);
     ASSERT_TRUE(ChoosePopupRow(sheet, sheet.PopupMenu1(), c.row));
-    EXPECT_EQ(sheet.Canvas1().geometry(), QRect(c.left, 106, 398, 305));
+    EXPECT_EQ(sheet.Canvas1().geometry(), QRect(kPictureLeft[c.row], 106, 398, 305));
     ASSERT_NE(c.picture(), nullptr);
     EXPECT_EQ(sheet.Canvas1().Backdrop(), c.picture());
-    EXPECT_TRUE(DrawnAlike(PictureBelowText(c.picture()), DrawnBelowText(sheet, c.left)));
+    EXPECT_TRUE(DrawnAlike(PictureBelowText(c.picture()), DrawnBelowText(sheet, kPictureLeft[c.row])));
     if (c.keptAs != nullptr) KeepScreenshot(sheet, c.keptAs);
   }
 }
@@ -213,15 +214,7 @@ TEST_F(Window2Test, OnlyContinueClosesAndTheNextShowingStartsAfresh) {
 // closed, Return presses Continue.
 TEST_F(Window2Test, KeysInTheOpenPopupListLeaveTheSheetUp) {
   const QPointer<class Window2> sheet(&OpenSheet());
-  struct ListKeyCase {
-    const char* name;
-    Qt::Key key;
-    int chosen;
-    int canvasLeft;
-  };
-  for (const ListKeyCase& c :
-       {ListKeyCase{"Return", Qt::Key_Return, 1, 155}, ListKeyCase{"Enter", Qt::Key_Enter, 1, 155},
-        ListKeyCase{"Escape", Qt::Key_Escape, 0, 150}}) {
+  for (const PopupListKey& c : kPopupListKeys) {
     SCOPED_TRACE(c.name);
     QComboBox& popup = sheet->PopupMenu1();
     popup.setCurrentIndex(0);
@@ -230,7 +223,7 @@ TEST_F(Window2Test, KeysInTheOpenPopupListLeaveTheSheetUp) {
     ASSERT_FALSE(sheet.isNull()) << "the sheet was closed";
     EXPECT_TRUE(sheet->isVisible());
     EXPECT_EQ(popup.currentIndex(), c.chosen);
-    EXPECT_EQ(sheet->Canvas1().x(), c.canvasLeft);
+    EXPECT_EQ(sheet->Canvas1().x(), kPictureLeft[c.chosen]);
   }
 
   PressKey(*sheet, Qt::Key_Return);

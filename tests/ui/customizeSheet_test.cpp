@@ -10,7 +10,6 @@
 #include <QLabel>
 #include <QPointer>
 #include <QPushButton>
-#include <QTest>
 #include <QWindow>
 #include <array>
 #include <string>
@@ -120,7 +119,7 @@ class CustomizeSheetTest : public ::testing::Test {
   class customizeSheet& OpenSheet() {
     class customizeSheet& sheet = customizeSheet();
     sheet.ShowModalWithin(parent_);
-    EXPECT_TRUE(QTest::qWaitForWindowExposed(&sheet));
+    EXPECT_TRUE(WaitExposed(sheet));
     return sheet;
   }
 
@@ -290,14 +289,8 @@ TEST_F(CustomizeSheetTest, ReturnSavesAndEscapeCancels) {
 TEST_F(CustomizeSheetTest, KeysInAnOpenPopupListLeaveTheSheetUp) {
   const QPointer<class customizeSheet> sheet(&OpenSheet());
   ASSERT_TRUE(ChoosePopupRow(*sheet, sheet->meltPopup(), 2));  // ºF, picked before
-  struct ListKeyCase {
-    const char* name;
-    Qt::Key key;
-    int chosen;
-  };
-  for (const ListKeyCase& c :
-       {ListKeyCase{"Escape", Qt::Key_Escape, 0}, ListKeyCase{"Enter", Qt::Key_Enter, 1},
-        ListKeyCase{"Return", Qt::Key_Return, 1}}) {
+  // Return last, so that the boiling point's row it chose is the one Save stores.
+  for (const PopupListKey& c : {kPopupListKeys[2], kPopupListKeys[1], kPopupListKeys[0]}) {
     SCOPED_TRACE(c.name);
     QComboBox& boil = sheet->boilPopup();
     boil.setCurrentIndex(0);

@@ -6,7 +6,6 @@
 #include <QImage>
 #include <QMenu>
 #include <QPushButton>
-#include <QTest>
 #include <stdexcept>
 #include <string>
 #include <vector>
@@ -212,7 +211,7 @@ TEST_F(MenuChoiceTest, ShortcutsWorkInTheOtherWindowsWhileASheetHoldsBackTheBars
   Sheet sheet;
   sheet.resize(200, 100);
   sheet.ShowModalWithin(main);
-  ASSERT_TRUE(QTest::qWaitForWindowExposed(&sheet));
+  ASSERT_TRUE(WaitExposed(sheet));
   Window front;
   front.resize(200, 100);
   ASSERT_TRUE(ShowAndWaitExposed(front));

@@ -28,7 +28,7 @@ TEST(Sheet, ShownModalWithinAWindowAtItsTopEdgeCentred) {
   sheet.resize(300, 200);
 
   sheet.ShowModalWithin(inner);
-  ASSERT_TRUE(QTest::qWaitForWindowExposed(&sheet));
+  ASSERT_TRUE(WaitExposed(sheet));
 
   EXPECT_EQ(sheet.parentWidget(), &window) << "attached to the control's window";
   EXPECT_EQ(sheet.windowModality(), Qt::WindowModal);
@@ -47,7 +47,7 @@ TEST(Sheet, FollowsItsWindowWhenTheWindowMoves) {
   CountingSheet sheet;
   sheet.resize(300, 200);
   sheet.ShowModalWithin(window);
-  ASSERT_TRUE(QTest::qWaitForWindowExposed(&sheet));
+  ASSERT_TRUE(WaitExposed(sheet));
 
   window.move(220, 140);
   ASSERT_TRUE(QTest::qWaitFor([&] { return window.pos() == QPoint(220, 140); }));
@@ -65,7 +65,7 @@ TEST(Sheet, ClosesOnlyByItsOwnClose) {
   ASSERT_TRUE(ShowAndWaitExposed(window));
   CountingSheet sheet;
   sheet.ShowModalWithin(window);
-  ASSERT_TRUE(QTest::qWaitForWindowExposed(&sheet));
+  ASSERT_TRUE(WaitExposed(sheet));
 
   sheet.windowHandle()->close();
   EXPECT_FALSE(sheet.close());

@@ -8,7 +8,6 @@
 #include <QLabel>
 #include <QPointer>
 #include <QProgressBar>
-#include <QTest>
 #include <QWidget>
 
 #include "install/widgets/ProgressWindowDisplay.h"
@@ -119,7 +118,7 @@ TEST_F(ProgressWindowTest, ClosingFromCodeEndsTheInstanceLikeClose) {
 // window manager's) leaves it up. Only the install or removal that opened it closes it.
 TEST_F(ProgressWindowTest, TheWindowingSystemsCloseLeavesItUp) {
   class progressWindow& window = progressWindow();
-  ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+  ASSERT_TRUE(WaitExposed(window));
   EXPECT_FALSE(HasCloseBox(window));
   CloseFromTheWindowingSystem(window);
   QCoreApplication::processEvents();

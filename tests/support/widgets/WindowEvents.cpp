@@ -38,9 +38,11 @@ QPoint WindowPoint(const QWidget& window, QPoint content) {
 
 }  // namespace
 
+bool WaitExposed(QWidget& window) { return QTest::qWaitForWindowExposed(&window, 30000); }
+
 bool ShowAndWaitExposed(QWidget& window) {
   window.show();
-  return QTest::qWaitForWindowExposed(&window, 30000);
+  return WaitExposed(window);
 }
 
 void ClickAt(QWidget& window, QPoint point, Qt::MouseButton button) {

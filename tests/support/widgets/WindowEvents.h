@@ -14,6 +14,8 @@ class QWidget;
 // and the window finds the control under that point, so a control lying above another takes the
 // click. Waits end as soon as their condition holds, never after a fixed sleep.
 
+// Waits until the window, shown, can take input; false when it never could.
+bool WaitExposed(QWidget& window);
 // Shows the window and waits until it can take input; false when it never could.
 bool ShowAndWaitExposed(QWidget& window);
 // A click of button at point, in the coordinates of the window's content area (of the window
@@ -39,6 +41,16 @@ QWidget* OpenPopupList(QWidget& window, QComboBox& popup);
 // does, then lets the events that follow be handled; false when the list never opened or never
 // closed.
 bool PressInPopupList(QWidget& window, QComboBox& popup, Qt::Key key);
+// The keys a person presses in an open popup's list with PressInPopupList, from row 0, and the row
+// the popup shows after: Return and Enter choose the row the list is on, Escape closes the list
+// without a choice.
+struct PopupListKey {
+  const char* name;
+  Qt::Key key;
+  int chosen;
+};
+inline constexpr PopupListKey kPopupListKeys[] = {
+    {"Return", Qt::Key_Return, 1}, {"Enter", Qt::Key_Enter, 1}, {"Escape", Qt::Key_Escape, 0}};
 // Opens the menu of that name in bar, the menu bar window shows, with a click on its title; false
 // when it did not open.
 bool OpenMenu(QWidget& window, QMenuBar& bar, const std::string& menuName);
