@@ -89,21 +89,19 @@ void HelpButtonClass::Event_Paint(QPainter& g) {
 bool HelpButtonClass::Inside(int x, int y) const { return x >= 0 && x < width() && y >= 0 && y < height(); }
 
 bool HelpButtonClass::Event_MouseDown(int /*x*/, int /*y*/) {
-  clickHeld_ = true;
   mouseButtonDown = true;
   Refresh(true);
   return true;
 }
 
 void HelpButtonClass::Event_MouseDrag(int x, int y) {
-  // Off the button it lets go of its pressed look; back on it, it takes it again, so the look
-  // always says whether releasing there opens the help.
-  mouseButtonDown = clickHeld_ && Inside(x, y);
+  // Off the button it lets go of its pressed look for the rest of the click; dragged back on, it
+  // stays unpressed (a release there still opens the help).
+  if (!Inside(x, y)) mouseButtonDown = false;
   Refresh(true);
 }
 
 void HelpButtonClass::Event_MouseUp(int x, int y) {
-  clickHeld_ = false;
   mouseButtonDown = false;
   if (Inside(x, y)) HelpWindow().Show();
   Refresh(true);

@@ -5,15 +5,16 @@
 #include "framework/widgets/Canvas.h"
 
 // The round help button. It draws itself normal, pressed while a click that started on it is
-// held with the pointer on it, and inactive while the main window is inactive; a click released
-// on it shows the help window.
+// held and the pointer has not left it since, and inactive while the main window is inactive; a
+// click released on it shows the help window, whether or not the pointer left it on the way.
 class HelpButtonClass : public Canvas {
  public:
   explicit HelpButtonClass(QWidget* parent = nullptr);
   // Makes one as a control of a window's table of controls.
   static QWidget* Make(QWidget* parent);
 
-  // True while the click that started on the button is held and the pointer is on it.
+  // True while the click that started on the button is held and the pointer has not left the
+  // button since.
   bool mouseButtonDown = false;
 
   // The button's looks, numbered as the drawing states of a themed button.
@@ -38,6 +39,4 @@ class HelpButtonClass : public Canvas {
 
   // Inside the control: x = width or y = height is already outside.
   bool Inside(int x, int y) const;
-
-  bool clickHeld_ = false;  // a click that started on the button is held
 };

@@ -323,9 +323,12 @@ void Window1::ShowMonopolizeCaution() {
 
 // ---- timers and menu ----
 
-// On a first run, and the first run after an update, the licence agreement opens once.
+// On a first run, and the first run after an update, the licence agreement opens once, in front
+// of this window. The timer counts from the window's making, so it can go off before the window
+// has opened, while a message shown before it (the update notice) is still up: the licence then
+// waits for the window's Open to end, or the window would come up over it.
 void Window1::Timer1_Action() {
-  if (gIsNewUser) softwareLicense().Show();
+  if (gIsNewUser) WhenOpened([] { softwareLicense().Show(); });
   Timer1().SetMode(Timer::kModeOff);
 }
 

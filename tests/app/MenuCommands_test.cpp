@@ -27,6 +27,7 @@
 #include "framework/Network.h"
 #include "framework/ResourceFork.h"
 #include "framework/Timer.h"
+#include "framework/widgets/Sheet.h"
 #include "framework/widgets/Window.h"
 #include "install/InstallMessages.h"
 #include "install/InstallTestSupport.h"
@@ -41,6 +42,7 @@
 #include "ui/AboutDialog.h"
 #include "ui/HelpWindow.h"
 #include "ui/Window2.h"
+#include "ui/customizeSheet.h"
 #include "ui/softwareLicense.h"
 
 namespace fs = std::filesystem;
@@ -183,19 +185,31 @@ TEST_F(MenuCommandsTest, TheDiskUseHelpItemShowsTheSheetWhateverTheReminderAndTh
 TEST_F(MenuCommandsTest, CloseWindowLeavesASheetAndItsWindowUp) {
   Open(kTiger);
   ShowMainWindow();
-  Window2().ShowModalWithin(Window1());
-  ASSERT_TRUE(WaitFor([] { return Window2().isVisible(); }));
+  struct Case {
+    const char* what;
+    Sheet& (*sheet)();
+    bool (*exists)();
+  };
+  const Case cases[] = {
+      {"the disk-use sheet", []() -> Sheet& { return Window2(); }, Window2Exists},
+      {"the units sheet", []() -> Sheet& { return customizeSheet(); }, customizeSheetExists},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.what);
+    c.sheet().ShowModalWithin(Window1());
+    ASSERT_TRUE(WaitFor([&] { return c.sheet().isVisible(); }));
 
-  PressKey(Window2(), Qt::Key_W, Qt::ControlModifier);
-  FileCloseWindow().trigger();
-  QCoreApplication::processEvents();
+    PressKey(c.sheet(), Qt::Key_W, Qt::ControlModifier);
+    FileCloseWindow().trigger();
+    QCoreApplication::processEvents();
 
-  EXPECT_TRUE(Window2Exists());
-  EXPECT_TRUE(Window2().isVisible());
-  EXPECT_TRUE(Window1().isVisible());
-  EXPECT_FALSE(application_.QuitRequested());
-  PressKey(Window2(), Qt::Key_Return);
-  EXPECT_TRUE(WaitFor([] { return !Window2Exists(); }));
+    EXPECT_TRUE(c.exists());
+    EXPECT_TRUE(c.sheet().isVisible());
+    EXPECT_TRUE(Window1().isVisible());
+    EXPECT_FALSE(application_.QuitRequested());
+    PressKey(c.sheet(), Qt::Key_Return);
+    EXPECT_TRUE(WaitFor([&] { return !c.exists(); }));
+  }
 }
 
 // On a first run without an iPod the licence comes up beside the disk-use sheet: Close Window

@@ -4,25 +4,35 @@
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QComboBox>
 #include <QEvent>
 #include <QGuiApplication>
 #include <QMenu>
 #include <QMessageBox>
+#include <QPushButton>
 #include <QTimer>
+#include <filesystem>
 #include <functional>
 #include <memory>
+#include <ostream>
 #include <string>
 
 #include "app/ApplicationFixture.h"
 #include "app/FileTypes.h"
 #include "app/MenuBar1.h"
 #include "data/ElementTables.h"
+#include "framework/Application.h"
 #include "framework/AtomnoteState.h"
 #include "framework/MessageSink.h"
 #include "framework/Timer.h"
 #include "framework/widgets/QtMessageSink.h"
+#include "framework/widgets/Sheet.h"
 #include "prefs/PreferenceGlobals.h"
 #include "prefs/PreferenceMessages.h"
+#include "support/widgets/WindowEvents.h"
+#include "ui/Window2.h"
+#include "ui/customizeSheet.h"
+#include "ui/shadedListbox.h"
 
 namespace {
 
@@ -127,5 +137,75 @@ TEST_F(StartUpTest, AnOlderPreferencesFileShowsTheUpdateMessageAndStillReachesTh
   EXPECT_TRUE(closedByPerson) << "the program ran on after the message until the main window was closed";
   EXPECT_NE(ReadFileBytes(PreferencesFile()).find("prefLastUsedVersion=1.6.2\n"), std::string::npos);
 }
+
+// The sheets a person can have down when they quit, and how each comes down.
+struct SheetDownCase {
+  const char* what;
+  bool firstRun;  // no preferences file: the disk-use sheet comes down by itself without an iPod
+  // Brings the sheet down if it is not yet (one step at a time, as the event loop runs); the
+  // sheet once it is down, else nullptr.
+  std::function<Sheet*()> sheetWhenDown;
+  // What the person did in the sheet before quitting.
+  std::function<void(Sheet&)> choose;
+};
+
+void PrintTo(const SheetDownCase& c, std::ostream* out) { *out << c.what; }
+
+Sheet* DiskUseSheetWhenDown() { return Window2Exists() && Window2().isVisible() ? &Window2() : nullptr; }
+
+Sheet* UnitsSheetWhenDown() {
+  if (customizeSheetExists() && customizeSheet().isVisible()) return &customizeSheet();
+  if (Window1().isVisible() && Window1().scanTimer().Mode() != Timer::kModeOff && !customizeSheetExists())
+    ClickControl(Window1(), Window1().PushButton4());
+  return nullptr;
+}
+
+// Degrees Fahrenheit for the melting point, never saved.
+void PickFahrenheit(Sheet& sheet) {
+  static_cast<class customizeSheet&>(sheet).meltPopup().setCurrentIndex(2);
+}
+
+class QuitWithASheetDownTest : public ApplicationFixture,
+                               public ::testing::WithParamInterface<SheetDownCase> {};
+
+// Quit (Ctrl+Q in the sheet) ends the program whatever sheet is down: the sheet goes with the main
+// window, whose close stores the dataset selection; the preferences file is written as at every
+// quit and the exit status is 0. The units picked in the units sheet are dropped, as by Cancel.
+TEST_P(QuitWithASheetDownTest, QuitEndsTheProgramAndSavesThePreferences) {
+  const SheetDownCase& c = GetParam();
+  if (c.firstRun) std::filesystem::remove(PreferencesFile());
+  bool quitRequested = false;
+  Repeatedly([&] {
+    Sheet* sheet = c.sheetWhenDown();
+    // The person types once the sheet has the keyboard.
+    if (sheet == nullptr || !sheet->isActiveWindow()) return false;
+    Window1().InstallList().SetCellCheck(0, 0, false);  // melting point unticked
+    if (c.choose) c.choose(*sheet);
+    PressKey(*sheet, Qt::Key_Q, Qt::ControlModifier);
+    quitRequested = Application::Instance()->QuitRequested();
+    if (!quitRequested) {
+      // Ends the run all the same, as the person would have to.
+      sheet->Close();
+      Window1().close();
+    }
+    return true;
+  });
+
+  EXPECT_EQ(_Main(), 0);
+
+  EXPECT_TRUE(quitRequested) << "Quit did nothing with the sheet down";
+  const std::string saved = ReadFileBytes(PreferencesFile());
+  EXPECT_NE(saved.find("prefLastUsedVersion=1.6.2\n"), std::string::npos) << saved;
+  EXPECT_NE(saved.find("prefPhysical=0 1 1 1 1 1 1 1 \n"), std::string::npos) << "the selection stored";
+  EXPECT_NE(saved.find("prefUnits=0 0 0 8 8 3 0 0 0 0 0 0 8 0 1 1 0\n"), std::string::npos)
+      << "the units as before";
+}
+
+INSTANTIATE_TEST_SUITE_P(Sheets, QuitWithASheetDownTest,
+                         ::testing::Values(SheetDownCase{"the disk-use sheet on a first run", true,
+                                                         DiskUseSheetWhenDown, nullptr},
+                                           SheetDownCase{"the units sheet, a unit picked", false,
+                                                         UnitsSheetWhenDown, PickFahrenheit}),
+                         [](const auto& info) { return TestNameOf(info.param.what); });
 
 }  // namespace

@@ -162,30 +162,46 @@ TEST_F(HelpButtonTest, AClickReleasedOnTheButtonOpensHelp) {
   }
 }
 
-// Dragged off the button, the click lets go of its pressed look; dragged back, it takes it again,
-// and released there it opens help.
-TEST_F(HelpButtonTest, DraggingOffLetsGoAndDraggingBackPressesAgain) {
-  PressAt(window_, {30, 575});
-  EXPECT_EQ(button_.DrawnState(), State::Pressed);
-  MoveTo(window_, {60, 575});
-  EXPECT_EQ(button_.DrawnState(), State::Active);
-  MoveTo(window_, {31, 576});
-  EXPECT_EQ(button_.DrawnState(), State::Pressed);
-  MoveTo(window_, {30, 540});
-  EXPECT_EQ(button_.DrawnState(), State::Active);
-  MoveTo(window_, {30, 575});
-  ReleaseAt(window_, {30, 575});
-  EXPECT_TRUE(HelpShown());
-  EXPECT_EQ(button_.DrawnState(), LookAfterRelease(true));
-
-  // Off and released off: nothing opens.
-  CloseHelp();
-  ActivateMainWindow();
-  PressAt(window_, {30, 575});
-  MoveTo(window_, {200, 300});
-  ReleaseAt(window_, {200, 300});
-  EXPECT_FALSE(HelpShown());
-  EXPECT_EQ(button_.DrawnState(), State::Active);
+// A held click draws the button pressed only until the pointer first leaves it: dragged back on,
+// it stays unpressed. Released on the button the help opens, whether or not the pointer left it
+// on the way; released off it nothing opens. The next press draws it pressed again.
+TEST_F(HelpButtonTest, OnceDraggedOffTheButtonStaysUnpressedForTheRestOfTheClick) {
+  constexpr QPoint kOn(30, 575);
+  struct Move {
+    QPoint to;
+    State drawn;  // while still held there
+  };
+  struct Case {
+    const char* what;
+    std::vector<Move> moves;  // after the press at kOn; the click is released at the last point
+    bool opens;
+  };
+  const Case cases[] = {
+      {"moved about on the button", {{{31, 576}, State::Pressed}, {{44, 587}, State::Pressed}}, true},
+      {"off to the right and back",
+       {{{60, 575}, State::Active}, {{31, 576}, State::Active}, {kOn, State::Active}},
+       true},
+      {"one pixel past its right edge and back", {{{45, 575}, State::Active}, {kOn, State::Active}}, true},
+      {"off, back, off and back",
+       {{{30, 540}, State::Active}, {kOn, State::Active}, {{200, 300}, State::Active}, {kOn, State::Active}},
+       true},
+      {"off and released off", {{{60, 575}, State::Active}, {{200, 300}, State::Active}}, false},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.what);
+    PressAt(window_, kOn);
+    EXPECT_EQ(button_.DrawnState(), State::Pressed) << "the press";
+    for (const Move& move : c.moves) {
+      MoveTo(window_, move.to);
+      EXPECT_EQ(button_.DrawnState(), move.drawn) << "held at " << move.to.x() << "," << move.to.y();
+    }
+    ReleaseAt(window_, c.moves.back().to);
+    EXPECT_FALSE(button_.mouseButtonDown);
+    EXPECT_EQ(HelpShown(), c.opens);
+    EXPECT_EQ(button_.DrawnState(), LookAfterRelease(c.opens));
+    CloseHelp();
+    ActivateMainWindow();
+  }
 }
 
 // While the main window is inactive the button looks inactive, even while a click holds it.

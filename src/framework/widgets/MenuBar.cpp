@@ -8,6 +8,7 @@
 #include <QString>
 #include <QWindow>
 #include <exception>
+#include <functional>
 
 #include "framework/Application.h"
 #include "framework/Exceptions.h"
@@ -20,11 +21,18 @@ namespace {
 
 QString Text(const std::string& text) { return QString::fromStdString(text); }
 
+// Closes a window for the quit: the program's own windows as each says, any other as its close
+// box would.
+bool CloseForQuit(QWidget& window) {
+  auto* own = dynamic_cast<Window*>(&window);
+  return own != nullptr ? own->CloseForQuit() : window.close();
+}
+
 // Closes every open window, the frontmost first (each window's Close event runs), then asks the
-// application to quit. A window that stays open keeps the program running.
+// application to quit. A window that stays open keeps the program running; a sheet goes.
 void QuitProgram() {
   for (QWidget* window : OpenWindows()) {
-    if (!window->close()) return;
+    if (!CloseForQuit(*window)) return;
   }
   if (Application* application = Application::Instance()) application->Quit(0);
 }
@@ -180,7 +188,11 @@ QAction* FindMenuItem(const std::string& name) {
   return nullptr;
 }
 
-void ServeMenuShortcutsIn(QWidget& window) {
+namespace {
+
+// Adds to window the items with a shortcut of the menu bars in the program's other shown windows
+// that serve says it takes.
+void ServeShortcutsIn(QWidget& window, const std::function<bool(const MenuItem&)>& serve) {
   if (qobject_cast<QApplication*>(QCoreApplication::instance()) == nullptr) return;
   for (QWidget* widget : QApplication::allWidgets()) {
     const auto* bar = dynamic_cast<const MenuBar*>(widget);
@@ -188,8 +200,18 @@ void ServeMenuShortcutsIn(QWidget& window) {
       continue;
     }
     for (QAction* action : bar->findChildren<QAction*>()) {
-      if (dynamic_cast<MenuItem*>(action) != nullptr && !action->shortcut().isEmpty())
-        window.addAction(action);
+      const auto* item = dynamic_cast<MenuItem*>(action);
+      if (item != nullptr && !action->shortcut().isEmpty() && serve(*item)) window.addAction(action);
     }
   }
+}
+
+}  // namespace
+
+void ServeMenuShortcutsIn(QWidget& window) {
+  ServeShortcutsIn(window, [](const MenuItem&) { return true; });
+}
+
+void ServeQuitShortcutIn(QWidget& window) {
+  ServeShortcutsIn(window, [](const MenuItem& item) { return item.Command() == MenuCommand::Quit; });
 }

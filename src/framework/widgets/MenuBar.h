@@ -55,3 +55,6 @@ QAction* FindMenuItem(const std::string& name);
 // takes a shortcut only from a window that no modal one holds back, so without this a sheet over
 // the window with the menu bar would keep every shortcut from the program's other windows.
 void ServeMenuShortcutsIn(QWidget& window);
+// Makes only the shortcut of the quit command work in window: a sheet takes no other command of
+// the window it belongs to, but the program can be quit while it is down.
+void ServeQuitShortcutIn(QWidget& window);

@@ -41,6 +41,11 @@ void Sheet::Close() {
   closing_ = false;
 }
 
+bool Sheet::CloseForQuit() {
+  Close();
+  return Ended();
+}
+
 void Sheet::closeEvent(QCloseEvent* event) {
   if (!closing_) {
     event->ignore();

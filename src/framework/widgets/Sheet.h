@@ -20,6 +20,8 @@ class Sheet : public Window {
   void ShowModalWithin(QWidget& parent);
   // Hides the sheet and runs its Close event.
   void Close();
+  // Quitting takes the sheet down with its window, whatever it shows: it closes as Close does.
+  bool CloseForQuit() override;
 
  protected:
   void closeEvent(QCloseEvent* event) override;

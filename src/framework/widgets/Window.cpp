@@ -14,6 +14,7 @@
 #include <QShowEvent>
 #include <QString>
 #include <algorithm>
+#include <utility>
 #include <vector>
 
 #include "framework/widgets/MenuBar.h"
@@ -231,6 +232,14 @@ void Window::Show() {
     return;
   }
   opened_ = true;
+  const QPointer<Window> self(this);
+  OpenWithoutDrawing();
+  if (self.isNull()) return;
+  openEnded_ = true;
+  for (const std::function<void()>& action : std::exchange(afterOpen_, {})) action();
+}
+
+void Window::OpenWithoutDrawing() {
   // Mapped at once, so the windowing system exposes the window while the Open event runs; drawn
   // once the event has ended, or an error has escaped it.
   const bool updatesWereEnabled = updatesEnabled();
@@ -241,6 +250,14 @@ void Window::Show() {
   });
   BringUp();
   Event_Open();
+}
+
+void Window::WhenOpened(std::function<void()> action) {
+  if (openEnded_) {
+    action();
+    return;
+  }
+  afterOpen_.push_back(std::move(action));
 }
 
 void Window::BringUp() {
@@ -254,7 +271,12 @@ void Window::BringUp() {
 
 void Window::showEvent(QShowEvent* event) {
   QWidget::showEvent(event);
-  if (AttachedMenuBar() == nullptr && windowType() != Qt::Sheet) ServeMenuShortcutsIn(*this);
+  if (AttachedMenuBar() != nullptr) return;
+  if (windowType() == Qt::Sheet) {
+    ServeQuitShortcutIn(*this);
+  } else {
+    ServeMenuShortcutsIn(*this);
+  }
 }
 
 void Window::closeEvent(QCloseEvent* event) {

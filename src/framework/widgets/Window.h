@@ -70,6 +70,12 @@ class Window : public QWidget {
   // window's Open event; the window draws its first frame once that event has ended, so no frame
   // shows it half opened, even where the event hands the turn to the event loop.
   void Show();
+  // Runs action once the window's Open event has ended: at once when it has, else right after
+  // the event ends, in the order asked.
+  void WhenOpened(std::function<void()> action);
+  // Closes the window as quitting the program does; whether it closed. The window closes as its
+  // close box would close it (its Close event runs, and it may refuse).
+  virtual bool CloseForQuit() { return close(); }
   // Redraws the window; at once when immediately is true.
   void Refresh(bool immediately);
   // True once the window has been closed.
@@ -90,7 +96,8 @@ class Window : public QWidget {
   void changeEvent(QEvent* event) override;
   void closeEvent(QCloseEvent* event) override;
   // A window without a menu bar of its own takes the shortcuts of the program's menu bar; a
-  // sheet does not, as the window it belongs to takes no input while it is up.
+  // sheet takes only the quit command's, as the window it belongs to takes no input while it is
+  // up.
   void showEvent(QShowEvent* event) override;
   // Moves and stretches the controls with locked edges.
   void resizeEvent(QResizeEvent* event) override;
@@ -132,7 +139,12 @@ class Window : public QWidget {
   QPointer<QPushButton> defaultButton_;
   QPointer<QPushButton> cancelButton_;
   std::map<std::string, MenuHandler> menuHandlers_;
+  // Runs the Open event; the window draws once it has ended, or an error has escaped it.
+  void OpenWithoutDrawing();
+
   bool opened_ = false;
+  bool openEnded_ = false;
+  std::vector<std::function<void()>> afterOpen_;
   bool ended_ = false;
   QSize designSize_;
   std::vector<LockedControl> lockedControls_;
