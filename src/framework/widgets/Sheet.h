@@ -9,7 +9,8 @@ class QCloseEvent;
 // A window shown attached to another window and modal to it: the other window takes no input
 // until the sheet is dismissed. A sheet has no close box and only its own code closes it (Close),
 // so neither the windowing system's close nor the program's closing of the front window can
-// take it away while the person is still choosing.
+// take it away while the person is still choosing. Quitting the program takes it down with its
+// window (CloseForQuit).
 class Sheet : public Window {
  public:
   Sheet();

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <QCheckBox>
+#include <QCloseEvent>
 #include <QImage>
 #include <QMenu>
 #include <QPushButton>
@@ -194,6 +195,51 @@ TEST_F(MenuChoiceTest, QuitClosesTheOpenWindowsThenAsksToQuit) {
   bar_.Item("FileQuit")->trigger();
   EXPECT_FALSE(first.isVisible());
   EXPECT_FALSE(second.isVisible());
+  EXPECT_TRUE(application_.QuitRequested());
+}
+
+// A window that refuses to close (one the person cannot close, such as a progress window) keeps
+// the program running: the quit stops there.
+TEST_F(MenuChoiceTest, QuitStopsAtAWindowThatRefusesToClose) {
+  class Refusing : public Window {
+   protected:
+    void closeEvent(QCloseEvent* event) override { event->ignore(); }
+  };
+  Window other;
+  Refusing refusing;
+  other.Show();
+  refusing.Show();
+  bar_.Item("FileQuit")->trigger();
+  EXPECT_TRUE(refusing.isVisible());
+  EXPECT_FALSE(application_.QuitRequested());
+  refusing.hide();
+}
+
+// While a sheet is down its window takes no commands, so of the bar's shortcuts only Quit works
+// in the sheet; it takes the sheet down with its window and asks to quit.
+TEST_F(MenuChoiceTest, InASheetOnlyQuitWorksAndTakesTheSheetDownWithItsWindow) {
+  application_.AddMenuHandler("EditCopy", [this] {
+    application_.ran.emplace_back("copy");
+    return true;
+  });
+  Window main;
+  main.resize(300, 200);
+  main.SetMenuBar(new MenuBar(kRows));
+  ASSERT_TRUE(ShowAndWaitExposed(main));
+  Sheet sheet;
+  sheet.resize(200, 100);
+  sheet.ShowModalWithin(main);
+  ASSERT_TRUE(WaitExposed(sheet));
+
+  PressKey(sheet, Qt::Key_C, Qt::ControlModifier);
+  EXPECT_EQ(application_.ran, std::vector<std::string>{});
+  EXPECT_TRUE(sheet.isVisible());
+  EXPECT_FALSE(application_.QuitRequested());
+
+  PressKey(sheet, Qt::Key_Q, Qt::ControlModifier);
+  EXPECT_FALSE(sheet.isVisible());
+  EXPECT_TRUE(sheet.Ended());
+  EXPECT_FALSE(main.isVisible());
   EXPECT_TRUE(application_.QuitRequested());
 }
 

@@ -103,6 +103,33 @@ TEST(WindowShow, TheFirstFrameComesOnceTheOpenEventHasEnded) {
   }
 }
 
+// What is to run once the window has opened waits for the end of its Open event, also when it is
+// asked for during the event (a timer going off at a yield), and runs at once afterwards.
+TEST(WindowShow, WhatWaitsForTheOpenRunsOnceTheOpenEventHasEnded) {
+  class RecordingWindow : public Window {
+   public:
+    std::vector<std::string> ran;
+
+   protected:
+    void Event_Open() override {
+      WhenOpened([this] { ran.emplace_back("asked during Open"); });
+      ran.emplace_back("Open");
+    }
+  };
+  RecordingWindow window;
+  window.WhenOpened([&window] { window.ran.emplace_back("asked before Show"); });
+  EXPECT_EQ(window.ran, std::vector<std::string>{}) << "ran before the window was shown";
+
+  window.Show();
+  EXPECT_EQ(window.ran, (std::vector<std::string>{"Open", "asked before Show", "asked during Open"}));
+
+  window.WhenOpened([&window] { window.ran.emplace_back("asked afterwards"); });
+  EXPECT_EQ(window.ran.size(), 4u);
+  EXPECT_EQ(window.ran.back(), "asked afterwards");
+  window.Show();
+  EXPECT_EQ(window.ran.size(), 4u) << "a second showing ran them again";
+}
+
 // The window's events when it becomes the active window and when another one takes its place.
 TEST(WindowActivation, RunsActivateAndDeactivate) {
   class ActivationWindow : public Window {
