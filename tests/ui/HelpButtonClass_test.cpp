@@ -5,6 +5,7 @@
 #include <QImage>
 #include <QPainter>
 #include <filesystem>
+#include <ostream>
 #include <string>
 #include <vector>
 
@@ -17,6 +18,12 @@
 #include "ui/HelpWindow.h"
 #include "ui/MainWindowTestSupport.h"
 #include "ui/Window1.h"
+
+// The looks by name in a failure's message.
+void PrintTo(HelpButtonClass::ThemeState state, std::ostream* out) {
+  static const char* const kNames[] = {"inactive", "active", "pressed"};
+  *out << kNames[static_cast<int>(state)];
+}
 
 namespace {
 

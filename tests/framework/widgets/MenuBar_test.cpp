@@ -198,8 +198,7 @@ TEST_F(MenuChoiceTest, QuitClosesTheOpenWindowsThenAsksToQuit) {
   EXPECT_TRUE(application_.QuitRequested());
 }
 
-// A window that refuses to close (one the person cannot close, such as a progress window) keeps
-// the program running: the quit stops there.
+// A window whose Close refuses keeps the program running: the quit stops there.
 TEST_F(MenuChoiceTest, QuitStopsAtAWindowThatRefusesToClose) {
   class Refusing : public Window {
    protected:
@@ -215,56 +214,54 @@ TEST_F(MenuChoiceTest, QuitStopsAtAWindowThatRefusesToClose) {
   refusing.hide();
 }
 
+// A window with the menu bar, and a sheet down over it; Copy is recorded.
+class MenuChoiceWithASheetTest : public MenuChoiceTest {
+ protected:
+  void ShowTheSheet() {
+    application_.AddMenuHandler("EditCopy", [this] {
+      application_.ran.emplace_back("copy");
+      return true;
+    });
+    main_.resize(300, 200);
+    main_.SetMenuBar(new MenuBar(kRows));
+    ASSERT_TRUE(ShowAndWaitExposed(main_));
+    sheet_.resize(200, 100);
+    sheet_.ShowModalWithin(main_);
+    ASSERT_TRUE(WaitExposed(sheet_));
+  }
+
+  Window main_;
+  Sheet sheet_;
+};
+
 // While a sheet is down its window takes no commands, so of the bar's shortcuts only Quit works
 // in the sheet; it takes the sheet down with its window and asks to quit.
-TEST_F(MenuChoiceTest, InASheetOnlyQuitWorksAndTakesTheSheetDownWithItsWindow) {
-  application_.AddMenuHandler("EditCopy", [this] {
-    application_.ran.emplace_back("copy");
-    return true;
-  });
-  Window main;
-  main.resize(300, 200);
-  main.SetMenuBar(new MenuBar(kRows));
-  ASSERT_TRUE(ShowAndWaitExposed(main));
-  Sheet sheet;
-  sheet.resize(200, 100);
-  sheet.ShowModalWithin(main);
-  ASSERT_TRUE(WaitExposed(sheet));
+TEST_F(MenuChoiceWithASheetTest, InASheetOnlyQuitWorksAndTakesTheSheetDownWithItsWindow) {
+  ASSERT_NO_FATAL_FAILURE(ShowTheSheet());
 
-  PressKey(sheet, Qt::Key_C, Qt::ControlModifier);
+  PressKey(sheet_, Qt::Key_C, Qt::ControlModifier);
   EXPECT_EQ(application_.ran, std::vector<std::string>{});
-  EXPECT_TRUE(sheet.isVisible());
+  EXPECT_TRUE(sheet_.isVisible());
   EXPECT_FALSE(application_.QuitRequested());
 
-  PressKey(sheet, Qt::Key_Q, Qt::ControlModifier);
-  EXPECT_FALSE(sheet.isVisible());
-  EXPECT_TRUE(sheet.Ended());
-  EXPECT_FALSE(main.isVisible());
+  PressKey(sheet_, Qt::Key_Q, Qt::ControlModifier);
+  EXPECT_FALSE(sheet_.isVisible());
+  EXPECT_TRUE(sheet_.Ended());
+  EXPECT_FALSE(main_.isVisible());
   EXPECT_TRUE(application_.QuitRequested());
 }
 
 // A sheet holds back the window whose menu bar it covers, not the program's other windows: the
 // bar's shortcuts still work in them.
-TEST_F(MenuChoiceTest, ShortcutsWorkInTheOtherWindowsWhileASheetHoldsBackTheBarsWindow) {
-  application_.AddMenuHandler("EditCopy", [this] {
-    application_.ran.emplace_back("copy");
-    return true;
-  });
-  Window main;
-  main.resize(300, 200);
-  main.SetMenuBar(new MenuBar(kRows));
-  ASSERT_TRUE(ShowAndWaitExposed(main));
-  Sheet sheet;
-  sheet.resize(200, 100);
-  sheet.ShowModalWithin(main);
-  ASSERT_TRUE(WaitExposed(sheet));
+TEST_F(MenuChoiceWithASheetTest, ShortcutsWorkInTheOtherWindowsWhileASheetHoldsBackTheBarsWindow) {
+  ASSERT_NO_FATAL_FAILURE(ShowTheSheet());
   Window front;
   front.resize(200, 100);
   ASSERT_TRUE(ShowAndWaitExposed(front));
 
   PressKey(front, Qt::Key_C, Qt::ControlModifier);
   EXPECT_EQ(application_.ran, std::vector<std::string>{"copy"});
-  sheet.Close();
+  sheet_.Close();
 }
 
 // ---- enabling ----
