@@ -110,6 +110,8 @@ class Window : public QWidget {
  private:
   // Shows the window and brings it to the front.
   void BringUp();
+  // Runs the Open event; the window draws once it has ended, or an error has escaped it.
+  void OpenWithoutDrawing();
 
   // A control with a locked edge, and where it lies in the window's design size.
   struct LockedControl {
@@ -139,9 +141,6 @@ class Window : public QWidget {
   QPointer<QPushButton> defaultButton_;
   QPointer<QPushButton> cancelButton_;
   std::map<std::string, MenuHandler> menuHandlers_;
-  // Runs the Open event; the window draws once it has ended, or an error has escaped it.
-  void OpenWithoutDrawing();
-
   bool opened_ = false;
   bool openEnded_ = false;
   std::vector<std::function<void()>> afterOpen_;
