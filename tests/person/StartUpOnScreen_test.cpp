@@ -18,6 +18,7 @@ namespace {
 
 const char kMainWindowTitle[] = "Atomnote 1.6.2 Installer";
 const char kLicenceTitle[] = "Software License";
+const char kUntitledBoxTitle[] = "Atomnote Installer";
 constexpr int kStartMs = 20000;
 
 // The installer's start-up (startup_child) on an X server of the test's own, with a preferences
@@ -74,6 +75,8 @@ TEST_F(StartUpOnScreenTest, TheLicenceComesUpInFrontOfTheMainWindowAfterALongUpd
   const auto message = x_->WaitForWindow(
       installer_->Pid(), [](const VirtualXServer::WindowInfo& window) { return window.dialog; }, kStartMs);
   ASSERT_TRUE(message) << "the update message never came";
+  // A box with no title of its own (as the update message is) carries the program's name.
+  ASSERT_EQ(message->title, kUntitledBoxTitle) << "another message came first";
   ASSERT_TRUE(installer_->WaitForLine("Timer1 went off", std::chrono::milliseconds(kStartMs)));
   ASSERT_TRUE(x_->WaitForWindow(
       installer_->Pid(), [&](const VirtualXServer::WindowInfo& window) { return window.id == message->id; },

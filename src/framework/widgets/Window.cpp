@@ -233,9 +233,15 @@ void Window::Show() {
   }
   opened_ = true;
   const QPointer<Window> self(this);
-  OpenWithoutDrawing();
+  {
+    // The Open has ended also when an error escapes it: what waited for it is dropped then, and
+    // what is asked for afterwards runs at once.
+    const auto ended = qScopeGuard([&self] {
+      if (!self.isNull()) self->openEnded_ = true;
+    });
+    OpenWithoutDrawing();
+  }
   if (self.isNull()) return;
-  openEnded_ = true;
   for (const std::function<void()>& action : std::exchange(afterOpen_, {})) action();
 }
 

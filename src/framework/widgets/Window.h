@@ -71,7 +71,7 @@ class Window : public QWidget {
   // shows it half opened, even where the event hands the turn to the event loop.
   void Show();
   // Runs action once the window's Open event has ended: at once when it has, else right after
-  // the event ends, in the order asked.
+  // the event ends, in the order asked. An error that escapes the event drops what waited for it.
   void WhenOpened(std::function<void()> action);
   // Closes the window as quitting the program does; whether it closed. The window closes as its
   // close box would close it (its Close event runs, and it may refuse).

@@ -104,30 +104,52 @@ TEST(WindowShow, TheFirstFrameComesOnceTheOpenEventHasEnded) {
 }
 
 // What is to run once the window has opened waits for the end of its Open event, also when it is
-// asked for during the event (a timer going off at a yield), and runs at once afterwards.
+// asked for during the event (as a timer going off at a yield inside it would), and runs at once
+// afterwards. An error that escapes the event drops what waited; what is asked for later runs.
 TEST(WindowShow, WhatWaitsForTheOpenRunsOnceTheOpenEventHasEnded) {
   class RecordingWindow : public Window {
    public:
+    explicit RecordingWindow(bool fails) : fails_(fails) {}
     std::vector<std::string> ran;
 
    protected:
     void Event_Open() override {
       WhenOpened([this] { ran.emplace_back("asked during Open"); });
       ran.emplace_back("Open");
+      if (fails_) throw RuntimeException("open failed");
     }
+
+   private:
+    bool fails_;
   };
-  RecordingWindow window;
-  window.WhenOpened([&window] { window.ran.emplace_back("asked before Show"); });
-  EXPECT_EQ(window.ran, std::vector<std::string>{}) << "ran before the window was shown";
+  struct Case {
+    const char* what;
+    bool fails;
+    std::vector<std::string> ranAfterShow;
+  };
+  const Case cases[] = {
+      {"the Open event ends", false, {"Open", "asked before Show", "asked during Open"}},
+      {"an error escapes the Open event", true, {"Open"}},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.what);
+    RecordingWindow window(c.fails);
+    window.WhenOpened([&window] { window.ran.emplace_back("asked before Show"); });
+    EXPECT_EQ(window.ran, std::vector<std::string>{}) << "ran before the window was shown";
 
-  window.Show();
-  EXPECT_EQ(window.ran, (std::vector<std::string>{"Open", "asked before Show", "asked during Open"}));
+    if (c.fails) {
+      EXPECT_THROW(window.Show(), RuntimeException);
+    } else {
+      window.Show();
+    }
+    EXPECT_EQ(window.ran, c.ranAfterShow);
 
-  window.WhenOpened([&window] { window.ran.emplace_back("asked afterwards"); });
-  EXPECT_EQ(window.ran.size(), 4u);
-  EXPECT_EQ(window.ran.back(), "asked afterwards");
-  window.Show();
-  EXPECT_EQ(window.ran.size(), 4u) << "a second showing ran them again";
+    window.WhenOpened([&window] { window.ran.emplace_back("asked afterwards"); });
+    EXPECT_EQ(window.ran.size(), c.ranAfterShow.size() + 1);
+    EXPECT_EQ(window.ran.back(), "asked afterwards");
+    window.Show();
+    EXPECT_EQ(window.ran.size(), c.ranAfterShow.size() + 1) << "a second showing ran them again";
+  }
 }
 
 // The window's events when it becomes the active window and when another one takes its place.
