@@ -127,11 +127,6 @@ bool EndsWith(const std::string& text, const std::string& end) {
   return text.size() >= end.size() && text.compare(text.size() - end.size(), end.size(), end) == 0;
 }
 
-// Finds a window by its title.
-std::function<bool(const VirtualXServer::WindowInfo&)> Titled(const std::string& title) {
-  return [title](const VirtualXServer::WindowInfo& window) { return window.title == title; };
-}
-
 // Every note under folder whose text holds needle.
 std::vector<std::string> NotesHolding(const fs::path& folder, const std::string& needle) {
   std::vector<std::string> found;
@@ -175,8 +170,7 @@ class InstallerOnScreenTest : public ::testing::Test {
                                                                },
                                                            .output = log_});
     ASSERT_TRUE(installer_->Started());
-    const auto main = x_->WaitForWindow(
-        installer_->Pid(), [](const auto& window) { return window.title == kMainWindowTitle; }, kStartMs);
+    const auto main = x_->WaitForWindow(installer_->Pid(), Titled(kMainWindowTitle), kStartMs);
     ASSERT_TRUE(main) << "the main window never came up";
     main_ = *main;
     // The menu bar takes the top of the window, above the content area.

@@ -53,9 +53,7 @@ class StartUpOnScreenTest : public ::testing::Test {
   // it is not mapped.
   int StackingPlaceOf(const std::string& title) const {
     const std::vector<VirtualXServer::WindowInfo> windows = x_->WindowsOf(installer_->Pid());
-    const auto found =
-        std::find_if(windows.begin(), windows.end(),
-                     [&](const VirtualXServer::WindowInfo& window) { return window.title == title; });
+    const auto found = std::find_if(windows.begin(), windows.end(), Titled(title));
     return found == windows.end() ? -1 : static_cast<int>(found - windows.begin());
   }
 
@@ -84,13 +82,9 @@ TEST_F(StartUpOnScreenTest, TheLicenceComesUpInFrontOfTheMainWindowAfterALongUpd
       << "the message went before the person answered it";
 
   ASSERT_TRUE(person_->TypeInto(message->id, "Return"));
-  const auto main = x_->WaitForWindow(
-      installer_->Pid(),
-      [](const VirtualXServer::WindowInfo& window) { return window.title == kMainWindowTitle; }, kStartMs);
+  const auto main = x_->WaitForWindow(installer_->Pid(), Titled(kMainWindowTitle), kStartMs);
   ASSERT_TRUE(main) << "the main window never came up";
-  ASSERT_TRUE(x_->WaitForWindow(
-      installer_->Pid(),
-      [](const VirtualXServer::WindowInfo& window) { return window.title == kLicenceTitle; }, kStartMs))
+  ASSERT_TRUE(x_->WaitForWindow(installer_->Pid(), Titled(kLicenceTitle), kStartMs))
       << "the licence never came up";
   EXPECT_GT(StackingPlaceOf(kLicenceTitle), StackingPlaceOf(kMainWindowTitle))
       << "the licence lies behind the main window";

@@ -324,3 +324,7 @@ QImage VirtualXServer::CaptureWhenDrawn(const WindowInfo& window, int timeoutMs)
     AwaitEvents(std::min(30, Remaining(deadline)));
   }
 }
+
+std::function<bool(const VirtualXServer::WindowInfo&)> Titled(const std::string& title) {
+  return [title](const VirtualXServer::WindowInfo& window) { return window.title == title; };
+}

@@ -72,3 +72,6 @@ class VirtualXServer {
   std::string displayName_;
   std::string skipReason_;
 };
+
+// A condition on a window for the waits above: its title is that one.
+std::function<bool(const VirtualXServer::WindowInfo&)> Titled(const std::string& title);
